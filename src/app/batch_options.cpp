@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/batch_options.h"
+
+namespace talve {
+
+std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& args, std::string& error) {
+  BatchOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](std::optional<std::string>& slot) {
+      if (i + 1 >= args.size()) {
+        error = "l'option " + arg + " attend une valeur";
+        return false;
+      }
+      slot = args[++i];
+      return true;
+    };
+    if (arg == "--batch") continue;
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--start") {
+      if (!value(options.start)) return std::nullopt;
+    } else if (arg == "--end") {
+      if (!value(options.end)) return std::nullopt;
+    } else if (arg == "--step") {
+      if (!value(options.step)) return std::nullopt;
+    } else if (arg == "--date-test") {
+      if (!value(options.date_test)) return std::nullopt;
+    } else if (arg == "--data-dir") {
+      if (!value(options.data_dir)) return std::nullopt;
+    } else if (arg == "--output-dir") {
+      if (!value(options.output_dir)) return std::nullopt;
+    } else if (!arg.empty() && arg[0] == '-') {
+      error = "option inconnue : " + arg;
+      return std::nullopt;
+    } else if (options.description_path.empty()) {
+      options.description_path = arg;
+    } else {
+      error = "un seul fichier de description est attendu";
+      return std::nullopt;
+    }
+  }
+  if (!options.help && options.description_path.empty()) {
+    error = "le fichier de description manque";
+    return std::nullopt;
+  }
+  return options;
+}
+
+const std::string& batch_usage() {
+  static const std::string kUsage =
+      "Usage : talve --batch DESCRIPTION.dsc [options]\n"
+      "\n"
+      "Compile sans fenêtre les fichiers de données décrits par DESCRIPTION.dsc :\n"
+      "liste des fichiers, liste horodatée, traitement, fichier résultat et suivi.\n"
+      "\n"
+      "Options :\n"
+      "  --start \"jj/mm/aaaa hh:mn:ss\"  début de la période (par défaut celle du dernier traitement)\n"
+      "  --end \"jj/mm/aaaa hh:mn:ss\"    fin de la période\n"
+      "  --step hh:mn:ss               pas de temps, ou \"N jour\", \"N mois\", \"N année\"\n"
+      "  --date-test le|lt             test des dates : (inf ou =) par défaut, ou (inf strict)\n"
+      "  --data-dir DOSSIER            remplace le répertoire des données\n"
+      "  --output-dir DOSSIER          remplace le répertoire de sortie\n"
+      "  --help                        affiche cette aide\n";
+  return kUsage;
+}
+
+}  // namespace talve

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace talve {
+
+// Options of the batch mode, as given on the command line (Windows-1252
+// texts once converted from the terminal's UTF-8).
+struct BatchOptions {
+  bool help = false;
+  std::string description_path;
+  std::optional<std::string> start;
+  std::optional<std::string> end;
+  std::optional<std::string> step;
+  std::optional<std::string> date_test;
+  std::optional<std::string> data_dir;
+  std::optional<std::string> output_dir;
+};
+
+// Parses argv[1..]; on a usage error returns nothing and sets the reason.
+std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& args, std::string& error);
+
+// The usage text, in French.
+const std::string& batch_usage();
+
+}  // namespace talve

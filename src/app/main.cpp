@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Entry point: the window by default, the batch mode with --batch.
+#include <cstring>
+#include <iostream>
+
+#include "app/batch_main.h"
+#include "core/program_title.h"
+#include "text/encoding.h"
+
+#ifdef TALVE_WITH_GUI
+#include "ui/window_main.h"
+#endif
+
+int main(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << talve::cp1252_to_utf8(talve::program_title()) << '\n';
+    return 0;
+  }
+  if (argc >= 2 && (std::strcmp(argv[1], "--batch") == 0 || std::strcmp(argv[1], "--help") == 0))
+    return talve::batch_main(argc, argv);
+#ifdef TALVE_WITH_GUI
+  return talve::ui::window_main(argc, argv);
+#else
+  return talve::batch_main(argc, argv);
+#endif
+}

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace talve {
+
+// How a setting is held and written.
+enum class SettingKind {
+  Boolean,   // "true" / "false"; only the exact text "true" reads as true
+  Text,      // free text, kept as typed
+  Choice,    // 0-based index written in decimal
+  Folder,    // a folder that ends with "/" once loaded (empty stays empty)
+  Time,      // a time of day used as a duration, written "hh:nn:ss"
+  DateTime,  // a date and time, written as the system date-time text
+};
+
+// Values that are not fixed texts.
+enum class DynamicValue {
+  None,
+  ProgramFolder,    // the program's own per-user folder
+  CurrentDateTime,  // now, as the system date-time text ("dd/mm/yyyy hh:nn:ss")
+};
+
+struct SettingInfo {
+  std::string_view key;          // the text under which the description file stores it
+  SettingKind kind;
+  std::string_view initial;      // value held at start-up, before any description
+  std::string_view if_absent;    // value of a key missing from a file, and of "Nouveau"
+  DynamicValue initial_dynamic = DynamicValue::None;
+  DynamicValue absent_dynamic = DynamicValue::None;
+};
+
+// The 65 settings of a data description, in the order of their groups:
+// folders, input layout, dates, file names, columns, aggregation and
+// corrections, output, last run period, display.
+std::span<const SettingInfo> settings_table();
+
+// Index of a key in the table (exact spelling), or -1.
+int setting_index(std::string_view key);
+// Index of a key compared without regard to letter case, or -1.
+int setting_index_nocase(std::string_view key);
+
+// Captions of the choice settings, by index (empty beyond the table).
+std::span<const std::string_view> choice_captions(std::string_view key);
+
+}  // namespace talve

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/file_table.h"
+
+#include "core/user_interface.h"
+
+namespace talve {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+const std::vector<FileTable::Column>& FileTable::columns() {
+  static const std::vector<Column> kColumns = {
+      {"n", 44},
+      {"fichier", 200},
+      {"s/répertoire", 80},
+      {"Station", 70},
+      {"date_NOM_Fichier", 100},
+      {"taille (Mo)", 50},
+      {"date dep", 120},
+      {"date fin", 120},
+      {"n.données", 70},
+      {"n.extraites", 70},
+      {"pas moyen observé", 100},
+      {"durée de traitement", 100},
+      {"correction", 100},
+      {"nb Colonnes", 80},
+      {"n°Lig intitulés", 80},
+      {" x", 20},
+  };
+  return kColumns;
+}
+
+FileTable::FileTable() { reset(); }
+
+void FileTable::reset() {
+  m_rows.clear();
+  std::vector<std::string> titles;
+  for (const Column& column : columns()) titles.emplace_back(column.title);
+  m_rows.push_back(std::move(titles));
+}
+
+int FileTable::column_index(std::string_view title) const {
+  const std::string_view wanted = trimmed(title);
+  if (wanted.empty()) return -1;
+  int found = -1;
+  const auto& titles = m_rows.front();
+  for (std::size_t i = 0; i < titles.size(); ++i)
+    if (trimmed(titles[i]) == wanted) found = static_cast<int>(i);
+  return found;
+}
+
+const std::string& FileTable::cell(int row, int column) const {
+  static const std::string kEmpty;
+  if (row < 0 || row >= row_count() || column < 0) return kEmpty;
+  const auto& cells = m_rows[static_cast<std::size_t>(row)];
+  return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : kEmpty;
+}
+
+void FileTable::set_cell(int row, int column, std::string text) {
+  if (row < 0 || row >= row_count() || column < 0 || column >= column_count()) return;
+  m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = std::move(text);
+}
+
+const std::string& FileTable::lire_case(int row, std::string_view title) const {
+  return cell(row, column_index(title));
+}
+
+void FileTable::ecrire_case(int row, std::string_view title, std::string text) {
+  set_cell(row, column_index(title), std::move(text));
+}
+
+int FileTable::add_row() {
+  m_rows.emplace_back(columns().size());
+  return row_count() - 1;
+}
+
+int colonne_tableau(const FileTable& table, std::string_view title, UserInterface& ui) {
+  if (trimmed(title).empty()) return -1;
+  const int index = table.column_index(title);
+  if (index < 0) ui.message("La colonne <" + std::string(title) + "> n'existe pas");
+  return index;
+}
+
+}  // namespace talve

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/workspace.h"
+#include "engine/result_table.h"
+#include "engine/time_grid.h"
+#include "files/file_table.h"
+
+namespace talve {
+
+// The one object that owns, for the life of the program, what the main
+// window shows and works on: the description, the FileTable, the TimeGrid,
+// the ResultTable with its two text lists, the tracking log and the shared
+// flags. The workflows (listing, grid, processing, saving...) are its
+// operations; the window and the batch mode drive it.
+class Session : public Workspace {
+ public:
+  explicit Session(UserInterface& ui);
+
+  FileTable file_table;
+  TimeGrid grid;
+  ResultTable results;
+  std::vector<std::string> result_list;       // `ListBox_DONNEE_date_clean`
+  std::vector<std::string> values_only_list;  // `ListBox_juste_donnee`
+};
+
+}  // namespace talve

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace talve {
+
+// Texts inside the program are Windows-1252 bytes, exactly as the data files
+// and description files hold them. These two functions are the only place
+// where they meet UTF-8: at the window's edge and on the terminal.
+
+// Every byte becomes its Unicode character in UTF-8. The five bytes that
+// Windows-1252 leaves undefined (81, 8D, 8F, 90, 9D) map to the C1 controls of
+// the same value so that the conversion never loses a byte.
+std::string cp1252_to_utf8(std::string_view text);
+
+// Characters without a Windows-1252 byte become "?". Invalid UTF-8 bytes are
+// taken as Windows-1252 bytes as they stand, so a text that was never UTF-8
+// comes through unchanged.
+std::string utf8_to_cp1252(std::string_view text);
+
+}  // namespace talve

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/user_interface.h"
+
+namespace talve::testing {
+
+// The user interface of the tests. Every box is recorded with its exact
+// text. A box with a single button answers itself; a box with a choice takes
+// the next scripted answer, and a box that nobody scripted fails the test.
+// File dialogs take their scripted paths the same way.
+class ScriptedInterface : public UserInterface {
+ public:
+  struct Box {
+    MessageType type;
+    ButtonSet buttons;
+    std::string text;
+    Answer answer;
+  };
+
+  ~ScriptedInterface() override;
+
+  // Queues the answer to the next box that offers a choice.
+  ScriptedInterface& answer(Answer next);
+  // Queues the result of the next file or folder dialog (nothing = cancel).
+  ScriptedInterface& dialog_result(std::optional<std::string> path);
+
+  // Called at every process_events(), with the number of calls so far.
+  std::function<void(int)> on_process_events;
+
+  std::vector<Box> boxes;
+  std::vector<FileDialogRequest> dialogs;
+  std::vector<std::string> tracking;  // every tracking line, as added
+  std::map<std::string, std::string, std::less<>> captions;
+  std::map<std::string, bool, std::less<>> visible;
+  std::vector<std::string> opened_in_editor;
+  std::string clipboard;
+  int process_events_calls = 0;
+  int end_sounds = 0;
+
+  // Texts of the recorded boxes, in order.
+  std::vector<std::string> texts() const;
+
+  Answer ask(MessageType type, ButtonSet buttons, const std::string& text) override;
+  void tracking_line_added(const std::string& line) override { tracking.push_back(line); }
+  void tracking_cleared() override { tracking.clear(); }
+  void caption_changed(std::string_view control, const std::string& text) override;
+  void visibility_changed(std::string_view control, bool shown) override;
+  void process_events() override;
+  void set_busy(bool) override {}
+  std::optional<std::string> open_file(const FileDialogRequest& request) override;
+  std::optional<std::string> save_file(const FileDialogRequest& request) override;
+  std::optional<std::string> choose_folder(const std::string& title, const std::string& initial) override;
+  void open_in_editor(const std::string& path, const std::string&) override { opened_in_editor.push_back(path); }
+  std::string clipboard_text() override { return clipboard; }
+  void set_clipboard_text(const std::string& text) override { clipboard = text; }
+  void play_end_sound() override { ++end_sounds; }
+
+ private:
+  std::optional<std::string> next_dialog(const FileDialogRequest& request);
+
+  std::deque<Answer> m_answers;
+  std::deque<std::optional<std::string>> m_dialog_results;
+};
+
+}  // namespace talve::testing
