@@ -41,7 +41,7 @@ function(talve_add_test name)
   talve_core_charset(${name})
   target_compile_definitions(${name} PRIVATE
     TALVE_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
-    TALVE_REAL_DATA_DIR="${PROJECT_SOURCE_DIR}/../shared/data/real"
+    TALVE_REAL_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data/real"
     TALVE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
