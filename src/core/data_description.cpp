@@ -80,8 +80,8 @@ void DataDescription::set_choice(std::string_view key, int value) {
 
 void DataDescription::set_time(std::string_view key, TDateTime value) {
   const std::size_t index = index_of(key);
-  std::string text = settings_table()[index].kind == SettingKind::Time ? format_time(value)
-                                                                       : format_system_datetime(value);
+  std::string text =
+      settings_table()[index].kind == SettingKind::Time ? format_time(value) : format_system_datetime(value);
   store(index, std::move(text), true);
 }
 
@@ -103,6 +103,7 @@ void DataDescription::store(std::size_t index, std::string value, bool user_chan
 void DataDescription::reset_to_initial() {
   const auto table = settings_table();
   if (m_values.size() != table.size()) m_values.assign(table.size(), std::string());
+  m_relative_forms.assign(table.size(), std::string());
   for (std::size_t i = 0; i < table.size(); ++i)
     assign_index(i, dynamic_text(table[i].initial_dynamic, {}) + std::string(table[i].initial));
 }
@@ -118,6 +119,14 @@ void DataDescription::reset_to_absent_values(const std::string& program_folder) 
     if (table[i].kind == SettingKind::Folder) continue;
     assign_index(i, absent_value(table[i], program_folder));
   }
+}
+
+const std::string& DataDescription::relative_form(std::string_view key) const {
+  return m_relative_forms[index_of(key)];
+}
+
+void DataDescription::set_relative_form(std::string_view key, std::string form) {
+  m_relative_forms[index_of(key)] = std::move(form);
 }
 
 void DataDescription::set_file_name(std::string name) { m_file_name = std::move(name); }

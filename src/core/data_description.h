@@ -21,8 +21,8 @@ class DataDescription {
 
   // --- values, by key (an unknown key is a programming error and throws)
   const std::string& text(std::string_view key) const;
-  bool checked(std::string_view key) const;  // Boolean settings
-  int choice(std::string_view key) const;    // Choice settings; -1 when not an integer
+  bool checked(std::string_view key) const;    // Boolean settings
+  int choice(std::string_view key) const;      // Choice settings; -1 when not an integer
   TDateTime time(std::string_view key) const;  // Time and DateTime settings, 0 when unreadable
 
   // A change made by the user or by a correction the user accepted: stores
@@ -59,6 +59,13 @@ class DataDescription {
   // only by letter case is preferred.
   std::string file_path() const;
 
+  // --- folders read relative to the description file
+  // The relative form ("./data/", "../out/") a folder setting was read with,
+  // so that writing can keep it while it still names the same folder; ""
+  // when the folder was read absolute.
+  const std::string& relative_form(std::string_view key) const;
+  void set_relative_form(std::string_view key, std::string form);
+
   // --- modified flag
   bool modified() const { return m_modified; }
   void mark_modified();
@@ -76,6 +83,7 @@ class DataDescription {
   void notify_modified();
 
   std::vector<std::string> m_values;
+  std::vector<std::string> m_relative_forms;  // by setting index
   std::string m_file_name;
   bool m_modified = false;
   std::vector<KeyListener> m_key_listeners;

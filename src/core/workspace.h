@@ -7,6 +7,7 @@
 
 #include "core/data_description.h"
 #include "core/period.h"
+#include "core/scheme_colours.h"
 #include "core/tracking_log.h"
 #include "core/user_interface.h"
 
@@ -41,6 +42,7 @@ class Workspace {
   TrackingLog log;
   SharedFlags flags;
   Period period;
+  SchemeColours colours;  // the "couleurs" scheme, kept in the parameter file
   // Session-only values, never saved.
   int offset_days = 0;              // `SpinEdit_decalage_jour`, 0..400
   bool shutdown_after_run = false;  // `CheckBox_arret_PC`
