@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talve {
+
+class DataDescription;
+class UserInterface;
+
+// The description file: one "key= value" line per setting, CR LF line ends,
+// Windows-1252 text, always the 65 settings in a fixed order. Reading looks
+// every key up by name, so older or hand-edited files (other order, unknown
+// lines, missing keys, a copy re-saved in UTF-8 by an editor) still load.
+
+// The 65 keys in the order the writer puts them.
+std::span<const std::string_view> description_write_order();
+
+// Reads every setting from the text of a description file into the
+// description, without touching its modified flag. `own_folder` is the
+// folder of the description file: folders written relative to it ("./data/")
+// are resolved against it. A missing key takes its If-absent value. A choice
+// that is not an integer shows "'<value>' n'est pas une valeur entière
+// correcte" and stops the read there: the settings before it keep their new
+// values, the others their old ones. Returns false when the read stopped.
+bool read_description_text(std::string_view bytes, const std::string& own_folder,
+                           DataDescription& description, UserInterface& ui);
+
+struct DescriptionReadResult {
+  bool opened = false;    // the file could be read
+  bool complete = false;  // every setting was read
+};
+
+// Reads the file at `path` (its folder resolves relative folders).
+DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,
+                                            UserInterface& ui);
+
+// The 65 lines, in writing order, for a file in `own_folder`: a folder read
+// relative stays relative while it still names the same folder from there.
+std::vector<std::string> description_lines(const DataDescription& description, const std::string& own_folder);
+
+// Writes the description to `path` through a temporary file renamed over it,
+// so that a failure leaves the previous file whole. Returns false, with the
+// reason in `error`, when the file could not be written.
+bool write_description_file(const std::string& path, const DataDescription& description,
+                            std::string* error = nullptr);
+
+}  // namespace talve

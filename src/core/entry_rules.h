@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/workspace.h"
+
+namespace talve {
+
+class DataDescription;
+class UserInterface;
+
+// The rules applied when the user types into, leaves or confirms a field of
+// the description. Each works on the description and tells the user through
+// the interface; each returns what it changed so that the window can refresh
+// the controls that depend on it (the column-title preview...).
+
+// `Edit_col_cochee` left: blanks removed, ";" and "." turned into ",", one
+// character of the first ",," and a final "," dropped, and the date/time
+// columns left out of the list (warning when extraction is on). Returns true
+// when the field's text changed.
+bool apply_col_cochee_rule(DataDescription& description, UserInterface& ui);
+
+// `Edit_equiv_na` left or confirmed: a first "," that cannot be a decimal
+// comma becomes ";"; more than seven equivalences raise a warning. Returns
+// true when the field's text changed.
+bool apply_equiv_na_rule(DataDescription& description, UserInterface& ui);
+
+// `Edit_num_ligne_donnee` confirmed with the typed text: the first data line
+// must come after the title line. An accepted value is stored and marks the
+// description modified; a refused one is explained, kept in the field as
+// typed, and leaves the modified flag as it was. Returns true when accepted.
+bool confirm_data_line(DataDescription& description, const std::string& typed, UserInterface& ui);
+
+// `Edit_masque`: "*" and "." cannot be typed into the field.
+bool mask_accepts_key(char typed);
+// `Edit_masque` changed: the description is marked modified unless the new
+// text is "ppp" (the clipboard working file).
+void change_mask(DataDescription& description, const std::string& mask);
+
+// The input the mask selects: a spreadsheet when it holds "XLS", the
+// clipboard when it holds "PPP" (in capitals), else data files.
+InputMode input_mode_for_mask(std::string_view mask);
+
+// `Edit_new_desc_colonne` double-clicked: offers to put the original titles
+// line (`Edit_intitule_origine`) in place of the alternative titles. Returns
+// true when the user accepted.
+bool offer_original_titles(DataDescription& description, const std::string& original_titles,
+                           UserInterface& ui);
+
+// Offset sign: clicking either radio button sets the pair and marks the
+// description modified.
+void choose_offset_sign(DataDescription& description, bool positive);
+
+// `CheckBox_delta_Y` and `CheckBox_derivees` exclude each other: checking
+// one unchecks the other.
+void check_delta_y(DataDescription& description, bool checked);
+void check_derivees(DataDescription& description, bool checked);
+
+}  // namespace talve

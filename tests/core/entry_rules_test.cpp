@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/entry_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/data_description.h"
+#include "support/scripted_interface.h"
+
+namespace talve {
+namespace {
+
+using testing::ScriptedInterface;
+
+struct ColumnListCase {
+  const char* name;
+  std::string typed;
+  int date_layout;  // 0 one column, 1 two columns
+  bool extraction;
+  std::string expected;
+  bool modified;
+  bool warned;
+};
+
+class ColumnListRule : public ::testing::TestWithParam<ColumnListCase> {};
+
+TEST_P(ColumnListRule, CleansTheListAndDropsDateColumns) {
+  const auto& c = GetParam();
+  DataDescription description;
+  ScriptedInterface ui;
+  description.assign("Edit_col_cochee.text", c.typed);
+  description.assign("RadioGroup_datetime_nb_col_ItemIndex", std::to_string(c.date_layout));
+  description.assign("Edit_num_col_datetime.text", "1");
+  description.assign("Edit_num_col_date.text", "2");
+  description.assign("Edit_num_col_time.text", "3");
+  description.assign("CheckBox_col_cochee.Checked", c.extraction ? "true" : "false");
+
+  apply_col_cochee_rule(description, ui);
+  EXPECT_EQ(description.text("Edit_col_cochee.text"), c.expected);
+  EXPECT_EQ(description.modified(), c.modified);
+  if (c.warned) {
+    EXPECT_EQ(ui.texts(), std::vector<std::string>{
+                              " Il a fallu enlever le n° de la colonne date/time de la liste des colonnes "
+                              "à extraire\n\n  de <" +
+                              c.typed + ">\n\n   à <" + c.expected + ">"});
+  } else {
+    EXPECT_TRUE(ui.boxes.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ColumnListRule,
+    ::testing::Values(ColumnListCase{"CleanedSeparators", "4;5. 6", 0, true, "4,5,6", true, false},
+                      ColumnListCase{"AlreadyClean", "4,5,6", 0, true, "4,5,6", false, false},
+                      ColumnListCase{"FinalCommaDropped", "4,5,", 0, false, "4,5", true, false},
+                      ColumnListCase{"OneDoubleCommaCollapsed", "4,,,5", 0, false, "4,,5", true, false},
+                      ColumnListCase{"DateColumnWarnsWithExtraction", "1,4,5", 0, true, "4,5", true, true},
+                      ColumnListCase{"DateColumnSilentWithoutExtraction", "1,4,5", 0, false, "4,5", true,
+                                     false},
+                      ColumnListCase{"TwoColumnDatesDropped", "2,1,3,7", 1, true, "1,7", true, true},
+                      ColumnListCase{"EmptyList", "", 0, true, "", false, false}),
+    [](const auto& param_info) { return std::string(param_info.param.name); });
+
+struct EquivalenceCase {
+  const char* name;
+  std::string typed;
+  std::string expected;
+  bool warned;
+};
+
+class EquivalenceRule : public ::testing::TestWithParam<EquivalenceCase> {};
+
+TEST_P(EquivalenceRule, TurnsASeparatingCommaIntoSemicolon) {
+  const auto& c = GetParam();
+  DataDescription description;
+  ScriptedInterface ui;
+  description.assign("Edit_equiv_na.text", c.typed);
+  apply_equiv_na_rule(description, ui);
+  EXPECT_EQ(description.text("Edit_equiv_na.text"), c.expected);
+  if (c.warned)
+    EXPECT_EQ(ui.texts(),
+              std::vector<std::string>{
+                  "seules les 7 première équivalences seront prises en compte\n\n   en restreindre "
+                  "le nombre..."});
+  else
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EquivalenceRule,
+    ::testing::Values(EquivalenceCase{"SeparatingComma", "NA,-1", "NA,-1", false},
+                      EquivalenceCase{"CommaBeforeLetter", "NA,vide;-1", "NA;vide;-1", false},
+                      EquivalenceCase{"DecimalCommaKept", "-99999,5;NA", "-99999,5;NA", false},
+                      EquivalenceCase{"OnlyTheFirstComma", "a,b,c", "a;b,c", false},
+                      EquivalenceCase{"FinalCommaKept", "NA;", "NA;", false},
+                      EquivalenceCase{"LastCharacterComma", "NA,", "NA,", false},
+                      EquivalenceCase{"SevenSeparatorsWarn", "a;b;c;d;e;f;g;h", "a;b;c;d;e;f;g;h", true},
+                      EquivalenceCase{"SixSeparatorsSilent", "a;b;c;d;e;f;g", "a;b;c;d;e;f;g", false}),
+    [](const auto& param_info) { return std::string(param_info.param.name); });
+
+struct DataLineCase {
+  const char* name;
+  int titles;  // 0 "avec", 1 "sans"
+  std::string title_line;
+  std::string typed;
+  bool accepted;
+};
+
+class DataLineRule : public ::testing::TestWithParam<DataLineCase> {};
+
+TEST_P(DataLineRule, DataLineComesAfterTitles) {
+  const auto& c = GetParam();
+  DataDescription description;
+  ScriptedInterface ui;
+  description.assign("RadioGroup_avec_sans_intitule_ItemIndex", std::to_string(c.titles));
+  description.assign("Edit_num_ligne_intitule_col.text", c.title_line);
+  EXPECT_EQ(confirm_data_line(description, c.typed, ui), c.accepted);
+  EXPECT_EQ(description.text("Edit_num_ligne_donnee.text"), c.typed);
+  EXPECT_EQ(description.modified(), c.accepted);
+  if (c.accepted)
+    EXPECT_TRUE(ui.boxes.empty());
+  else
+    EXPECT_EQ(ui.texts(),
+              std::vector<std::string>{" la valeur " + c.typed +
+                                       " n'est pas valide comme n° de ligne de donnée par rapport à "
+                                       "celui de l'intitulés de colonnes : " +
+                                       c.title_line + " ..."});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DataLineRule,
+                         ::testing::Values(DataLineCase{"AfterTitles", 0, "3", "4", true},
+                                           DataLineCase{"OnTitles", 0, "3", "3", false},
+                                           DataLineCase{"BeforeTitles", 0, "10", "9", false},
+                                           DataLineCase{"NumericNotTextual", 0, "9", "10", true},
+                                           DataLineCase{"NoTitlesAnyLine", 1, "5", "1", true},
+                                           DataLineCase{"NoTitlesZeroNeedsPositive", 1, "0", "0", false},
+                                           DataLineCase{"NoTitlesZeroLineOne", 1, "0", "1", true}),
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
+
+TEST(DataLineRule, RefusalLeavesAnEarlierModifiedFlagSet) {
+  DataDescription description;
+  ScriptedInterface ui;
+  description.mark_modified();
+  description.assign("Edit_num_ligne_intitule_col.text", "5");
+  EXPECT_FALSE(confirm_data_line(description, "2", ui));
+  EXPECT_TRUE(description.modified());
+}
+
+TEST(MaskRule, StarAndPointCannotBeTypedAndPppDoesNotModify) {
+  EXPECT_FALSE(mask_accepts_key('*'));
+  EXPECT_FALSE(mask_accepts_key('.'));
+  EXPECT_TRUE(mask_accepts_key('c'));
+
+  DataDescription description;
+  change_mask(description, "ppp");
+  EXPECT_EQ(description.text("Edit_masque.text"), "ppp");
+  EXPECT_FALSE(description.modified());
+  change_mask(description, "txt");
+  EXPECT_TRUE(description.modified());
+}
+
+TEST(MaskRule, InputModeFollowsTheMask) {
+  EXPECT_EQ(input_mode_for_mask("xlsx"), InputMode::Spreadsheet);
+  EXPECT_EQ(input_mode_for_mask("ppp"), InputMode::Clipboard);
+  EXPECT_EQ(input_mode_for_mask("*.csV"), InputMode::Files);
+}
+
+TEST(NewTitlesRule, DoubleClickOffersTheOriginalTitles) {
+  DataDescription description;
+  ScriptedInterface ui;
+  description.assign("Edit_new_desc_colonne.text", "a;b");
+  ui.answer(Answer::No).answer(Answer::Yes);
+  EXPECT_FALSE(offer_original_titles(description, "Date\tT", ui));
+  EXPECT_EQ(description.text("Edit_new_desc_colonne.text"), "a;b");
+  EXPECT_TRUE(offer_original_titles(description, "Date\tT", ui));
+  EXPECT_EQ(description.text("Edit_new_desc_colonne.text"), "Date\tT");
+  EXPECT_TRUE(description.modified());
+  EXPECT_EQ(ui.boxes[0].text,
+            " récupérer l'intitulé de colonne d'orignine ?\n<Date\tT>\nen place de :\n<a;b>");
+  EXPECT_EQ(ui.boxes[0].buttons, kYesNo);
+}
+
+TEST(ExclusiveSettings, OffsetSignAndDerivedSeries) {
+  DataDescription description;
+  choose_offset_sign(description, false);
+  EXPECT_FALSE(description.checked("RadioButton_decalage_positif.Checked"));
+  EXPECT_TRUE(description.checked("RadioButton_decalage_negatif.Checked"));
+  EXPECT_TRUE(description.modified());
+  choose_offset_sign(description, true);
+  EXPECT_TRUE(description.checked("RadioButton_decalage_positif.Checked"));
+  EXPECT_FALSE(description.checked("RadioButton_decalage_negatif.Checked"));
+
+  check_delta_y(description, true);
+  check_derivees(description, true);
+  EXPECT_FALSE(description.checked("CheckBox_delta_Y.Checked"));
+  EXPECT_TRUE(description.checked("CheckBox_derivees.Checked"));
+  check_delta_y(description, true);
+  EXPECT_TRUE(description.checked("CheckBox_delta_Y.Checked"));
+  EXPECT_FALSE(description.checked("CheckBox_derivees.Checked"));
+  check_delta_y(description, false);
+  EXPECT_FALSE(description.checked("CheckBox_derivees.Checked"));
+}
+
+}  // namespace
+}  // namespace talve
