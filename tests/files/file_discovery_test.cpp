@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/file_discovery.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace talve {
+namespace {
+
+using testing::TempDir;
+
+std::vector<std::string> names_of(const std::vector<std::string>& entries) {
+  std::vector<std::string> names;
+  for (const auto& entry : entries) {
+    const auto found = parse_found_file_entry(entry);
+    names.push_back(found ? found->subfolder + found->name : "?" + entry);
+  }
+  return names;
+}
+
+struct MaskCase {
+  const char* mask;
+  const char* normal;
+};
+
+class MaskNormalisation : public ::testing::TestWithParam<MaskCase> {};
+
+TEST_P(MaskNormalisation, GivesTheComparedForm) {
+  EXPECT_EQ(normalise_mask(GetParam().mask), GetParam().normal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Masks, MaskNormalisation,
+                         ::testing::Values(MaskCase{"csv", ".CSV"}, MaskCase{"*.csv", ".CSV"},
+                                           MaskCase{".CSV", ".CSV"}, MaskCase{"*.csV", ".CSV"},
+                                           MaskCase{"dat15", ".DAT15"}, MaskCase{"*.*", ".*"},
+                                           MaskCase{"*", "."}, MaskCase{"", "."}));
+
+class FileDiscovery : public ::testing::Test {
+ protected:
+  std::vector<std::string> list(const std::string& mask, bool recursive = false) {
+    std::vector<std::string> entries{"ancienne entrée"};
+    first = "ancien";
+    count = lister_fichiers(dir.path(), mask, recursive, entries, first);
+    EXPECT_EQ(count, static_cast<int>(entries.size()));
+    return names_of(entries);
+  }
+
+  TempDir dir;
+  std::string first;
+  int count = 0;
+};
+
+TEST_F(FileDiscovery, MaskMatchesTheLastExtensionWithoutCaseAndSkipsTilde) {
+  dir.write("a.csv", "1");
+  dir.write("b.CSV", "22");
+  dir.write("c.csv.bak", "");
+  dir.write("~a.csv", "");
+  dir.write("d~.csv", "");
+  EXPECT_EQ(list("csv"), (std::vector<std::string>{"a.csv", "b.CSV"}));
+  EXPECT_EQ(first, "a.csv");
+}
+
+TEST_F(FileDiscovery, StarPointStarListsEveryFileWithoutTilde) {
+  dir.write("a.csv", "");
+  dir.write("sans_extension", "");
+  dir.write("x.txt~", "");
+  EXPECT_EQ(list("*.*"), (std::vector<std::string>{"a.csv", "sans_extension"}));
+}
+
+TEST_F(FileDiscovery, LoneStarMatchesNoFile) {
+  dir.write("a.csv", "");
+  dir.write("sans_extension", "");
+  EXPECT_TRUE(list("*").empty());
+  EXPECT_EQ(first, "");
+}
+
+TEST_F(FileDiscovery, EntriesCarrySubfolderNameAndSize) {
+  dir.write("2021/janv/m.csv", "12345");
+  dir.write("top.csv", "abc");
+  std::vector<std::string> entries;
+  std::string first_name;
+  ASSERT_EQ(lister_fichiers(dir.path(), "csv", true, entries, first_name), 2);
+  EXPECT_EQ(entries, (std::vector<std::string>{"2021/janv/  \tm.csv  \t5", "  \ttop.csv  \t3"}));
+  EXPECT_EQ(first_name, "m.csv");
+}
+
+TEST_F(FileDiscovery, SubfoldersOnlyWithRecursionAndNeverHidden) {
+  dir.write("a.csv", "");
+  dir.write("sous/b.csv", "");
+  dir.write(".cache/c.csv", "");
+  dir.write(".cachee.csv", "");  // a hidden file is still a file
+  EXPECT_EQ(list("csv", false), (std::vector<std::string>{".cachee.csv", "a.csv"}));
+  EXPECT_EQ(list("csv", true), (std::vector<std::string>{".cachee.csv", "a.csv", "sous/b.csv"}));
+  // A hidden folder is not listed as a file either, whatever the mask.
+  EXPECT_EQ(list("*.*", true), (std::vector<std::string>{".cachee.csv", "a.csv", "sous/b.csv"}));
+}
+
+TEST_F(FileDiscovery, EntriesAreInNameOrderWithSubfoldersInPlace) {
+  for (const char* name : {"m.csv", "b/2.csv", "z.csv", "a.csv", "b/1.csv", "c.csv"}) dir.write(name, "");
+  EXPECT_EQ(list("csv", true),
+            (std::vector<std::string>{"a.csv", "b/1.csv", "b/2.csv", "c.csv", "m.csv", "z.csv"}));
+  EXPECT_EQ(first, "a.csv");
+}
+
+TEST_F(FileDiscovery, LinkBackToAnOuterFolderIsNotWalkedAgain) {
+  dir.write("a.csv", "");
+  dir.write("sous/b.csv", "");
+  std::filesystem::create_directory_symlink(dir.path(), dir.path() + "sous/boucle");
+  std::filesystem::create_directory_symlink(dir.path() + "sous", dir.path() + "lien");
+  // "lien" leads to "sous", which is not being walked when it is met: it is
+  // listed under both names, but neither walk goes round the loop.
+  EXPECT_EQ(list("csv", true), (std::vector<std::string>{"a.csv", "lien/b.csv", "sous/b.csv"}));
+}
+
+TEST_F(FileDiscovery, MissingFolderYieldsNothing) {
+  std::vector<std::string> entries{"x"};
+  std::string first_name = "y";
+  EXPECT_EQ(lister_fichiers(dir.path() + "absent", "csv", true, entries, first_name), 0);
+  EXPECT_TRUE(entries.empty());
+  EXPECT_EQ(first_name, "");
+  EXPECT_EQ(lister_fichiers("", "csv", true, entries, first_name), 0);
+}
+
+TEST_F(FileDiscovery, UnreadableSubfolderYieldsNothing) {
+  dir.write("a.csv", "");
+  dir.write("ferme/b.csv", "");
+  std::filesystem::permissions(dir.path() + "ferme", std::filesystem::perms::none);
+  std::error_code ec;
+  std::filesystem::directory_iterator probe(dir.path() + "ferme", ec);
+  if (ec) {  // the test runs as a user that permissions apply to
+    EXPECT_EQ(list("csv", true), (std::vector<std::string>{"a.csv"}));
+  }
+  std::filesystem::permissions(dir.path() + "ferme", std::filesystem::perms::owner_all);
+}
+
+TEST_F(FileDiscovery, SpreadsheetSourceIsTheSingleEntry) {
+  dir.write("a.csv", "");
+  std::vector<std::string> entries;
+  std::string first_name = "garde";
+  EXPECT_EQ(lister_fichiers(dir.path(), "csv", false, entries, first_name,
+                            SpreadsheetSource{"/classeurs/", "~tmp_xls.csv", 42}),
+            1);
+  EXPECT_EQ(entries, std::vector<std::string>{"/classeurs/  \t~tmp_xls.csv  \t42"});
+}
+
+TEST(FoundFileEntry, ParsesItsParts) {
+  const auto found = parse_found_file_entry("s/r/  \tnom  avec\tblancs.csv  \t123");
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->subfolder, "s/r/");
+  EXPECT_EQ(found->name, "nom  avec\tblancs.csv");
+  EXPECT_EQ(found->size, 123u);
+  EXPECT_FALSE(parse_found_file_entry("pas d'entrée"));
+}
+
+TEST(DescriptionListing, ListsDscFilesOfTheFolderOnly) {
+  TempDir dir;
+  dir.write("b.DSC", "");
+  dir.write("a.dsc", "");
+  dir.write("c.txt", "");
+  dir.write("sous/d.dsc", "");
+  dir.mkdir("e.dsc");
+  EXPECT_EQ(lister_descriptions(dir.path()),
+            (std::vector<std::string>{dir.path() + "a.dsc", dir.path() + "b.DSC"}));
+  EXPECT_TRUE(lister_descriptions(dir.path() + "absent/").empty());
+}
+
+}  // namespace
+}  // namespace talve
