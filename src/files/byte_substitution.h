@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace talve {
+
+class Workspace;
+
+// What reading a whole file gave.
+enum class WholeFileState {
+  Read,     // the bytes are in the buffer
+  Empty,    // the file exists and holds no byte
+  Missing,  // no readable file at that path (absent, deleted meanwhile, a folder...)
+};
+
+struct WholeFile {
+  WholeFileState state = WholeFileState::Missing;
+  // Never null; empty unless the state is Read.
+  std::shared_ptr<std::string> bytes = std::make_shared<std::string>();
+};
+
+// Reads a whole file in one piece into memory. A file that shrinks while it
+// is read keeps what could be read.
+WholeFile read_whole_file(const std::string& path);
+
+// Every byte equal to `byte` becomes `replacement`, in place.
+void substitute_byte(std::string& bytes, char byte, char replacement);
+
+enum class CopyOutcome { Copied, SourceMissing, SourceEmpty, WriteFailed };
+
+// `copie_substitution`: reads the whole source, replaces every occurrence of
+// the byte and writes the destination. A missing source shows "fichier
+// inexistant" and an empty one writes "fichier VIDE" to the tracking log;
+// both leave an empty destination. The destination is written to a
+// temporary file in its own folder and renamed over the old one, so that a
+// failed write never leaves a half-written file behind.
+CopyOutcome copie_substitution(Workspace& ws, const std::string& source, const std::string& destination,
+                               char byte, char replacement);
+
+}  // namespace talve

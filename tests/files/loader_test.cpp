@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/loader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "core/program_folder.h"
+#include "core/workspace.h"
+#include "files/byte_substitution.h"
+#include "support/scripted_interface.h"
+#include "support/temp_dir.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+using testing::ProgramHome;
+using testing::read_bytes;
+using testing::ScriptedInterface;
+using testing::TempDir;
+using Lines = std::vector<std::string>;
+
+Lines as_strings(const std::vector<std::string_view>& views) { return Lines(views.begin(), views.end()); }
+
+struct LoaderSetup {
+  int separator = 0;  // 0 "Tabulation", 1 "Espace", 2 "Point-virgule", 3 "Virgule"
+  InputMode mode = InputMode::Files;
+  std::string first_data_line = "2";
+  bool unreadable_characters = false;
+  std::string mask = "csv";
+};
+
+class LoaderTest : public ::testing::Test {
+ protected:
+  static void configure(Workspace& target, const LoaderSetup& setup) {
+    target.description.assign("RadioGroup_separateur_colonne_ItemIndex", std::to_string(setup.separator));
+    target.description.assign("Edit_num_ligne_donnee.text", setup.first_data_line);
+    target.description.assign("CheckBox_car_null.Checked", setup.unreadable_characters ? "true" : "false");
+    target.description.assign("Edit_masque.text", setup.mask);
+    target.flags.input_mode = setup.mode;
+  }
+
+  // The load as it was done through working copies on disk: one or two
+  // substitution copies into the program's folder, the copy read back as
+  // lines, and the same again for the second load.
+  std::optional<Lines> load_through_copies(const std::string& path, const LoaderSetup& setup) {
+    ScriptedInterface quiet;
+    Workspace reference(quiet);
+    configure(reference, setup);
+    const std::string tmp = program_file("~tmp.txt");
+    const bool tab = setup.separator == 0;
+    auto copy_tab = [&](const std::string& intermediate) {
+      copie_substitution(reference, path, intermediate, '\0', '\x01');
+      copie_substitution(reference, intermediate, tmp, '\t', ';');
+    };
+    std::string loaded;
+    if (tab) {
+      copy_tab(program_file("~tmp0.txt"));
+      loaded = read_bytes(tmp);
+    } else if (setup.mode == InputMode::Files) {
+      copie_substitution(reference, path, tmp, '\0', '\x01');
+      loaded = read_bytes(tmp);
+    } else {
+      loaded = read_bytes(path);
+    }
+    Lines lines = as_strings(split_lines(loaded));
+    if (static_cast<long long>(lines.size()) < std::stoll(setup.first_data_line) + 2 ||
+        setup.unreadable_characters) {
+      if (tab) {
+        copy_tab(program_file("~tmp1.txt"));
+      } else if (setup.mask == "ppp") {
+        quiet.boxes.clear();
+        return std::nullopt;
+      } else {
+        copie_substitution(reference, path, tmp, '\0', '_');
+      }
+      lines = as_strings(split_lines(read_bytes(tmp)));
+    }
+    return lines;
+  }
+
+  ProgramHome home;
+  TempDir dir;
+  ScriptedInterface ui;
+  Workspace ws{ui};
+};
+
+// Every short text over the bytes that matter to the copies and to line
+// cutting (plus longer random ones), under every way of loading: the
+// in-memory load must give exactly the lines the working copies gave.
+TEST_F(LoaderTest, InMemoryLoadEqualsTheCopyThenLoadOnEveryCombination) {
+  const std::string alphabet{'\0', '\t', '\r', '\n', ';', '\x01'};
+  std::vector<std::string> contents{""};
+  for (std::size_t length = 1; length <= 3; ++length) {
+    std::vector<std::string> longer;
+    for (const std::string& text : contents)
+      if (text.size() == length - 1)
+        for (char c : alphabet) longer.push_back(text + c);
+    contents.insert(contents.end(), longer.begin(), longer.end());
+  }
+  std::mt19937 random(2024);
+  const std::string with_text = alphabet + "ab";
+  std::uniform_int_distribution<std::size_t> pick(0, with_text.size() - 1);
+  for (int i = 0; i < 40; ++i) {
+    std::string text(4 + static_cast<std::size_t>(i % 9), ' ');
+    for (char& c : text) c = with_text[pick(random)];
+    contents.push_back(text);
+  }
+  const std::vector<LoaderSetup> setups = {
+      {0, InputMode::Files, "2", false, "csv"},         // tabs, first load only when long enough
+      {0, InputMode::Files, "0", true, "csv"},          // tabs, second load
+      {2, InputMode::Files, "-5", false, "csv"},        // first load only
+      {1, InputMode::Files, "-5", true, "csv"},         // second load
+      {2, InputMode::Spreadsheet, "2", false, "xlsx"},  // loaded as it is, or second load
+      {2, InputMode::Clipboard, "2", false, "ppp"},     // loaded as it is, or refused
+      {0, InputMode::Clipboard, "2", false, "ppp"},     // tabs even from the clipboard
+  };
+  const std::string path = dir.file("data.txt");
+  for (const LoaderSetup& setup : setups) {
+    configure(ws, setup);
+    for (const std::string& content : contents) {
+      dir.write("data.txt", content);
+      const auto expected = load_through_copies(path, setup);
+      LoadedFile loaded;
+      const bool ok = load_data_file(ws, path, loaded);
+      ui.boxes.clear();
+      ASSERT_EQ(ok, expected.has_value())
+          << "separator " << setup.separator << " content size " << content.size();
+      if (ok) {
+        ASSERT_EQ(as_strings(loaded.lines()), *expected) << "separator " << setup.separator;
+      }
+    }
+  }
+}
+
+TEST_F(LoaderTest, RandomBinaryFilesLoadLikeTheirCopies) {
+  std::mt19937 random(12345);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (const int separator : {0, 2}) {
+    LoaderSetup setup;
+    setup.separator = separator;
+    configure(ws, setup);
+    for (int round = 0; round < 50; ++round) {
+      std::string content(static_cast<std::size_t>(byte(random) * 8), ' ');
+      for (char& c : content) c = static_cast<char>(byte(random));
+      const std::string path = dir.write("bin.dat", content);
+      LoadedFile loaded;
+      ASSERT_TRUE(load_data_file(ws, path, loaded));
+      ASSERT_EQ(as_strings(loaded.lines()), *load_through_copies(path, setup));
+      ui.boxes.clear();
+    }
+  }
+}
+
+TEST_F(LoaderTest, LineEndsOfEveryKindAndNoFinalLineEnd) {
+  configure(ws, LoaderSetup{2, InputMode::Files, "1", false, "csv"});
+  struct Case {
+    std::string content;
+    Lines lines;
+  };
+  const std::vector<Case> cases = {
+      {"a;1\r\nb;2\r\n", {"a;1", "b;2"}},
+      {"a;1\nb;2", {"a;1", "b;2"}},
+      {"a;1\rb;2\r", {"a;1", "b;2"}},
+      {"a\r\n\r\nb\n\nc\r\rd", {"a", "", "b", "", "c", "", "d"}},
+      {"\n", {""}},
+  };
+  for (const Case& c : cases) {
+    LoadedFile loaded;
+    ASSERT_TRUE(load_data_file(ws, dir.write("f.csv", c.content), loaded));
+    EXPECT_EQ(as_strings(loaded.lines()), c.lines);
+  }
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(LoaderTest, TabSeparatedFileIsSplitOnSemicolonsAndKeepsItsOwnSemicolons) {
+  configure(ws, LoaderSetup{0, InputMode::Files, "1", false, "txt"});
+  LoadedFile loaded;
+  ASSERT_TRUE(load_data_file(ws, dir.write("f.txt", "date\tT;H\n2021\t1,5;2\n"), loaded));
+  EXPECT_EQ(as_strings(loaded.lines()), (Lines{"date;T;H", "2021;1,5;2"}));
+}
+
+TEST_F(LoaderTest, NulBytesBecomeOneOrUnderscoreOnTheSecondLoad) {
+  struct Case {
+    int separator;
+    bool unreadable;
+    std::string first_line;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {2, false, "1", std::string("a\x01") + "b"},  // enough lines: first load only
+      {2, true, "1", "a_b"},                        // unreadable characters handled
+      {2, false, "5", "a_b"},                       // too few lines
+      {0, true, "1", std::string("a\x01") + "b"},   // tab-separated files keep 0x01
+      {0, false, "5", std::string("a\x01") + "b"},
+  };
+  for (const Case& c : cases) {
+    configure(ws, LoaderSetup{c.separator, InputMode::Files, c.first_line, c.unreadable, "csv"});
+    LoadedFile loaded;
+    ASSERT_TRUE(load_data_file(ws, dir.write("n.csv", std::string("a\0b\nx\ny\n", 8)), loaded));
+    EXPECT_EQ(loaded[0], c.expected) << c.separator << " " << c.unreadable << " " << c.first_line;
+  }
+}
+
+TEST_F(LoaderTest, MissingFileIsReportedOnceAndLoadsAsNoLine) {
+  configure(ws, LoaderSetup{2, InputMode::Files, "2", false, "csv"});
+  const std::string path = dir.write("gone.csv", "a\nb\nc\nd\n");
+  std::filesystem::remove(path);  // deleted between listing and loading
+  LoadedFile loaded;
+  EXPECT_TRUE(load_data_file(ws, path, loaded));
+  EXPECT_TRUE(loaded.empty());
+  EXPECT_EQ(ui.texts(), (Lines{"fichier inexistant\n" + path}));
+  EXPECT_EQ(ui.boxes[0].type, MessageType::Information);
+}
+
+TEST_F(LoaderTest, AFolderIsAMissingFile) {
+  configure(ws, LoaderSetup{2, InputMode::Files, "2", false, "csv"});
+  const std::string folder = dir.mkdir("sub.csv");
+  LoadedFile loaded;
+  EXPECT_TRUE(load_data_file(ws, folder, loaded));
+  EXPECT_TRUE(loaded.empty());
+  EXPECT_EQ(ui.texts(), (Lines{"fichier inexistant\n" + folder}));
+}
+
+TEST_F(LoaderTest, EmptyFileIsTracedOnce) {
+  for (const int separator : {0, 2}) {
+    configure(ws, LoaderSetup{separator, InputMode::Files, "2", false, "csv"});
+    ui.tracking.clear();
+    ws.log.clear();
+    const std::string path = dir.write("empty.csv", "");
+    LoadedFile loaded;
+    EXPECT_TRUE(load_data_file(ws, path, loaded));
+    EXPECT_TRUE(loaded.empty());
+    EXPECT_EQ(ui.tracking, (Lines{"fichier VIDE => " + path}));
+    EXPECT_TRUE(ui.boxes.empty());
+  }
+}
+
+TEST_F(LoaderTest, MissingSpreadsheetConversionIsReportedInsteadOfFailing) {
+  configure(ws, LoaderSetup{2, InputMode::Spreadsheet, "2", false, "xlsx"});
+  const std::string path = dir.file("~tmp_xls.csv");
+  LoadedFile loaded;
+  EXPECT_TRUE(load_data_file(ws, path, loaded));
+  EXPECT_TRUE(loaded.empty());
+  EXPECT_EQ(ui.texts(), (Lines{"fichier inexistant\n" + path}));
+}
+
+TEST_F(LoaderTest, SpreadsheetAndClipboardFilesKeepTheirNulBytesOnTheFirstLoad) {
+  for (const InputMode mode : {InputMode::Spreadsheet, InputMode::Clipboard}) {
+    configure(ws, LoaderSetup{2, mode, "1", false, mode == InputMode::Clipboard ? "ppp" : "xlsx"});
+    LoadedFile loaded;
+    ASSERT_TRUE(load_data_file(ws, dir.write("conv.csv", std::string("a\0b\nc\nd\n", 8)), loaded));
+    EXPECT_EQ(loaded[0], std::string_view("a\0b", 3));
+  }
+}
+
+TEST_F(LoaderTest, MissingClipboardFileFails) {
+  configure(ws, LoaderSetup{2, InputMode::Clipboard, "2", false, "ppp"});
+  const std::string path = dir.file("~presse-papier.ppp");
+  LoadedFile loaded;
+  EXPECT_FALSE(load_data_file(ws, path, loaded));
+  EXPECT_EQ(ui.texts(), (Lines{"fichier introuvable \n\n" + path}));
+}
+
+TEST_F(LoaderTest, ShortClipboardIsRefusedWithItsFirstLines) {
+  struct Case {
+    std::string content;
+    std::string shown_lines;
+  };
+  const std::vector<Case> cases = {
+      {"a;1\nb;2\nc;3\n", "a;1\nb;2\nc;3\n"},
+      {"seule;ligne", "seule;ligne\n"},  // fewer than three lines: no reading past the end
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    configure(ws, LoaderSetup{2, InputMode::Clipboard, "2", false, "ppp"});
+    ui.boxes.clear();
+    const std::string path = dir.write("~presse-papier.ppp", c.content);
+    LoadedFile loaded;
+    EXPECT_FALSE(load_data_file(ws, path, loaded));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].type, MessageType::Warning);
+    EXPECT_EQ(ui.boxes[0].buttons, ButtonSet{kCancel});
+    EXPECT_EQ(ui.boxes[0].text, " le presse papier ne contient que " + std::to_string(c.content.size()) +
+                                    " octets\n\n 3 premières lignes :\n==============================\n" +
+                                    c.shown_lines +
+                                    "==============================\n\n => Annuler pour   Recopier les "
+                                    "données du fichier Excel");
+  }
+}
+
+TEST_F(LoaderTest, HugeSingleLineLoadsWhole) {
+  configure(ws, LoaderSetup{2, InputMode::Files, "2", false, "csv"});
+  const std::string content(20 * 1024 * 1024, 'x');
+  LoadedFile loaded;
+  ASSERT_TRUE(load_data_file(ws, dir.write("big.csv", content), loaded));
+  ASSERT_EQ(loaded.size(), 1u);
+  EXPECT_EQ(loaded[0].size(), content.size());
+}
+
+TEST_F(LoaderTest, LinesOutliveMovesAndCopiesOfTheResult) {
+  configure(ws, LoaderSetup{2, InputMode::Files, "1", false, "csv"});
+  LoadedFile copy;
+  {
+    LoadedFile loaded;
+    ASSERT_TRUE(
+        load_data_file(ws, dir.write("s.csv", "ab\ncd\n"), loaded));  // short: kept inline by a string
+    LoadedFile moved = std::move(loaded);
+    copy = moved;
+  }
+  EXPECT_EQ(as_strings(copy.lines()), (Lines{"ab", "cd"}));
+  EXPECT_EQ(copy.line_or_empty(-1), "");
+  EXPECT_EQ(copy.line_or_empty(2), "");
+}
+
+}  // namespace
+}  // namespace talve
