@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/column_map.h"
+#include "text/tdatetime.h"
+
 namespace talve {
 
 // One cell of the ResultTable.
@@ -15,19 +18,47 @@ struct ResultCell {
   std::int32_t ok_count = 0;  // non-missing values folded into the cell
 };
 
-// (grid count + 3) rows by (data column count + 5) columns of cells.
+// (grid count + 3) rows by (data column count + 5) columns of cells. Row r
+// (1..n) belongs to the grid instant r; rows 0 and n+1, n+2 only border the
+// used rows. Column 1 is the instant, 2..C-1 the data, C the line count nb.
 struct ResultTable {
   int rows = 0;
   int columns = 0;
+  int grid_count = 0;  // n
   std::vector<ResultCell> cells;
+  // Grid instants as values, index 1..n (index 0 holds 0).
+  std::vector<TDateTime> instants;
+  // Output columns with their sources and titles, set at the first file.
+  ColumnMap map;
+  // Per output column: the cells written as the missing text in rows 2..n.
+  std::vector<int> empty_counts;
+  // Lines folded into the table over all files of the run.
+  long long line_total = 0;
 
   ResultCell& at(int row, int column) { return cells[static_cast<std::size_t>(row * columns + column)]; }
   const ResultCell& at(int row, int column) const {
     return cells[static_cast<std::size_t>(row * columns + column)];
   }
+  // C, the output column holding nb.
+  int nb_column() const { return map.count; }
+  long double nb(int row) const { return at(row, map.count).value; }
+  void set_nb(int row, long double value) {
+    ResultCell& cell = at(row, map.count);
+    cell.kind = 'r';
+    cell.missing = 0;
+    cell.value = value;
+  }
+  // The cell is written as a number: its row received lines (or was filled)
+  // and the cell itself holds a value.
+  bool holds_value(int row, int column) const { return nb(row) != 0 && at(row, column).missing == 0; }
+
   void clear() {
-    rows = columns = 0;
+    rows = columns = grid_count = 0;
     cells.clear();
+    instants.clear();
+    map = ColumnMap();
+    empty_counts.clear();
+    line_total = 0;
   }
 };
 

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/aggregation.h"
+
+#include <algorithm>
+
+#include "core/settings_table.h"
+#include "core/workspace.h"
+#include "engine/event_pacer.h"
+
+namespace talve {
+namespace {
+
+void reset_cells(ResultTable& table) {
+  table.cells.assign(static_cast<std::size_t>(table.rows) * static_cast<std::size_t>(table.columns),
+                     ResultCell());
+  for (int r = 0; r < table.rows; ++r) table.at(r, 1).kind = 's';
+}
+
+// The fold of one method over the data columns of a row.
+template <typename Update>
+void fold_columns(ResultTable& table, int row, int count, const double* values, const std::uint8_t* missing,
+                  Update update) {
+  ResultCell* cell = &table.at(row, 2);
+  for (int k = 0; k < count; ++k, ++cell) {
+    if (missing[k]) {
+      if (cell->ok_count == 0) cell->missing = 1;
+      continue;
+    }
+    cell->kind = 'r';
+    cell->missing = 0;
+    update(*cell, values[k]);
+    ++cell->ok_count;
+  }
+}
+
+void fill_cell_from_neighbours(ResultTable& table, int r, int j) {
+  if (table.nb(r) == 0) {
+    // The row becomes a written row: its other cells must stay missing.
+    for (int k = 2; k < table.map.count; ++k) table.at(r, k).missing = 1;
+  }
+  ResultCell& cell = table.at(r, j);
+  cell.value = (table.at(r - 1, j).value + table.at(r + 1, j).value) / 2;
+  cell.missing = 0;
+  cell.kind = 'r';
+  cell.ok_count = 1;
+  table.set_nb(r, 2);
+}
+
+}  // namespace
+
+Method method_from_choice(int choice) {
+  return choice >= 0 && choice <= 5 ? static_cast<Method>(choice) : Method::Mean;
+}
+
+std::string method_caption(Method method) {
+  const auto captions = choice_captions("RadioGroup_methode_ItemIndex");
+  return std::string(captions[static_cast<std::size_t>(method)]);
+}
+
+AggregationSettings AggregationSettings::read(const Workspace& ws) {
+  AggregationSettings settings;
+  settings.method = method_from_choice(ws.description.choice("RadioGroup_methode_ItemIndex"));
+  settings.date_test = ws.period.date_test;
+  settings.step_kind = ws.period.step_kind;
+  return settings;
+}
+
+void prepare_result_table(ResultTable& table, const TimeGrid& grid, int data_column_count,
+                          Workspace* progress) {
+  table.clear();
+  const int n = grid.count();
+  table.grid_count = n;
+  table.rows = n + 3;
+  table.columns = std::max(data_column_count, 0) + 5;
+  reset_cells(table);
+  table.instants.assign(static_cast<std::size_t>(n) + 1, 0.0);
+  const bool have_values = grid.instants.size() == static_cast<std::size_t>(n) + 1;
+  for (int r = 1; r <= n; ++r) {
+    const auto index = static_cast<std::size_t>(r);
+    if (have_values) {
+      table.instants[index] = grid.instants[index];
+    } else {
+      table.instants[index] = parse_canonical(grid.entries[index]).value_or(0.0);
+    }
+    if (progress && r % 100 == 0) {
+      const long long percent = 10 + 40LL * r / n;
+      progress->set_caption("Label_patienter", "3- patienter ... " + std::to_string(percent) + "%     ");
+    }
+  }
+}
+
+void set_column_map(ResultTable& table, ColumnMap map) {
+  const int needed = std::max(map.count - 2, 0) + 5;
+  if (needed > table.columns) {
+    table.columns = needed;
+    reset_cells(table);
+  }
+  table.empty_counts.assign(static_cast<std::size_t>(std::max(map.count, 0)) + 1, 0);
+  table.map = std::move(map);
+}
+
+void fold_line(ResultTable& table, Method method, int row, const double* values,
+               const std::uint8_t* missing) {
+  const int count = table.map.data_count();
+  switch (method) {
+    case Method::Mean:
+    case Method::MeanFillGaps:
+    case Method::Cumul:
+      fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) { c.value += v; });
+      break;
+    case Method::Last:
+      fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) { c.value = v; });
+      break;
+    case Method::Max:
+      fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) {
+        if (c.ok_count == 0 || v > c.value) c.value = v;
+      });
+      break;
+    case Method::Min:
+      fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) {
+        if (c.ok_count == 0 || v < c.value) c.value = v;
+      });
+      break;
+  }
+  ResultCell& nb = table.at(row, table.map.count);
+  nb.kind = 'r';
+  nb.value += 1;
+}
+
+bool finalise_rows(ResultTable& table, Method method, EventPacer& pacer) {
+  const int n = table.grid_count;
+  const int last_data = table.map.count - 1;
+  const bool divide = method == Method::Mean || method == Method::MeanFillGaps;
+  const bool carry = method == Method::Cumul;
+  for (int r = 1; r <= n; ++r) {
+    if (table.nb(r) != 0) {
+      for (int j = 2; j <= last_data; ++j) {
+        ResultCell& cell = table.at(r, j);
+        if (cell.missing) continue;
+        if (divide) {
+          cell.value /= std::max(cell.ok_count, 1);
+        } else if (carry && r >= 2 && table.at(r - 1, j).missing == 0) {
+          // An empty row above holds 0, so the total starts again below it.
+          cell.value += table.at(r - 1, j).value;
+        }
+      }
+    }
+    if (pacer.tick()) return false;
+  }
+  return true;
+}
+
+int fill_single_gaps(ResultTable& table) {
+  const int n = table.grid_count;
+  const int last_data = table.map.count - 1;
+  int filled = 0;
+  for (int r = 2; r <= n - 1; ++r) {
+    for (int j = 2; j <= last_data; ++j) {
+      if (table.holds_value(r, j)) continue;
+      if (!table.holds_value(r - 1, j) || !table.holds_value(r + 1, j)) continue;
+      fill_cell_from_neighbours(table, r, j);
+      ++filled;
+    }
+  }
+  return filled;
+}
+
+}  // namespace talve

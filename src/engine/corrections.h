@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/tdatetime.h"
+
+namespace talve {
+
+class TrackingLog;
+class Workspace;
+
+// The instant corrections of a run, read once at its start.
+struct CorrectionSettings {
+  bool add_second_if_equal = false;  // `CheckBox_correction_si_t1egalt2`
+  bool add_day_if_backward = false;  // `CheckBox_correction_si_t1supt2`
+  bool offset_active = false;        // `CheckBox_decalage_actif`
+  TDateTime offset = 0;              // days + time, negated for "-  négatif"
+  bool drift_active = false;         // `CheckBox_derive_active`
+  TDateTime drift_amount = 0;        // real time - logger time
+  TDateTime drift_start = 0;         // `DateTimePicker_debut_derive`
+  TDateTime drift_observed = 0;      // `DateTimePicker_constat_derive`
+  TDateTime step_days = 0;           // the grid step in days
+
+  static CorrectionSettings read(const Workspace& ws);
+  // The offset the instants move by: nothing unless the offset is active.
+  TDateTime applied_offset() const { return offset_active ? offset : 0; }
+};
+
+// What the corrections saw in one file.
+struct StepCounters {
+  double interval_sum = 0;  // observed intervals shorter than six steps
+  long long interval_count = 0;
+  double interval_min = 9999;  // days
+  long long one_second = 0;    // "+1s" corrections
+  long long one_day = 0;       // "+1j" corrections
+};
+
+// Corrects the instant of each line of a file, in file order: repeated
+// instants pushed by one second, backward ones by one day (when asked),
+// then the clock drift and the offset added; the observed step is measured
+// on the raw instants.
+class InstantCorrector {
+ public:
+  InstantCorrector() = default;
+  explicit InstantCorrector(const CorrectionSettings& settings);
+
+  // A new file: previous instant 0, counters cleared.
+  void begin_file();
+  // The corrected instant of line k (t is 0 when its date did not read);
+  // the first two corrections of each kind are traced as
+  // k + " : + 1s à " + instant text (or " : + 1j à ").
+  TDateTime correct(TDateTime t, long long line_number, std::string_view instant_text, TrackingLog& log) {
+    const TDateTime d = t - m_previous;
+    if (d > 0 && d < m_step_window) {
+      m_counters.interval_sum += d;
+      ++m_counters.interval_count;
+      if (d < m_counters.interval_min) m_counters.interval_min = d;
+    }
+    if (t == m_previous) {
+      if (m_settings.add_second_if_equal)
+        t = pushed(t, kOneSecond, m_counters.one_second, line_number, instant_text, log, false);
+    } else if (t < m_previous && m_settings.add_day_if_backward) {
+      t = pushed(t, 1.0, m_counters.one_day, line_number, instant_text, log, true);
+    }
+    m_previous = t;
+    TDateTime drift = 0;
+    if (m_drift_rate != 0) drift = m_drift_rate * (t - m_settings.drift_start);
+    return t + m_offset + drift;
+  }
+
+  const StepCounters& counters() const { return m_counters; }
+
+ private:
+  TDateTime pushed(TDateTime t, TDateTime by, long long& counter, long long line_number,
+                   std::string_view instant_text, TrackingLog& log, bool day);
+
+  CorrectionSettings m_settings;
+  TDateTime m_step_window = 0;  // six steps
+  TDateTime m_offset = 0;
+  double m_drift_rate = 0;  // drift per day since the drift start
+  TDateTime m_previous = 0;
+  StepCounters m_counters;
+};
+
+// The FileTable text "pas moyen observé" of a file: " ---" without any
+// interval; the mean in seconds ("  #0.# s") up to 900 s, beyond that the
+// mean plus one second as hh:nn:ss; then " /" and the shortest interval
+// (" #0.# s", or " ---").
+std::string observed_step_text(const StepCounters& counters);
+
+}  // namespace talve

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/derived_series.h"
+
+#include <vector>
+
+#include "core/workspace.h"
+#include "engine/event_pacer.h"
+#include "engine/run_step.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+const std::string kDoubleRule(74, '=');
+
+void mark_filled(ResultTable& table, int r, int j, long double value, long double nb) {
+  ResultCell& cell = table.at(r, j);
+  cell.value = value;
+  cell.missing = 0;
+  cell.kind = 'r';
+  cell.ok_count = 1;
+  table.set_nb(r, nb);
+}
+
+// One column of the gap filling; returns the cells interpolated.
+int fill_column_gaps(ResultTable& table, int j, int max_gap, Workspace& ws, EventPacer& pacer) {
+  const int n = table.grid_count;
+  for (int r = kFirstFilledRow; r <= n; ++r) {
+    ResultCell& cell = table.at(r, j);
+    if (table.nb(r) == 0 || cell.ok_count == 0) cell.missing = 1;
+  }
+  int filled = 0;
+  int r = kFirstFilledRow;
+  while (r <= n) {
+    if (pacer.tick()) break;
+    if (table.at(r, j).missing == 0) {
+      ++r;
+      continue;
+    }
+    const int a = r;
+    int b = a;
+    while (b <= n && table.at(b, j).missing) ++b;
+    if (b > n) {
+      // Open to the end: the last value is carried on, whatever the
+      // length. A column without any value has nothing to carry.
+      if (a > kFirstFilledRow) {
+        const long double last = table.at(a - 1, j).value;
+        for (int k = a; k <= n; ++k) mark_filled(table, k, j, last, 1);
+      }
+      break;
+    }
+    const int length = b - a;
+    const std::string span =
+        std::to_string(length) + " données " + std::to_string(a - 1) + "-" + std::to_string(b);
+    if (length > max_gap) {
+      ws.ajout_suivi("    ---> régression NON effectuée sur " + span);
+    } else {
+      const long double before = table.at(a - 1, j).value;
+      const long double after = table.at(b, j).value;
+      const long double slope = (after - before) / (b - a + 1);
+      for (int k = a; k < b; ++k) {
+        // Nothing written precedes a gap at the first row: it takes the
+        // value that ends it.
+        const long double value = a == kFirstFilledRow ? after : before + slope * (k - a + 1);
+        mark_filled(table, k, j, value, 2);
+        ++filled;
+      }
+      ws.ajout_suivi("    régression effectuée sur " + span);
+    }
+    r = b;
+  }
+  return filled;
+}
+
+}  // namespace
+
+PassSettings PassSettings::read(const Workspace& ws) {
+  const DataDescription& d = ws.description;
+  PassSettings s;
+  s.forced_growth = d.checked("CheckBox_cumul_corriger.Checked");
+  s.gap_filling = d.checked("CheckBox_post_traitement.Checked");
+  if (!read_int(trim_view(d.text("Edit_nmax_lacune.text")), s.max_gap)) s.max_gap = 3;
+  s.delta = d.checked("CheckBox_delta_Y.Checked");
+  s.derivative = d.checked("CheckBox_derivees.Checked");
+  s.step_days = run_step_days(ws.period);
+  return s;
+}
+
+void force_growth(ResultTable& table) {
+  const int n = table.grid_count;
+  const auto size = static_cast<std::size_t>(n) + 1;
+  std::vector<long double> kept(size, 0);
+  std::vector<long double> offset(size, 0);
+  std::vector<std::uint8_t> drop(size, 0);
+  for (int j = 2; j < table.map.count; ++j) {
+    for (int r = 1; r <= n; ++r) {
+      ResultCell& cell = table.at(r, j);
+      long double& k = kept[static_cast<std::size_t>(r)];
+      if (cell.missing) {
+        cell.missing = 0;
+        cell.value = 0;
+        cell.ok_count = 1;
+        k = 0;
+      } else if (r == 1) {
+        k = cell.value;
+      } else {
+        k = table.at(r - 1, j).value <= cell.value ? cell.value : 0;
+      }
+    }
+    for (int r = 1; r <= n; ++r) {
+      const auto i = static_cast<std::size_t>(r);
+      drop[i] = kept[i] == 0 && kept[i - 1] > 0;
+    }
+    if (n >= 1) offset[1] = kept[1];
+    for (int r = 2; r <= n; ++r) {
+      const auto i = static_cast<std::size_t>(r);
+      offset[i] = drop[i] ? offset[i - 1] + kept[i - 1] : offset[i - 1];
+    }
+    for (int r = 1; r <= n; ++r) {
+      const auto i = static_cast<std::size_t>(r);
+      table.at(r, j).value = kept[i] + offset[i];
+    }
+  }
+}
+
+int fill_gaps(ResultTable& table, int max_gap, Workspace& ws, EventPacer& pacer) {
+  const int n = table.grid_count;
+  ws.ajout_suivi("");
+  ws.ajout_suivi(kDoubleRule);
+  ws.ajout_suivi("---> POST-traitement  sur " + std::to_string(n) + " lignes horodatées");
+  ws.ajout_suivi(kDoubleRule);
+  ws.ajout_suivi("   un maximum de " + std::to_string(max_gap) +
+                 " données manquantes par lacune, ( NA ou vides ) sont comblées par calcul");
+  int interpolations = 0;
+  for (int j = 2; j < table.map.count; ++j) {
+    ws.ajout_suivi("--> " + table.map.titles[static_cast<std::size_t>(j)]);
+    interpolations += fill_column_gaps(table, j, max_gap, ws, pacer);
+  }
+  ws.ajout_suivi("");
+  ws.ajout_suivi("  " + std::to_string(interpolations) + " interpolations effectuées");
+  ws.ajout_suivi(kDoubleRule);
+  return interpolations;
+}
+
+void apply_differences(ResultTable& table, bool derivative, TDateTime step_days, Workspace& ws) {
+  ws.ajout_suivi(derivative ? "  calcul des dérivées (rétro cumul) [y(i) - y(i-1)] / pas"
+                            : "  calcul des delta Y (rétro cumul)  y(i) - y(i-1)");
+  ws.ajout_suivi("");
+  const int n = table.grid_count;
+  std::vector<long double> y(static_cast<std::size_t>(n) + 1, 0);
+  std::vector<std::uint8_t> absent(static_cast<std::size_t>(n) + 1, 0);
+  for (int j = 2; j < table.map.count; ++j) {
+    for (int r = 1; r <= n; ++r) {
+      y[static_cast<std::size_t>(r)] = table.at(r, j).value;
+      absent[static_cast<std::size_t>(r)] = !table.holds_value(r, j);
+    }
+    for (int r = 1; r <= n; ++r) {
+      ResultCell& cell = table.at(r, j);
+      const auto i = static_cast<std::size_t>(r);
+      if (r <= 2) {
+        cell.value = 0;
+        cell.missing = 0;
+      } else if (absent[i] || absent[i - 1]) {
+        cell.value = 0;
+        cell.missing = 1;
+      } else {
+        const long double difference = y[i] - y[i - 1];
+        cell.value = derivative ? difference / step_days : difference;
+        cell.missing = 0;
+      }
+    }
+  }
+}
+
+void run_passes(ResultTable& table, const PassSettings& settings, Workspace& ws, EventPacer& pacer) {
+  if (settings.forced_growth) force_growth(table);
+  if (settings.gap_filling) fill_gaps(table, settings.max_gap, ws, pacer);
+  if (settings.delta || settings.derivative)
+    apply_differences(table, !settings.delta, settings.step_days, ws);
+}
+
+}  // namespace talve

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/result_table.h"
+#include "text/tdatetime.h"
+
+namespace talve {
+
+class EventPacer;
+class Workspace;
+
+// The passes run over the finalised table, read once per run.
+struct PassSettings {
+  bool forced_growth = false;  // `CheckBox_cumul_corriger`
+  bool gap_filling = false;    // `CheckBox_post_traitement`
+  int max_gap = 3;             // `Edit_nmax_lacune.text`, 3 when it does not read
+  bool delta = false;          // `CheckBox_delta_Y`
+  bool derivative = false;     // `CheckBox_derivees`
+  TDateTime step_days = 0;     // divisor of the derivative
+
+  static PassSettings read(const Workspace& ws);
+};
+
+// The first row examined by the gap filling: the first written row. Row 1
+// is the lower bound of the first interval, never written, so it may only
+// serve as the value before a gap.
+inline constexpr int kFirstFilledRow = 2;
+
+// Forced growth of cumulative values: a counter that falls back is
+// continued from the value before the fall; missing cells count as 0.
+void force_growth(ResultTable& table);
+
+// Linear filling of gaps of at most max_gap missing cells, column by
+// column, with its tracking lines. A gap still open at the last row is
+// carried forward from the value before it. Returns the number of
+// interpolated cells.
+int fill_gaps(ResultTable& table, int max_gap, Workspace& ws, EventPacer& pacer);
+
+// Differences y(r) - y(r-1), or the same divided by the step in days; rows
+// 1 and 2 get 0, and a difference involving a missing value is missing.
+void apply_differences(ResultTable& table, bool derivative, TDateTime step_days, Workspace& ws);
+
+// The three passes in their order, as the settings ask.
+void run_passes(ResultTable& table, const PassSettings& settings, Workspace& ws, EventPacer& pacer);
+
+}  // namespace talve

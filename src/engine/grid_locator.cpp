@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/grid_locator.h"
+
+#include <algorithm>
+
+namespace talve {
+
+GridLocator::GridLocator(const std::vector<TDateTime>& instants, DateTest test, StepKind kind)
+    : m_g(instants.empty() ? std::vector<TDateTime>{0.0} : instants),
+      m_n(static_cast<int>(m_g.size()) - 1),
+      m_strict(test == DateTest::Strict),
+      m_shift(test == DateTest::Strict && kind != StepKind::Time) {
+  m_g[0] = 0;
+  if (m_n >= 1) {
+    m_first = m_g[1];
+    m_last = m_g[static_cast<std::size_t>(m_n)];
+  }
+}
+
+int GridLocator::search(TDateTime t) {
+  // The intervals of an ascending grid do not overlap, so the one row that
+  // matches is found by bisection instead of a scan of the whole grid.
+  int found = -1;
+  const auto first = m_g.begin() + 1;
+  const auto last = m_g.end();
+  const auto it = m_strict ? std::upper_bound(first, last, t) : std::lower_bound(first, last, t);
+  const int r = static_cast<int>(it - m_g.begin());
+  if (matches(r, t)) found = r;
+  if (found < 0) {
+    m_cache = 1;
+    return -1;
+  }
+  m_cache = found;
+  return shifted(found);
+}
+
+}  // namespace talve

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/result_format.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "core/data_description.h"
+#include "core/workspace.h"
+#include "engine/event_pacer.h"
+#include "text/ascii.h"
+#include "text/system_locale.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+constexpr int kMaxDecimals = 50;
+constexpr std::size_t kMinimumWidth = 5;
+
+// 100 * r / n rounded to the nearest integer, halves to even.
+long long percent_half_even(long long r, long long n) {
+  const long long q = 100 * r / n;
+  const long long twice_rest = 2 * (100 * r % n);
+  if (twice_rest > n || (twice_rest == n && q % 2 != 0)) return q + 1;
+  return q;
+}
+
+void append_padded(std::string& out, const char* first, const char* last, char decimal_mark) {
+  const auto length = static_cast<std::size_t>(last - first);
+  if (length < kMinimumWidth) out.append(kMinimumWidth - length, ' ');
+  const std::size_t start = out.size();
+  out.append(first, last);
+  if (decimal_mark != '.') {
+    for (std::size_t i = start; i < out.size(); ++i)
+      if (out[i] == '.') out[i] = decimal_mark;
+  }
+}
+
+}  // namespace
+
+OutputFormat OutputFormat::read(const DataDescription& description) {
+  OutputFormat format;
+  format.decimals = decimals_from_text(description.text("Edit_nb_decimale.text"));
+  format.separator = output_separator(description.choice("RadioGroup_separateur_sortie_ItemIndex"));
+  format.decimal_choice = description.choice("RadioGroup_DECIMAL_SEPARATOR_sortie_ItemIndex");
+  format.missing_text = talve::missing_text(description.text("Edit_NA.text"));
+  format.system_decimal = system_decimal_separator();
+  return format;
+}
+
+std::string output_separator(int choice) {
+  switch (choice) {
+    case 1:
+      return " ";
+    case 2:
+      return " \t";
+    case 3:
+      return ";";
+    default:
+      return "\t";
+  }
+}
+
+int decimals_from_text(std::string_view text) {
+  const std::string_view trimmed = trim_view(text);
+  if (trimmed.empty()) return 0;
+  int value = 0;
+  if (!read_int(trimmed, value) || value < 0 || value > kMaxDecimals) return 2;
+  return value;
+}
+
+std::string missing_text(std::string_view na_text) {
+  const std::string code = upper_ascii(trim_view(na_text));
+  if (code == "E") return " ";
+  if (code == "V") return "";
+  return std::string(na_text);
+}
+
+void append_number(std::string& out, long double value, int decimals, char decimal_mark) {
+  std::array<char, 128> buffer;
+  auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+  if (result.ec == std::errc()) {
+    append_padded(out, buffer.data(), result.ptr, decimal_mark);
+    return;
+  }
+  if (!std::isfinite(value)) {
+    const char* text = std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+    append_padded(out, text, text + std::char_traits<char>::length(text), decimal_mark);
+    return;
+  }
+  // Very large magnitudes: every integer digit is written.
+  std::string wide(5000 + static_cast<std::size_t>(decimals), '\0');
+  result = std::to_chars(wide.data(), wide.data() + wide.size(), value, std::chars_format::fixed, decimals);
+  append_padded(out, wide.data(), result.ptr, decimal_mark);
+}
+
+void append_count(std::string& out, long double value, char decimal_mark) {
+  std::array<char, 64> buffer;
+  std::to_chars_result result;
+  if (value == std::floor(value) && std::fabs(value) < 1e15L) {
+    result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<long long>(value));
+  } else {
+    result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
+                           std::chars_format::general, 15);
+  }
+  const std::size_t start = out.size();
+  out.append(buffer.data(), result.ptr);
+  for (std::size_t i = start; i < out.size(); ++i)
+    if (out[i] == '.') out[i] = decimal_mark;
+}
+
+void apply_output_decimal(std::string& text, int choice) {
+  if (choice == 0) {
+    if (text.find(',') == std::string::npos) remplacer_car('.', ',', text);
+  } else if (choice == 1) {
+    if (text.find('.') == std::string::npos) remplacer_car(',', '.', text);
+  }
+}
+
+void start_result_lists(const ResultTable& table, const OutputFormat& format,
+                        std::vector<std::string>& result_list, std::vector<std::string>& values_only_list) {
+  result_list.clear();
+  values_only_list.clear();
+  const ColumnMap& map = table.map;
+  std::string titles;
+  std::string value_titles;
+  for (int j = 1; j <= map.count; ++j) {
+    const std::string& title = map.titles[static_cast<std::size_t>(j)];
+    if (j > 1) titles += format.separator;
+    titles += title;
+    if (j > 2) value_titles += format.separator;
+    if (j > 1) value_titles += title;
+  }
+  result_list.push_back(std::move(titles));
+  values_only_list.push_back(std::move(value_titles));
+}
+
+bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
+                 std::vector<std::string>& result_list, std::vector<std::string>& values_only_list,
+                 Workspace& ws, EventPacer& pacer) {
+  const int n = table.grid_count;
+  const int count = table.map.count;
+  result_list.reserve(result_list.size() + static_cast<std::size_t>(n));
+  values_only_list.reserve(values_only_list.size() + static_cast<std::size_t>(n));
+  long long shown_percent = -1;
+  bool complete = true;
+  std::string values;
+  for (int r = 1; r <= n; ++r) {
+    // The values part first: the result row is the instant, the separator
+    // and the same values, so both lists line up with their title rows.
+    values.clear();
+    const bool empty_row = table.nb(r) == 0;
+    for (int j = 2; j < count; ++j) {
+      if (j > 2) values += format.separator;
+      const ResultCell& cell = table.at(r, j);
+      if (empty_row || cell.missing) {
+        values += format.missing_text;
+      } else {
+        append_number(values, cell.value, format.decimals, format.system_decimal);
+      }
+    }
+    if (count > 2) values += format.separator;
+    append_count(values, table.nb(r), format.system_decimal);
+    if (r >= 2) {
+      std::string row = grid_entries[static_cast<std::size_t>(r)];
+      row += format.separator;
+      row += values;
+      apply_output_decimal(row, format.decimal_choice);
+      apply_output_decimal(values, format.decimal_choice);
+      result_list.push_back(std::move(row));
+      values_only_list.push_back(values);
+    }
+    const long long percent = percent_half_even(r, n);
+    if (percent != shown_percent) {
+      shown_percent = percent;
+      ws.set_caption("Label_patienter", "3- patienter ... formatage " + std::to_string(percent) + "%   ");
+    }
+    if (pacer.tick()) {
+      complete = false;
+      break;
+    }
+  }
+  count_empty_cells(table);
+  return complete;
+}
+
+void count_empty_cells(ResultTable& table) {
+  const int count = table.map.count;
+  table.empty_counts.assign(static_cast<std::size_t>(std::max(count, 0)) + 1, 0);
+  for (int j = 2; j < count; ++j) {
+    int empty = 0;
+    for (int r = 2; r <= table.grid_count; ++r) empty += !table.holds_value(r, j);
+    table.empty_counts[static_cast<std::size_t>(j)] = empty;
+  }
+}
+
+}  // namespace talve

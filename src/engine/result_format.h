@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/result_table.h"
+
+namespace talve {
+
+class DataDescription;
+class EventPacer;
+class Workspace;
+
+// How the result rows are written, read once per run.
+struct OutputFormat {
+  int decimals = 2;              // `Edit_nb_decimale.text`
+  std::string separator = "\t";  // `RadioGroup_separateur_sortie_ItemIndex`
+  int decimal_choice = 0;        // 0 "virgule", 1 "point"
+  std::string missing_text;      // what a missing cell is written as
+  char system_decimal = ',';
+
+  static OutputFormat read(const DataDescription& description);
+};
+
+// The output separator of a choice: TAB, " ", " " + TAB, ";" (TAB for any
+// other value).
+std::string output_separator(int choice);
+// The decimals of the number format "%5.<text>f": the trimmed text read as
+// a whole number; an empty text means none (as in "%5.f"); a text that is
+// no number from 0 to 50 falls back to 2, the initial setting, instead of
+// making the format fail.
+int decimals_from_text(std::string_view text);
+// `Edit_NA.text` as written for a missing cell: "E" (trimmed, any case) is
+// one blank, "V" is nothing, anything else is written as it is.
+std::string missing_text(std::string_view na_text);
+
+// Appends the value in the "%5.<decimals>f" format: fixed notation, at least
+// five characters padded on the left with blanks, the given decimal mark.
+void append_number(std::string& out, long double value, int decimals, char decimal_mark);
+// The line count in its shortest general form ("12", "2", "1,5").
+void append_count(std::string& out, long double value, char decimal_mark);
+// Output decimal separator: "virgule" turns every "." into "," in a text
+// that holds no ","; "point" turns every "," into "." in a text that holds
+// no ".".
+void apply_output_decimal(std::string& text, int choice);
+
+// The title rows: the result list gets the titles of columns 1..C, the
+// values-only list those of columns 2..C, joined by the separator. Both
+// lists are emptied first.
+void start_result_lists(const ResultTable& table, const OutputFormat& format,
+                        std::vector<std::string>& result_list, std::vector<std::string>& values_only_list);
+
+// Appends the rows 2..n (row 1 is only the lower bound of the first
+// interval) to both lists, with the progress "3- patienter ... formatage
+// <n>%" and the stop flag tested after each row; then counts the empty
+// cells. Returns false when stopped.
+bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
+                 std::vector<std::string>& result_list, std::vector<std::string>& values_only_list,
+                 Workspace& ws, EventPacer& pacer);
+
+// E(j) for every data column: the cells of rows 2..n written as the missing
+// text, each counted once.
+void count_empty_cells(ResultTable& table);
+
+}  // namespace talve

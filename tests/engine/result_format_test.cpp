@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/result_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/workspace.h"
+#include "engine/event_pacer.h"
+#include "grid_fixture.h"
+#include "support/scripted_interface.h"
+#include "text/system_locale.h"
+
+namespace talve {
+namespace {
+
+using testing::na;
+using testing::v;
+
+struct NumberCase {
+  long double value;
+  int decimals;
+  char mark;
+  const char* text;
+};
+
+TEST(ResultFormat, NumberFormatTextByText) {
+  const NumberCase cases[] = {
+      {1.5L, 2, ',', " 1,50"},
+      {0, 2, ',', " 0,00"},
+      {-1, 2, ',', "-1,00"},
+      {123.456L, 2, ',', "123,46"},
+      {12345.6L, 2, '.', "12345.60"},
+      {2, 0, ',', "    2"},
+      {2.5L, 0, ',', "    2"},
+      {3.5L, 0, ',', "    4"},
+      {-0.001L, 2, ',', "-0,00"},
+      {0.125L, 2, ',', " 0,12"},
+      {1e20L, 1, ',', "100000000000000000000,0"},
+      {7, 3, ',', "7,000"},
+      {-7, 3, ',', "-7,000"},
+      {99999, 0, ',', "99999"},
+      {1.0L / 3, 10, ',', "0,3333333333"},
+  };
+  for (const NumberCase& c : cases) {
+    std::string out;
+    append_number(out, c.value, c.decimals, c.mark);
+    EXPECT_EQ(out, c.text) << static_cast<double>(c.value) << " / " << c.decimals;
+  }
+  std::string huge;
+  append_number(huge, 1e300L, 2, ',');
+  EXPECT_EQ(huge.size(), 304u);
+  EXPECT_EQ(huge.substr(0, 2), "10");
+  std::string infinite;
+  append_number(infinite, INFINITY, 2, ',');
+  EXPECT_EQ(infinite, "  inf");
+}
+
+TEST(ResultFormat, DecimalsSetting) {
+  EXPECT_EQ(decimals_from_text("2"), 2);
+  EXPECT_EQ(decimals_from_text(" 4 "), 4);
+  EXPECT_EQ(decimals_from_text(""), 0);
+  EXPECT_EQ(decimals_from_text("0"), 0);
+  // Texts the format could not use fall back to the initial 2.
+  EXPECT_EQ(decimals_from_text("deux"), 2);
+  EXPECT_EQ(decimals_from_text("-1"), 2);
+  EXPECT_EQ(decimals_from_text("1000"), 2);
+}
+
+TEST(ResultFormat, MissingTexts) {
+  EXPECT_EQ(missing_text("#N/A"), "#N/A");
+  EXPECT_EQ(missing_text("E"), " ");
+  EXPECT_EQ(missing_text(" e "), " ");
+  EXPECT_EQ(missing_text("V"), "");
+  EXPECT_EQ(missing_text("v"), "");
+  EXPECT_EQ(missing_text(""), "");
+  EXPECT_EQ(missing_text(" NA "), " NA ");
+}
+
+TEST(ResultFormat, Separators) {
+  EXPECT_EQ(output_separator(0), "\t");
+  EXPECT_EQ(output_separator(1), " ");
+  EXPECT_EQ(output_separator(2), " \t");
+  EXPECT_EQ(output_separator(3), ";");
+  EXPECT_EQ(output_separator(-1), "\t");
+}
+
+TEST(ResultFormat, OutputDecimalRule) {
+  struct Case {
+    const char* in;
+    int choice;
+    const char* out;
+  };
+  const Case cases[] = {
+      {"1.50\t2.25", 0, "1,50\t2,25"},
+      {"1,50\t2.25", 0, "1,50\t2.25"},
+      {"1,50\t2,25", 1, "1.50\t2.25"},
+      {"1,50\t2.25", 1, "1,50\t2.25"},
+      {"1.50;#N/A", 0, "1,50;#N/A"},
+      {"1.50;N,A", 0, "1.50;N,A"},
+      {"1,50", 5, "1,50"},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.in;
+    apply_output_decimal(text, c.choice);
+    EXPECT_EQ(text, c.out) << c.in;
+  }
+}
+
+TEST(ResultFormat, CountInShortestForm) {
+  std::string out;
+  append_count(out, 12, ',');
+  out += '|';
+  append_count(out, 0, ',');
+  out += '|';
+  append_count(out, 1000000, ',');
+  out += '|';
+  append_count(out, 1.5L, ',');
+  EXPECT_EQ(out, "12|0|1000000|1,5");
+}
+
+// A small table written out: rows 1..4, two data columns.
+class FormatRows : public ::testing::Test {
+ protected:
+  FormatRows() : ws(ui), grid(testing::regular_grid("07/11/2021 00:00:00", 900, 4)) {
+    set_system_decimal_separator(',');
+    table = testing::table_for(grid, 2);
+    testing::fold(table, Method::Mean, 1, {v(9), v(9)});
+    testing::fold(table, Method::Mean, 2, {v(1.5), na()});
+    testing::fold(table, Method::Mean, 4, {v(-2), v(12.345)});
+    testing::fold(table, Method::Mean, 4, {na(), na()});
+  }
+
+  void write(OutputFormat format) {
+    EventPacer pacer(ws);
+    start_result_lists(table, format, result, values);
+    format_rows(table, grid.entries, format, result, values, ws, pacer);
+  }
+
+  testing::ScriptedInterface ui;
+  Workspace ws;
+  TimeGrid grid;
+  ResultTable table;
+  std::vector<std::string> result;
+  std::vector<std::string> values;
+};
+
+TEST_F(FormatRows, WritesRowsTwoToN) {
+  OutputFormat format;
+  format.decimals = 2;
+  format.separator = ";";
+  format.decimal_choice = 0;
+  format.missing_text = "#N/A";
+  write(format);
+  EXPECT_EQ(result, (std::vector<std::string>{
+                        "temps;c2;c3;nb",
+                        "07/11/2021 00:15:00; 1,50;#N/A;1",
+                        "07/11/2021 00:30:00;#N/A;#N/A;0",
+                        "07/11/2021 00:45:00;-2,00;12,35;2",
+                    }));
+  EXPECT_EQ(values, (std::vector<std::string>{
+                        "c2;c3;nb",
+                        " 1,50;#N/A;1",
+                        "#N/A;#N/A;0",
+                        "-2,00;12,35;2",
+                    }));
+  EXPECT_EQ(ui.captions["Label_patienter"], "3- patienter ... formatage 100%   ");
+  // Rows 2..4: column 2 is missing once (the empty row), column 3 twice.
+  EXPECT_EQ(table.empty_counts[2], 1);
+  EXPECT_EQ(table.empty_counts[3], 2);
+}
+
+TEST_F(FormatRows, MissingCellsOfWrittenRowsUseTheSameTextAsEmptyRows) {
+  // With "V" (nothing) chosen for missing values, a cell without any value
+  // in a row that has lines must not be written as the letter V.
+  OutputFormat format;
+  format.decimals = 1;
+  format.separator = "\t";
+  format.missing_text = missing_text("V");
+  write(format);
+  EXPECT_EQ(result[1], "07/11/2021 00:15:00\t  1,5\t\t1");
+  EXPECT_EQ(result[2], "07/11/2021 00:30:00\t\t\t0");
+  format.missing_text = missing_text("E");
+  write(format);
+  EXPECT_EQ(result[1], "07/11/2021 00:15:00\t  1,5\t \t1");
+}
+
+TEST_F(FormatRows, PointDecimalOutput) {
+  OutputFormat format;
+  format.decimals = 2;
+  format.separator = " ";
+  format.decimal_choice = 1;
+  format.missing_text = "NA";
+  write(format);
+  EXPECT_EQ(result[1], "07/11/2021 00:15:00  1.50 NA 1");
+  // The values-only row starts after the instant, not at the blank inside
+  // it.
+  EXPECT_EQ(values[1], " 1.50 NA 1");
+  EXPECT_EQ(values[0], "c2 c3 nb");
+}
+
+TEST_F(FormatRows, BlankTabSeparatorKeepsValuesUnderTheirTitles) {
+  // The values-only row used to start at the tab of the first " \t", one
+  // column to the right of its title row.
+  OutputFormat format;
+  format.decimals = 0;
+  format.separator = " \t";
+  format.missing_text = "NA";
+  write(format);
+  EXPECT_EQ(values[0], "c2 \tc3 \tnb");
+  EXPECT_EQ(values[1], "    2 \tNA \t1");
+  EXPECT_EQ(result[1], "07/11/2021 00:15:00 \t    2 \tNA \t1");
+}
+
+TEST(ResultFormatLong, ValuesOnlyRowsAreNotCut) {
+  // Many columns make rows far longer than 255 characters; the values-only
+  // row used to lose everything past that.
+  testing::ScriptedInterface ui;
+  Workspace ws(ui);
+  set_system_decimal_separator(',');
+  const TimeGrid grid = testing::regular_grid("07/11/2021 00:00:00", 900, 2);
+  ResultTable table = testing::table_for(grid, 60);
+  std::vector<testing::Cell> line;
+  for (int k = 0; k < 60; ++k) line.push_back(v(1000 + k));
+  testing::fold(table, Method::Mean, 2, line);
+  OutputFormat format;
+  format.decimals = 3;
+  std::vector<std::string> result, values;
+  EventPacer pacer(ws);
+  start_result_lists(table, format, result, values);
+  ASSERT_TRUE(format_rows(table, grid.entries, format, result, values, ws, pacer));
+  ASSERT_EQ(values.size(), 2u);
+  EXPECT_GT(values[1].size(), 255u);
+  EXPECT_EQ(values[1].substr(values[1].size() - 10), "1059,000\t1");
+  EXPECT_EQ(result[1], grid.entries[2] + "\t" + values[1]);
+}
+
+TEST(ResultFormatLong, StopKeepsOnlyTheTitleRow) {
+  testing::ScriptedInterface ui;
+  Workspace ws(ui);
+  ws.flags.stop = true;
+  const TimeGrid grid = testing::regular_grid("07/11/2021 00:00:00", 900, 5);
+  ResultTable table = testing::table_for(grid, 1);
+  testing::fold(table, Method::Mean, 3, {v(1)});
+  OutputFormat format;
+  std::vector<std::string> result, values;
+  EventPacer pacer(ws);
+  start_result_lists(table, format, result, values);
+  EXPECT_FALSE(format_rows(table, grid.entries, format, result, values, ws, pacer));
+  EXPECT_EQ(result.size(), 1u);
+  EXPECT_EQ(values.size(), 1u);
+  // The empty counts still describe the whole table.
+  EXPECT_EQ(table.empty_counts[2], 3);
+}
+
+// Keeps every caption shown, not only the last one.
+struct CaptionRecorder : testing::ScriptedInterface {
+  std::vector<std::string> history;
+  void caption_changed(std::string_view control, const std::string& text) override {
+    history.push_back(text);
+    ScriptedInterface::caption_changed(control, text);
+  }
+};
+
+TEST(ResultFormatLong, ProgressRoundsHalvesToEven) {
+  CaptionRecorder ui;
+  Workspace ws(ui);
+  const TimeGrid grid = testing::regular_grid("07/11/2021 00:00:00", 900, 8);
+  ResultTable table = testing::table_for(grid, 1);
+  OutputFormat format;
+  std::vector<std::string> result, values;
+  EventPacer pacer(ws);
+  start_result_lists(table, format, result, values);
+  format_rows(table, grid.entries, format, result, values, ws, pacer);
+  std::vector<std::string> expected;
+  for (int percent : {12, 25, 38, 50, 62, 75, 88, 100})
+    expected.push_back("3- patienter ... formatage " + std::to_string(percent) + "%   ");
+  EXPECT_EQ(ui.history, expected);
+}
+
+}  // namespace
+}  // namespace talve
