@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace talve {
+
+class Session;
+
+// Links from the description operations to parts of the program that are
+// still being written. Each is called where the operation needs it; the ones
+// marked "nothing yet" will be filled in by their owners.
+
+// The period file is saved again when the period changed since it was last
+// saved (`Period::changed`). Nothing yet: the start-up files own it.
+void save_period_file(Session& session);
+
+// In clipboard mode the clipboard working file is read again after a
+// description is read. Nothing yet: the clipboard import owns it.
+void reread_clipboard_file(Session& session);
+
+// Choosing another description empties the list of checked files kept for
+// the FileTable (`ListBox_fic_coche`). Nothing yet: the FileTable editing
+// owns that list.
+void clear_checked_files(Session& session);
+
+// The caption of the listing button (`SpeedButton_lister`) after the input
+// mode and the mask: "1- Valider le fichier " + mask for a spreadsheet,
+// "1- Valider le presse-papier" for the clipboard, "1- Valider et Lister les
+// fichiers   " + mask for data files. Stands in for the FileTable's own
+// caption routine until it exists.
+void refresh_listing_button(Session& session);
+
+}  // namespace talve

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/data_folder_check.h"
+#include "session/description_actions.h"
+#include "session/session.h"
+#include "text/ascii.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+struct FolderControls {
+  std::string_view key;          // the setting
+  std::string_view label;        // the label that shows it
+  std::string_view placeholder;  // the label's text while no folder is chosen
+  std::string_view title;        // the caption of the button that chooses it
+};
+
+FolderControls controls_of(FolderRole role) {
+  switch (role) {
+    case FolderRole::Data:
+      return {"dossier_choisi", "Label_repertoire", "1- répertoire données", "Répertoire des données"};
+    case FolderRole::Description:
+      return {"dossier_description", "Label_rep_description", "2- répertoire description",
+              "Répertoire des descriptions"};
+    case FolderRole::Output:
+      break;
+  }
+  return {"dossier_choisi_sortie", "Label_rep_sortie", "3- répertoire de sortie", "Répertoire de sortie"};
+}
+
+}  // namespace
+
+void show_folder_labels(Session& session) {
+  for (FolderRole role : {FolderRole::Data, FolderRole::Description, FolderRole::Output}) {
+    const FolderControls controls = controls_of(role);
+    const std::string& folder = session.description.text(controls.key);
+    session.set_caption(controls.label, folder.empty() ? std::string(controls.placeholder) : folder);
+  }
+}
+
+bool description_folder_chosen(const Session& session) {
+  const std::string& label = session.caption("Label_rep_description");
+  return !trim(label).empty() && !contains(label, "répertoire description");
+}
+
+bool choose_working_folder(Session& session, FolderRole role) {
+  const FolderControls controls = controls_of(role);
+  const auto chosen =
+      session.ui().choose_folder(std::string(controls.title), session.description.text(controls.key));
+  if (!chosen) return false;
+  const std::string folder = chemin_avec_barre(*chosen);
+  session.description.set_text(controls.key, folder);
+  session.set_caption(controls.label, folder);
+  write_description(session);
+  if (role == FolderRole::Data) {
+    session.description.mark_modified();
+    check_data_folder(session);
+  }
+  return true;
+}
+
+}  // namespace talve
