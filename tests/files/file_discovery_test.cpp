@@ -2,6 +2,7 @@
 #include "files/file_discovery.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -115,6 +116,21 @@ TEST_F(FileDiscovery, LinkBackToAnOuterFolderIsNotWalkedAgain) {
   // "lien" leads to "sous", which is not being walked when it is met: it is
   // listed under both names, but neither walk goes round the loop.
   EXPECT_EQ(list("csv", true), (std::vector<std::string>{"a.csv", "lien/b.csv", "sous/b.csv"}));
+}
+
+TEST_F(FileDiscovery, OnlyRegularFilesAreListed) {
+  dir.write("a.csv", "");
+  // A named pipe would block the reading of the listed files.
+  ASSERT_EQ(mkfifo((dir.path() + "tube.csv").c_str(), 0600), 0);
+  std::filesystem::create_symlink(dir.path() + "absent.csv", dir.path() + "casse.csv");
+  std::filesystem::create_symlink(dir.path() + "a.csv", dir.path() + "lien.csv");
+  EXPECT_EQ(list("csv"), (std::vector<std::string>{"a.csv", "lien.csv"}));
+}
+
+TEST_F(FileDiscovery, SubfolderNamesKeepTheirBlanks) {
+  dir.write("2021 /m.csv", "");
+  dir.write(" hiver/n.csv", "");
+  EXPECT_EQ(list("csv", true), (std::vector<std::string>{" hiver/n.csv", "2021 /m.csv"}));
 }
 
 TEST_F(FileDiscovery, MissingFolderYieldsNothing) {

@@ -390,5 +390,17 @@ TEST_F(DescriptionActions, LeavingMovesTextResultsOutOfTheDataFolder) {
   EXPECT_FALSE(session.description.modified());
 }
 
+TEST_F(DescriptionActions, LeavingKeepsTheOutputFolderWhenExportCannotBeCreated) {
+  make_current();
+  session.description.assign("Edit_masque.text", "TXT");
+  session.description.assign("dossier_choisi", data);
+  session.description.assign("dossier_choisi_sortie", data);
+  dir.write("data/Export", "un fichier, pas un dossier");
+  save_before_leaving(session);
+  EXPECT_EQ(ui.texts(), std::vector<std::string>{"Impossible de créer le répertoire  " + data + "Export/"});
+  EXPECT_EQ(session.description.text("dossier_choisi_sortie"), data);
+  EXPECT_EQ(value_in(desc + "station.dsc", "dossier_choisi_sortie"), data);
+}
+
 }  // namespace
 }  // namespace talve
