@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "text/trace_sink.h"
+
 namespace talve {
 
 class UserInterface;
@@ -11,7 +13,7 @@ class UserInterface;
 // The tracking window's log ("fenêtre de suivi"): every step writes its
 // facts and non-blocking complaints here, and each processing report copies
 // it whole. It lives as long as the program and is never trimmed.
-class TrackingLog {
+class TrackingLog : public TraceSink {
  public:
   explicit TrackingLog(UserInterface* ui = nullptr) : m_ui(ui) {}
 
@@ -20,7 +22,7 @@ class TrackingLog {
   // `ajout_suivi`: appends the line unless the log already holds at least two
   // lines and its last line equals it, so that repeated identical lines (and
   // repeated empty lines) collapse into one.
-  void ajout_suivi(const std::string& line);
+  void ajout_suivi(const std::string& line) override;
 
   void clear();
 

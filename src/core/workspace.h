@@ -10,6 +10,7 @@
 #include "core/scheme_colours.h"
 #include "core/tracking_log.h"
 #include "core/user_interface.h"
+#include "text/datetime_reader.h"
 
 namespace talve {
 
@@ -40,6 +41,7 @@ class Workspace {
 
   DataDescription description;
   TrackingLog log;
+  DateTimeReader dates{&log};  // writes its complaints into the log
   SharedFlags flags;
   Period period;
   SchemeColours colours;  // the "couleurs" scheme, kept in the parameter file

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text/compiled_date_template.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "text/clock.h"
+#include "text/text_utils.h"
+#include "text/texte_vers_datetime.h"
+
+namespace talve {
+namespace {
+
+// Values longer than this take the text path; data values are far shorter.
+constexpr std::size_t kLongestFastValue = 64;
+// Room for the longest value with everything the reading may add to it.
+constexpr std::size_t kWorkingSize = 128;
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+bool all_digits(std::string_view text) {
+  for (char c : text)
+    if (!is_digit(c)) return false;
+  return true;
+}
+
+int number_of(std::string_view digits) {
+  int value = 0;
+  for (char c : digits) value = value * 10 + (c - '0');
+  return value;
+}
+
+void write_two_digits(int value, char* out) {
+  out[0] = static_cast<char>('0' + value / 10 % 10);
+  out[1] = static_cast<char>('0' + value % 10);
+}
+
+// Today's date as "dd/mm/yyyy ".
+void write_today(char* out) {
+  const CivilDate today = decode_date_time(now()).date;
+  write_two_digits(today.day, out);
+  out[2] = '/';
+  write_two_digits(today.month, out + 3);
+  out[5] = '/';
+  write_two_digits(today.year / 100, out + 6);
+  write_two_digits(today.year % 100, out + 8);
+  out[10] = ' ';
+}
+
+}  // namespace
+
+CompiledDateTemplate::CompiledDateTemplate(DateTimeReader& reader, std::string_view pattern)
+    : m_reader(&reader), m_pattern(pattern) {
+  if (is_multiformat_pattern(pattern)) {
+    m_multiformat = true;
+    return;
+  }
+  const PreparedPattern& ready = reader.prepared(pattern);
+  m_literal_date_prefix = ready.literal_date_prefix;
+  std::string form = ready.pattern;
+  m_date_alone = form.size() == 10;
+  if (m_date_alone) form += "_hh_mn_ss";
+  m_time_alone = form == kPatternTimeAlone;
+  if (m_time_alone) form = kPatternDayFirst;
+  m_has_year = has_group(form, "aa");
+  m_layout = layout_of(form);
+  if (m_layout.four_digit_year) m_inverted = layout_of(inverted_pattern(form));
+}
+
+CompiledDateTemplate::Layout CompiledDateTemplate::layout_of(std::string_view pattern) {
+  Layout layout;
+  layout.four_digit_year = has_group(pattern, "aaaa");
+  layout.year = group_position(pattern, layout.four_digit_year ? "aaaa" : "aa");
+  layout.month = group_position(pattern, "mm");
+  layout.day = group_position(pattern, "jj");
+  layout.hour = group_position(pattern, "hh");
+  layout.minute = group_position(pattern, "mn");
+  layout.has_seconds = has_group(pattern, "ss");
+  layout.second = group_position(pattern, "ss");
+  if (!layout.four_digit_year) {
+    const Century century = century_of(pattern);
+    for (std::size_t i = 0; i < 2; ++i) layout.century[i] = i < century.digits.size() ? century.digits[i] : 0;
+    layout.century_position = century.position;
+  }
+  return layout;
+}
+
+DateReading CompiledDateTemplate::read_through_text(std::string_view value) {
+  const std::string text = m_reader->normalise_date_heure(value, m_pattern);
+  if (text == "??") return {DateOutcome::no_value, 0};
+  if (text.empty()) return {DateOutcome::no_date, 0};
+  if (text.size() != 19) return {DateOutcome::not_canonical, 0};
+  std::string normalised;
+  const TDateTime instant = m_reader->texte_vers_datetime(text, normalised);
+  return {normalised.empty() ? DateOutcome::invalid : DateOutcome::instant, instant};
+}
+
+std::size_t CompiledDateTemplate::working_copy(std::string_view value, char* out) const {
+  if (value.front() == '"') {
+    value.remove_prefix(1);
+    const std::size_t closing = value.find('"');
+    if (closing != std::string_view::npos && closing + 1 == value.size()) value.remove_suffix(1);
+  }
+  std::size_t size = 0;
+  if (m_time_alone && value.size() == 8) {
+    write_today(out);
+    size = 11;
+  }
+  std::memcpy(out + size, value.data(), value.size());
+  size += value.size();
+  if (m_date_alone) {
+    std::memcpy(out + size, " 00:00:00", 9);
+    size += 9;
+  }
+  if (size == 8 && !m_literal_date_prefix.empty()) {
+    const std::size_t prefix = m_literal_date_prefix.size();
+    std::memmove(out + prefix, out, size);
+    std::memcpy(out, m_literal_date_prefix.data(), prefix);
+    size += prefix;
+  }
+  return size;
+}
+
+DateReading CompiledDateTemplate::read(std::string_view value) {
+  if (value.empty()) return {DateOutcome::no_value, 0};
+  if (m_multiformat || value.size() > kLongestFastValue) return read_through_text(value);
+
+  char buffer[kWorkingSize];
+  std::size_t size = working_copy(value, buffer);
+  if (compter_numeriques(std::string_view(buffer, size)) < 10) return {DateOutcome::no_date, 0};
+  if (!m_has_year) return {DateOutcome::instant, *encode_date(1900, 1, 1)};
+
+  const Layout* layout = &m_layout;
+  char two_digit_year[4];
+  std::string_view year;
+  if (layout->four_digit_year) {
+    const std::string_view work(buffer, size);
+    year = copy_at(work, layout->year, 4);
+    if ((year.size() == 4 && all_digits(year)) || est_nombre(year)) {
+      m_reader->year_was_number();
+    } else {
+      layout = &m_inverted;
+      year = copy_at(work, layout->year, 4);
+      m_reader->count_inverted(work);
+    }
+  } else {
+    const std::size_t at = std::min(layout->century_position, size);
+    std::memmove(buffer + at + 2, buffer + at, size - at);
+    std::memcpy(buffer + at, layout->century, 2);
+    size += 2;
+    const std::string_view last = copy_at(std::string_view(buffer, size), layout->year, 2);
+    std::memcpy(two_digit_year, layout->century, 2);
+    if (!last.empty()) std::memcpy(two_digit_year + 2, last.data(), last.size());
+    year = std::string_view(two_digit_year, 2 + last.size());
+  }
+
+  const std::string_view work(buffer, size);
+  const std::string_view month = copy_at(work, layout->month, 2);
+  const std::string_view day = copy_at(work, layout->day, 2);
+  const std::string_view hour = copy_at(work, layout->hour, 2);
+  const std::string_view minute = copy_at(work, layout->minute, 2);
+  if (!fields_pass_checks(day, month, hour, minute)) {
+    std::string line = " + erreur date : ";
+    line.append(day).append("/").append(month).append("/").append(year).append(" ").append(hour);
+    line.append(":").append(minute).append(":").append("  corriger <").append(work).append(">");
+    m_reader->trace(line);
+    return {DateOutcome::no_date, 0};
+  }
+  std::string_view second = layout->has_seconds ? copy_at(work, layout->second, 2) : "00";
+  if (second.empty()) second = "00";
+  return fields_to_instant(day, month, year, hour, minute, second);
+}
+
+DateReading CompiledDateTemplate::fields_to_instant(std::string_view day, std::string_view month,
+                                                    std::string_view year, std::string_view hour,
+                                                    std::string_view minute, std::string_view second) {
+  if (day.size() + month.size() + year.size() + hour.size() + minute.size() + second.size() != 14)
+    return {DateOutcome::not_canonical, 0};
+  char text[19];
+  std::memcpy(text, day.data(), 2);
+  text[2] = '/';
+  std::memcpy(text + 3, month.data(), 2);
+  text[5] = '/';
+  std::memcpy(text + 6, year.data(), 4);
+  text[10] = ' ';
+  std::memcpy(text + 11, hour.data(), 2);
+  text[13] = ':';
+  std::memcpy(text + 14, minute.data(), 2);
+  text[16] = ':';
+  std::memcpy(text + 17, second.data(), 2);
+  const std::string_view canonical(text, 19);
+
+  if (!(all_digits(day) && all_digits(month) && all_digits(year) && all_digits(hour) && all_digits(minute) &&
+        all_digits(second))) {
+    // Blanks, signs or letters in a field: the text reading decides.
+    std::string normalised;
+    const TDateTime instant = m_reader->texte_vers_datetime(canonical, normalised);
+    return {normalised.empty() ? DateOutcome::invalid : DateOutcome::instant, instant};
+  }
+  CivilDateTime parts;
+  parts.date = CivilDate{number_of(year), number_of(month), number_of(day)};
+  parts.time = TimeOfDay{number_of(hour), number_of(minute), number_of(second), 0};
+  if (parts.time.hour <= 23 && parts.time.minute <= 59 && parts.time.second <= 59) {
+    if (const auto instant = encode_date_time(parts)) return {DateOutcome::instant, *instant};
+  }
+  m_reader->trace(date_error_line(canonical, canonical));
+  return {DateOutcome::invalid, 0};
+}
+
+}  // namespace talve

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "text/datetime_reader.h"
+#include "text/tdatetime.h"
+
+namespace talve {
+
+// What reading one value gave, in the terms of the text path
+// (`normalise_date_heure` then `texte_vers_datetime` on its result).
+enum class DateOutcome {
+  instant,        // a canonical text that names an instant
+  invalid,        // a canonical text that names none (traced " * erreur date : "); instant 0
+  no_date,        // "": too few digits, or fields out of range; instant 0
+  no_value,       // "??": the value was empty; instant 0
+  not_canonical,  // a text of another length than 19 characters; instant 0
+};
+
+struct DateReading {
+  DateOutcome outcome = DateOutcome::no_date;
+  TDateTime instant = 0;
+};
+
+// A pattern worked out once into the positions of its fields, for the
+// reading of every data line of a run: a value becomes its instant without
+// any intermediate text and without allocating, except on the rare lines
+// that are traced. The result, the tracking lines and the inverted-date
+// counts are those of the text path; the multiformat patterns simply take
+// the text path.
+//
+// The template shares the reader's state (inverted-date counts, trace sink,
+// multiformat state) and must not outlive it.
+class CompiledDateTemplate {
+ public:
+  CompiledDateTemplate(DateTimeReader& reader, std::string_view pattern);
+
+  DateReading read(std::string_view value);
+
+  const std::string& pattern() const { return m_pattern; }
+
+ private:
+  // Where the fields of one form of the pattern are.
+  struct Layout {
+    bool four_digit_year = false;
+    std::size_t year = 0;  // "aaaa", or "aa" for a two-digit year
+    std::size_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    bool has_seconds = false;
+    char century[2] = {0, 0};
+    std::size_t century_position = 0;
+  };
+  static Layout layout_of(std::string_view pattern);
+
+  DateReading read_through_text(std::string_view value);
+  // Fills the working copy (quotes, date alone, time alone, written date);
+  // returns its length.
+  std::size_t working_copy(std::string_view value, char* out) const;
+  DateReading fields_to_instant(std::string_view day, std::string_view month, std::string_view year,
+                                std::string_view hour, std::string_view minute, std::string_view second);
+
+  DateTimeReader* m_reader;
+  std::string m_pattern;
+  bool m_multiformat = false;
+  bool m_date_alone = false;  // the value gets " 00:00:00"
+  bool m_time_alone = false;  // a value of 8 characters gets today's date
+  bool m_has_year = false;
+  std::string m_literal_date_prefix;
+  Layout m_layout;
+  Layout m_inverted;  // the date part the other way round, for non-numeric years
+};
+
+}  // namespace talve

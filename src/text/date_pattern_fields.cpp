@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text/date_pattern_fields.h"
+
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+// What every pattern field gets: blanks removed, ";" for ":" and the
+// minutes of "hh:mm" written "mn".
+std::string common_corrections(std::string_view text) {
+  std::string out = supprimer_car(' ', text);
+  remplacer_car(';', ':', out);
+  remplacer_premier("hh:mm", "hh:mn", out);
+  return out;
+}
+
+bool has_four_m(std::string_view text) { return compter_car('m', text) == 4; }
+
+}  // namespace
+
+const std::string& four_m_warning_text() {
+  static const std::string text =
+      " il y a 4 \"m\", vérifier que les minutes soient \"mn\" et non \"mm\" comme les mois !";
+  return text;
+}
+
+PatternFieldText correct_datetime_pattern(std::string_view text) {
+  PatternFieldText out;
+  out.text = common_corrections(text);
+  out.four_m_warning = has_four_m(out.text);
+  return out;
+}
+
+PatternFieldText correct_date_pattern(std::string_view text) {
+  PatternFieldText out;
+  out.text = common_corrections(text);
+  remplacer_premier("hh:mn", "", out.text);
+  return out;
+}
+
+PatternFieldText correct_file_date_pattern(std::string_view text) {
+  PatternFieldText out;
+  out.text = common_corrections(text);
+  remplacer_car('.', ',', out.text);
+  out.four_m_warning = has_four_m(out.text);
+  return out;
+}
+
+const PatternPicker& date_time_picker() {
+  static const PatternPicker picker{
+      "ListBox_date_heure",
+      {"aaaa_mm_jj_hh_mn_ss", "jj_mm_aaaa_hh_mn_ss", "jj_mm_20aa_hh_mn_ss", "mm_jj_aaaa_hh_mn_ss",
+       "19aa_mm_jj_hh_mn_ss", "20aa_mm_jj_hh_mn_ss", "jj_mm_aaaa", "jj/mm/aaaa OU aaaa/mm/jj",
+       "mm/dd/yyyy OU yyyy/dd/mm", "multiformat_dt_mini_1èreUE", "multiformat_dt_mini_1èreUS"},
+      204,
+      255};
+  return picker;
+}
+
+const PatternPicker& date_picker() {
+  static const PatternPicker picker{
+      "ListBox_date", {"aaaa_mm_jj", "jj_mm_aaaa", "mm_jj_aaaa", "20aa_mm_jj"}, 80, 200};
+  return picker;
+}
+
+const PatternPicker& time_picker() {
+  static const PatternPicker picker{"ListBox_heure", {"hh_mn_ss", "hh_mn", "hh_mn_ss.s"}, 64, 200};
+  return picker;
+}
+
+int picker_index_of(const PatternPicker& picker, std::string_view field_text) {
+  for (std::size_t i = 0; i < picker.entries.size(); ++i)
+    if (picker.entries[i] == field_text) return static_cast<int>(i);
+  return -1;
+}
+
+std::string picked_text(std::string_view entry) { return trim(entry.substr(0, entry.find('('))); }
+
+}  // namespace talve

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talve {
+
+// The corrections made when the user leaves a pattern field, and the
+// entries of the pattern pickers beside these fields.
+
+struct PatternFieldText {
+  std::string text;
+  // The text holds exactly four "m": minutes were probably written "mm".
+  bool four_m_warning = false;
+};
+
+// The information box shown when a pattern holds four "m".
+const std::string& four_m_warning_text();
+
+// `Edit_format_datetime_mesure` (and the time field, whose exit corrects
+// the date-time field): blanks removed, ";" read as ":", the first "hh:mm"
+// made "hh:mn".
+PatternFieldText correct_datetime_pattern(std::string_view text);
+// `Edit_format_date_mesure_seule`: the same without the warning, and the
+// first "hh:mn" removed, a date field holding no time.
+PatternFieldText correct_date_pattern(std::string_view text);
+// `Edit_f_date_fichier`: as the date-time field, and "." made ",".
+PatternFieldText correct_file_date_pattern(std::string_view text);
+
+// A pattern picker list: its control, entries in order, and size.
+struct PatternPicker {
+  std::string list;
+  std::vector<std::string> entries;
+  int height = 0;
+  int width = 0;
+};
+
+const PatternPicker& date_time_picker();  // `ListBox_date_heure`, eleven entries
+const PatternPicker& date_picker();       // `ListBox_date`, four entries
+const PatternPicker& time_picker();       // `ListBox_heure`, three entries
+
+// The entry pre-selected when a list opens: the one equal to the field's
+// text, or -1.
+int picker_index_of(const PatternPicker& picker, std::string_view field_text);
+// What a double-click on an entry writes into the field: the entry up to
+// any "(", trimmed.
+std::string picked_text(std::string_view entry);
+
+}  // namespace talve

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text/datetime_reader.h"
+
+#include <algorithm>
+
+#include "text/clock.h"
+#include "text/text_utils.h"
+#include "text/texte_vers_datetime.h"
+
+namespace talve {
+namespace {
+
+// A value written between double quotes loses them: the opening one always,
+// the closing one when it is the last character.
+void strip_quotes(std::string& value) {
+  if (value.empty() || value.front() != '"') return;
+  value.erase(0, 1);
+  const std::size_t closing = value.find('"');
+  if (closing != std::string::npos && closing + 1 == value.size()) value.pop_back();
+}
+
+std::string field(std::string_view value, std::string_view pattern, std::string_view group) {
+  return std::string(copy_at(value, group_position(pattern, group), 2));
+}
+
+}  // namespace
+
+void DateTimeReader::listing_started() {
+  m_cache_valid = false;
+  m_first_date = true;
+}
+
+void DateTimeReader::run_started() {
+  m_first_date = false;
+  m_inverted_total = 0;
+  m_inverted_run = 0;
+}
+
+const PreparedPattern& DateTimeReader::prepared(std::string_view pattern) {
+  if (!m_cache_valid || m_cache_key != pattern) {
+    m_cache = prepare_pattern(pattern);
+    m_cache_key = pattern;
+    m_cache_valid = true;
+  }
+  return m_cache;
+}
+
+void DateTimeReader::trace(const std::string& line) {
+  if (m_sink) m_sink->ajout_suivi(line);
+}
+
+void DateTimeReader::count_inverted(std::string_view value) {
+  ++m_inverted_total;
+  if (++m_inverted_run == 1) trace(std::string(value) + " date inversée mais corrigée");
+}
+
+TDateTime DateTimeReader::texte_vers_datetime(std::string_view text, std::string& normalised) {
+  NullTraceSink none;
+  return talve::texte_vers_datetime(text, normalised, m_sink ? *m_sink : none);
+}
+
+std::string DateTimeReader::normalise_date_heure(std::string_view given, std::string_view given_pattern) {
+  if (given.empty()) return "??";
+  if (is_multiformat_pattern(given_pattern)) return date_multiformat(given, given_pattern);
+
+  const PreparedPattern& ready = prepared(given_pattern);
+  std::string pattern = ready.pattern;
+  std::string value(given);
+  strip_quotes(value);
+  if (pattern.size() == 10) {  // a date alone
+    pattern += "_hh_mn_ss";
+    value += " 00:00:00";
+  }
+  if (pattern == kPatternTimeAlone) {  // dated today
+    if (value.size() == 8) value = format_date(now()) + " " + value;
+    pattern = kPatternDayFirst;
+  }
+  if (value.size() == 8 && !ready.literal_date_prefix.empty()) value = ready.literal_date_prefix + value;
+  if (compter_numeriques(value) < 10) return "";
+  if (!has_group(pattern, "aa")) return std::string(kInstantWithoutYear);
+
+  std::string year;
+  if (has_group(pattern, "aaaa")) {
+    year = copy_at(value, pattern.find("aaaa"), 4);
+    if (est_nombre(year)) {
+      year_was_number();
+    } else {
+      pattern = inverted_pattern(pattern);
+      year = copy_at(value, pattern.find("aaaa"), 4);
+      count_inverted(value);
+    }
+  } else {
+    const Century century = century_of(pattern);
+    const std::string digits(century.digits);
+    value.insert(std::min(century.position, value.size()), digits);
+    year = digits + std::string(copy_at(value, pattern.find("aa"), 2));
+  }
+
+  const std::string month = field(value, pattern, "mm");
+  const std::string day = field(value, pattern, "jj");
+  const std::string hour = field(value, pattern, "hh");
+  const std::string minutes = field(value, pattern, "mn");
+  if (!fields_pass_checks(day, month, hour, minutes)) {
+    trace(" + erreur date : " + day + "/" + month + "/" + year + " " + hour + ":" + minutes + ":" +
+          "  corriger <" + value + ">");
+    return "";
+  }
+  std::string seconds = has_group(pattern, "ss") ? field(value, pattern, "ss") : "00";
+  if (seconds.empty()) seconds = "00";
+  return day + "/" + month + "/" + year + " " + hour + ":" + minutes + ":" + seconds;
+}
+
+}  // namespace talve

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text/date_pattern_fields.h"
+
+#include <gtest/gtest.h>
+
+namespace talve {
+namespace {
+
+struct Case {
+  PatternFieldText (*correct)(std::string_view);
+  const char* typed;
+  const char* corrected;
+  bool warning;
+};
+
+class PatternFieldExit : public ::testing::TestWithParam<Case> {};
+
+TEST_P(PatternFieldExit, CorrectsTheTextAndWarnsAboutFourM) {
+  const Case& c = GetParam();
+  const PatternFieldText out = c.correct(c.typed);
+  EXPECT_EQ(out.text, c.corrected) << c.typed;
+  EXPECT_EQ(out.four_m_warning, c.warning) << c.typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, PatternFieldExit,
+    ::testing::Values(Case{correct_datetime_pattern, " aaaa/mm/jj hh;mm;ss ", "aaaa/mm/jjhh:mn:ss", false},
+                      Case{correct_datetime_pattern, "aaaa_mm_jj_hh_mm_ss", "aaaa_mm_jj_hh_mm_ss", true},
+                      Case{correct_datetime_pattern, "aaaa_mm_jj_hh_mn_ss", "aaaa_mm_jj_hh_mn_ss", false},
+                      Case{correct_datetime_pattern, "hh:mm hh:mm", "hh:mnhh:mm", false},
+                      Case{correct_datetime_pattern, "aaaa.mm.jj", "aaaa.mm.jj", false},
+                      Case{correct_date_pattern, "aaaa_mm_jj hh:mm", "aaaa_mm_jj", false},
+                      Case{correct_date_pattern, "aaaa_mm_jj_hh_mm", "aaaa_mm_jj_hh_mm", false},
+                      Case{correct_date_pattern, "jj;mm;aaaa", "jj:mm:aaaa", false},
+                      Case{correct_file_date_pattern, "aaaa.mm.jj,3", "aaaa,mm,jj,3", false},
+                      Case{correct_file_date_pattern, "20aammjjhhmmss", "20aammjjhhmmss", true},
+                      Case{correct_file_date_pattern, "2, 3 ;hh:mm", "2,3:hh:mn", false}));
+
+TEST(PatternFieldExit, WarningText) {
+  EXPECT_EQ(four_m_warning_text(),
+            " il y a 4 \"m\", vérifier que les minutes soient \"mn\" et non \"mm\" comme les mois !");
+}
+
+TEST(PatternPickers, EntriesInOrderAndSizes) {
+  const PatternPicker& dt = date_time_picker();
+  EXPECT_EQ(dt.list, "ListBox_date_heure");
+  EXPECT_EQ(dt.entries,
+            (std::vector<std::string>{"aaaa_mm_jj_hh_mn_ss", "jj_mm_aaaa_hh_mn_ss", "jj_mm_20aa_hh_mn_ss",
+                                      "mm_jj_aaaa_hh_mn_ss", "19aa_mm_jj_hh_mn_ss", "20aa_mm_jj_hh_mn_ss",
+                                      "jj_mm_aaaa", "jj/mm/aaaa OU aaaa/mm/jj", "mm/dd/yyyy OU yyyy/dd/mm",
+                                      "multiformat_dt_mini_1èreUE", "multiformat_dt_mini_1èreUS"}));
+  EXPECT_EQ(dt.height, 204);
+  EXPECT_EQ(dt.width, 255);
+  EXPECT_EQ(date_picker().entries,
+            (std::vector<std::string>{"aaaa_mm_jj", "jj_mm_aaaa", "mm_jj_aaaa", "20aa_mm_jj"}));
+  EXPECT_EQ(date_picker().height, 80);
+  EXPECT_EQ(date_picker().width, 200);
+  EXPECT_EQ(time_picker().entries, (std::vector<std::string>{"hh_mn_ss", "hh_mn", "hh_mn_ss.s"}));
+  EXPECT_EQ(time_picker().height, 64);
+  EXPECT_EQ(time_picker().width, 200);
+}
+
+TEST(PatternPickers, SelectionAndPickedText) {
+  EXPECT_EQ(picker_index_of(date_time_picker(), "multiformat_dt_mini_1èreUS"), 10);
+  EXPECT_EQ(picker_index_of(date_picker(), "aaaa_mm_jj hh"), -1);
+  EXPECT_EQ(picked_text("jj/mm/aaaa OU aaaa/mm/jj"), "jj/mm/aaaa OU aaaa/mm/jj");
+  EXPECT_EQ(picked_text(" aaaa_mm_jj (ISO) "), "aaaa_mm_jj");
+  EXPECT_EQ(picked_text("(rien)"), "");
+}
+
+}  // namespace
+}  // namespace talve
