@@ -8,6 +8,7 @@
 #include "core/entry_rules.h"
 #include "core/workspace.h"
 #include "files/file_discovery.h"
+#include "files/listing_button.h"
 #include "text/ascii.h"
 #include "text/text_utils.h"
 
@@ -74,6 +75,7 @@ void propose_mask(Workspace& workspace, const std::string& first_file) {
       change_mask(description, detected);
   }
   show_count(workspace, listing);
+  refresh_listing_button(workspace);
   if (listing.count == 0) return;
   const std::string offer = " Visualiser un fichier de données pour aider à remplir les champs ? " +
                             std::string("\n") + listing.first_name;
@@ -109,6 +111,7 @@ int relist_after_enter(Workspace& workspace, const RebuildFileTable& rebuild_tab
   const Listing listing = list_files(workspace, mask);
   show_count(workspace, listing);
   if (listing.count > 0) {
+    refresh_listing_button(workspace);
     if (rebuild_table) rebuild_table(listing.entries);
   } else {
     workspace.ui().message(" Aucun fichier ayant l'extension " + mask + "        " + "\n");

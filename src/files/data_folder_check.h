@@ -31,8 +31,8 @@ void check_data_folder(Workspace& workspace);
 
 // Enter in a description field while the description is modified: the
 // files are counted again (`Label54`, `Label_nom_de_fichier`); with at least
-// one, `rebuild_table` receives the found-file list to rebuild the FileTable
-// and refresh the listing button, else the user is told that no file has
+// one, the listing button is refreshed and `rebuild_table` receives the
+// found-file list to rebuild the FileTable, else the user is told that no file has
 // the extension. Returns the number of files found (-1 when the description
 // was not modified and nothing ran).
 using RebuildFileTable = std::function<void(const std::vector<std::string>& found_files)>;

@@ -8,6 +8,7 @@
 #include "core/folder_paths.h"
 #include "core/parameter_file.h"
 #include "files/file_discovery.h"
+#include "files/listing_button.h"
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"

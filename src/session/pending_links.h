@@ -22,11 +22,4 @@ void reread_clipboard_file(Session& session);
 // owns that list.
 void clear_checked_files(Session& session);
 
-// The caption of the listing button (`SpeedButton_lister`) after the input
-// mode and the mask: "1- Valider le fichier " + mask for a spreadsheet,
-// "1- Valider le presse-papier" for the clipboard, "1- Valider et Lister les
-// fichiers   " + mask for data files. Stands in for the FileTable's own
-// caption routine until it exists.
-void refresh_listing_button(Session& session);
-
 }  // namespace talve

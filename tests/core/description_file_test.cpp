@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -248,20 +247,6 @@ TEST_F(DescriptionFileTest, MissingFileIsNotOpened) {
   const auto result = read_description_file(dir.file("absent.dsc"), description, ui);
   EXPECT_FALSE(result.opened);
   EXPECT_EQ(description.text("Edit_masque.text"), "csv");
-}
-
-TEST_F(DescriptionFileTest, FailedWriteLeavesThePreviousFileWhole) {
-  const std::string path = dir.write("ro/station.dsc", "ancien contenu\r\n");
-  // A folder that does not exist cannot receive the temporary file.
-  std::string error;
-  EXPECT_FALSE(write_description_file(dir.file("absent/station.dsc"), description, &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_EQ(read_bytes(path), "ancien contenu\r\n");
-  // A successful write leaves no temporary file behind.
-  ASSERT_TRUE(write_description_file(path, description));
-  std::size_t files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path() + "ro")) ++files;
-  EXPECT_EQ(files, 1u);
 }
 
 }  // namespace

@@ -80,12 +80,5 @@ TEST(ReplaceFile, LinkedFileIsReplacedThroughTheLink) {
   EXPECT_EQ(read_bytes(target), "nouveau\r\n");
 }
 
-TEST(ReplaceFile, MissingFolderFails) {
-  TempDir dir;
-  std::string error;
-  EXPECT_FALSE(replace_file(dir.path() + "absent/x.txt", "x", &error));
-  EXPECT_FALSE(error.empty());
-}
-
 }  // namespace
 }  // namespace talve

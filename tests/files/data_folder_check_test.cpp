@@ -59,6 +59,7 @@ TEST_F(DataFolderCheck, OtherExtensionIsProposedAndAccepted) {
   EXPECT_EQ(ui.boxes[1].text, " Visualiser un fichier de données pour aider à remplir les champs ? \nm1.txt");
   EXPECT_EQ(workspace.description.text("Edit_masque.text"), "*.TXT");
   EXPECT_TRUE(workspace.description.modified());
+  EXPECT_EQ(ui.captions["SpeedButton_lister"], "1- Valider et Lister les fichiers   *.TXT");
   EXPECT_EQ(ui.captions["Label54"], "2");
   EXPECT_EQ(ui.captions["Label_nom_de_fichier"], "m1.txt");
   EXPECT_EQ(ui.opened_in_editor, std::vector<std::string>{dir.path() + "m1.txt"});
