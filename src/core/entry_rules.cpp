@@ -6,6 +6,7 @@
 #include "core/data_description.h"
 #include "core/user_interface.h"
 #include "text/ascii.h"
+#include "text/date_pattern_fields.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -59,6 +60,18 @@ std::string without_date_columns(std::string_view list, const std::vector<std::s
   return rebuilt;
 }
 
+// Stores a corrected pattern; the pickers beside the pattern fields close.
+bool store_pattern(DataDescription& description, std::string_view key, const PatternFieldText& corrected,
+                   UserInterface& ui) {
+  const bool changed = description.text(key) != corrected.text;
+  if (corrected.four_m_warning) ui.message(four_m_warning_text());
+  description.set_text(key, corrected.text);
+  description.mark_modified();
+  for (const PatternPicker* picker : {&date_time_picker(), &date_picker(), &time_picker()})
+    ui.visibility_changed(picker->list, false);
+  return changed;
+}
+
 bool may_follow_decimal_comma(char c) { return c == '+' || c == '-' || c == 'E' || (c >= '0' && c <= '9'); }
 
 }  // namespace
@@ -81,6 +94,16 @@ bool apply_col_cochee_rule(DataDescription& description, UserInterface& ui) {
            " Il a fallu enlever le n° de la colonne date/time de la liste des colonnes à extraire\n\n  de <" +
                original + ">\n\n" + "   à <" + rebuilt + ">");
   return description.text(kColumnList) != original;
+}
+
+bool leave_datetime_pattern(DataDescription& description, UserInterface& ui) {
+  constexpr std::string_view key = "Edit_format_datetime_mesure.text";
+  return store_pattern(description, key, correct_datetime_pattern(description.text(key)), ui);
+}
+
+bool leave_date_pattern(DataDescription& description, UserInterface& ui) {
+  constexpr std::string_view key = "Edit_format_date_mesure_seule.text";
+  return store_pattern(description, key, correct_date_pattern(description.text(key)), ui);
 }
 
 bool apply_equiv_na_rule(DataDescription& description, UserInterface& ui) {

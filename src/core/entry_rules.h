@@ -23,6 +23,16 @@ class UserInterface;
 // when the field's text changed.
 bool apply_col_cochee_rule(DataDescription& description, UserInterface& ui);
 
+// `Edit_format_datetime_mesure` left, or `Edit_format_time_mesure_seul`
+// left (both correct the date-time pattern): the pattern is corrected
+// ("hh:mm" read "hh:mn"...), a pattern holding four "m" raises a warning,
+// the description is marked modified and the pattern pickers are closed.
+// Returns true when the field's text changed.
+bool leave_datetime_pattern(DataDescription& description, UserInterface& ui);
+// `Edit_format_date_mesure_seule` left: the same corrections, and a time
+// "hh:mn" is cut out of the date pattern.
+bool leave_date_pattern(DataDescription& description, UserInterface& ui);
+
 // `Edit_equiv_na` left or confirmed: a first "," that cannot be a decimal
 // comma becomes ";"; more than seven equivalences raise a warning. Returns
 // true when the field's text changed.

@@ -63,6 +63,48 @@ INSTANTIATE_TEST_SUITE_P(
                       ColumnListCase{"EmptyList", "", 0, true, "", false, false}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
+struct PatternCase {
+  const char* name;
+  bool date_only;
+  std::string typed;
+  std::string expected;
+  bool warned;
+};
+
+class PatternRule : public ::testing::TestWithParam<PatternCase> {};
+
+TEST_P(PatternRule, LeavingAPatternFieldCorrectsIt) {
+  const auto& c = GetParam();
+  DataDescription description;
+  ScriptedInterface ui;
+  const std::string key =
+      c.date_only ? "Edit_format_date_mesure_seule.text" : "Edit_format_datetime_mesure.text";
+  description.assign(key, c.typed);
+  ui.visible["ListBox_date_heure"] = true;
+  if (c.date_only)
+    leave_date_pattern(description, ui);
+  else
+    leave_datetime_pattern(description, ui);
+  EXPECT_EQ(description.text(key), c.expected);
+  EXPECT_TRUE(description.modified());
+  EXPECT_FALSE(ui.visible["ListBox_date_heure"]);
+  if (c.warned)
+    EXPECT_EQ(ui.texts(),
+              std::vector<std::string>{" il y a 4 \"m\", vérifier que les minutes soient \"mn\" et non "
+                                       "\"mm\" comme les mois !"});
+  else
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PatternRule,
+    ::testing::Values(
+        PatternCase{"MinutesWrittenMm", false, "aaaa_mm_jj_hh:mm_ss", "aaaa_mm_jj_hh:mn_ss", false},
+        PatternCase{"FourMWarns", false, "aaaa_mm_jj_hh_mm_ss", "aaaa_mm_jj_hh_mm_ss", true},
+        PatternCase{"BlanksAndSemicolons", false, "jj/mm/aaaa hh;mn;ss", "jj/mm/aaaahh:mn:ss", false},
+        PatternCase{"DateLosesItsTime", true, "jj/mm/aaaa hh:mm", "jj/mm/aaaa", false}),
+    [](const auto& param_info) { return std::string(param_info.param.name); });
+
 struct EquivalenceCase {
   const char* name;
   std::string typed;
