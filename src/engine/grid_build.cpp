@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/grid_build.h"
+
+#include <chrono>
+#include <thread>
+
+#include "core/workspace.h"
+#include "engine/grid_calendar_checks.h"
+#include "engine/grid_instants.h"
+#include "engine/grid_target.h"
+#include "engine/period_values.h"
+#include "text/clock.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+constexpr std::int64_t kLargeGrid = 32000;
+const char* const kProgress = "2- liste horodatée ... ";
+
+void begin_build(GridTarget& target) {
+  Workspace& ws = target.ws;
+  ws.flags.stop = false;
+  ws.flags.busy = true;
+  ws.ui().set_busy(true);
+  ws.set_caption("Label_patienter", std::string(kProgress) + " 0%  ");
+  ws.set_visible("Label_patienter", true);
+  ws.ajout_suivi("");
+  ws.ajout_suivi("       --> liste horodatée");
+  target.grid.clear();
+}
+
+void end_build(GridTarget& target) {
+  Workspace& ws = target.ws;
+  ws.set_visible("Label_patienter", false);
+  ws.ui().set_busy(false);
+  ws.flags.busy = false;
+}
+
+GridResult abandon(GridTarget& target, GridOutcome outcome = GridOutcome::Abandoned) {
+  end_build(target);
+  return GridResult{outcome, {}};
+}
+
+// The "100%" text stays up for a moment while the window keeps working.
+void hold_progress(GridTarget& target) {
+  Workspace& ws = target.ws;
+  ws.set_caption("Label_patienter", std::string(kProgress) + "100%   ");
+  const double until = monotonic_seconds() + target.progress_hold_seconds;
+  while (monotonic_seconds() < until) {
+    ws.ui().process_events();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+void write_report(Workspace& ws, std::int64_t span, std::int64_t estimate) {
+  const std::int64_t days = round_half_even(span, kDay);
+  ws.ajout_suivi("");
+  ws.ajout_suivi("de " + ws.period.start_caption);
+  ws.ajout_suivi("à  " + ws.period.end_caption + "  " + std::to_string(days) + " jour" +
+                 (days > 1 ? "s" : ""));
+  ws.ajout_suivi("nb dates = " + std::to_string(estimate));
+  ws.ajout_suivi("pas = " + step_time_text(ws.period));
+}
+
+GridResult finish(GridTarget& target, GridOutcome outcome, std::int64_t step) {
+  Workspace& ws = target.ws;
+  hold_progress(target);
+  const std::int64_t n = target.grid.count();
+  const CountCaption count = count_caption(n, step);
+  ws.period.count_caption = count.text;
+  ws.set_caption("Label25", count.text);
+  ws.set_caption("Label_nr_final", format_grouped(n - 1));
+  end_build(target);
+  ws.flags.startup = false;
+  return GridResult{outcome, count};
+}
+
+}  // namespace
+
+GridResult create_grid(GridTarget& target) {
+  Workspace& ws = target.ws;
+  begin_build(target);
+  const std::int64_t step = step_seconds(ws.period);
+  if (step == 0) {
+    ws.ui().ask(MessageType::Error, kOkButton,
+                " le pas est à zéro\n\n   corriger cette valeur et relancer ...");
+    return abandon(target);
+  }
+  if (!run_calendar_checks(target)) return abandon(target);
+
+  const std::int64_t start = instant_seconds(period_start(ws));
+  const std::int64_t end = instant_seconds(period_end(ws));
+  const std::int64_t span = end - (start - step);
+  const std::int64_t estimate = count_estimate(span, step);
+  if (estimate > kLargeGrid &&
+      ws.ui().ask(MessageType::Information, kYesNo,
+                  "\n\n   Le nombre de lignes à générer est supérieur à 32000       .\n\n   continuer ? ") !=
+          Answer::Yes)
+    return abandon(target);
+  if (!ws.flags.startup) write_report(ws, span, estimate);
+
+  target.grid.clear();
+  target.result_list.clear();
+  target.grid.entries.emplace_back("_intitulés des colonnes");
+  target.grid.instants.push_back(0.0);
+  switch (add_grid_instants(target, start, end, step, estimate)) {
+    case InstantsOutcome::Complete:
+      return finish(target, GridOutcome::Built, step);
+    case InstantsOutcome::Stopped:
+      return finish(target, GridOutcome::Stopped, step);
+    case InstantsOutcome::BadDate:
+      break;
+  }
+  // A grid that skipped or stopped short of a month would misplace every
+  // value after it: none is kept.
+  target.grid.clear();
+  ws.ui().ask(MessageType::Error, kOkButton, "Argument incorrect pour l'encodage de date");
+  return abandon(target, GridOutcome::Failed);
+}
+
+GridResult create_grid_with_confirmation(GridTarget& target) {
+  Workspace& ws = target.ws;
+  const Period& period = ws.period;
+  const std::int64_t step = step_seconds(period);
+  if (step == 0) {
+    ws.ui().ask(MessageType::Error, kOkButton,
+                " le pas est à zéro\n\n   <" + step_time_text(period) + ">  \n\n" +
+                    "   corriger cette valeur et relancer ...");
+    return {};
+  }
+  const std::int64_t span = instant_seconds(period_end(ws)) - instant_seconds(period_start(ws));
+  const std::int64_t estimate = count_estimate(span, step);
+  if (estimate <= 0) {
+    ws.ui().ask(MessageType::Error, kOkButton,
+                " la date de fin est antérieure à la date de début\n\n  début " + period.start_caption +
+                    "  \n\n" + "  fin   " + period.end_caption + "  \n\n" + "   corriger cette valeur ...");
+    return {};
+  }
+  const std::string question = " Créer une nouvelle liste de dates régulières ? \n\n\n du " +
+                               period.start_caption + "\n\n" + " au " + period.end_caption + "\n\n" +
+                               " au pas de " + step_time_text(period) + "\n\n" + " => " +
+                               std::to_string(estimate) + " dates" + days_text(estimate, step) + "\n\n";
+  if (ws.ui().ask(MessageType::Confirmation, kYesNoCancel, question) != Answer::Yes) return {};
+  ws.set_caption("Memo2", "");
+  ws.set_caption("Label25", count_caption(estimate, step).text);
+  return create_grid(target);
+}
+
+}  // namespace talve

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/grid_instants.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "core/workspace.h"
+#include "engine/event_pacer.h"
+#include "engine/grid_target.h"
+#include "engine/period_values.h"
+
+namespace talve {
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+
+// Appends instants to the grid with the progress text and the event pacing.
+class InstantWriter {
+ public:
+  InstantWriter(GridTarget& target, std::int64_t estimate)
+      : m_target(target), m_pacer(target.ws), m_estimate(estimate) {}
+
+  // Returns true when the user asked to stop.
+  bool add(std::int64_t seconds) {
+    const TDateTime value = instant_value(seconds);
+    m_target.grid.entries.push_back(format_canonical(value));
+    m_target.grid.instants.push_back(value);
+    show_progress();
+    ++m_index;
+    return m_pacer.tick();
+  }
+
+ private:
+  void show_progress() {
+    // An estimate of 0 (an end one step before the start) would divide by
+    // zero: the single instant is then the whole of the work.
+    const std::int64_t percent = m_estimate > 0 ? m_index * 100 / m_estimate : 100;
+    if (percent == m_percent) return;
+    m_percent = percent;
+    m_target.ws.set_caption("Label_patienter", "2- liste horodatée ... " + std::to_string(percent) + "%   ");
+  }
+
+  GridTarget& m_target;
+  EventPacer m_pacer;
+  std::int64_t m_estimate;
+  std::int64_t m_index = 0;
+  std::int64_t m_percent = -1;
+};
+
+InstantsOutcome add_regular(InstantWriter& writer, std::int64_t start, std::int64_t end, std::int64_t step) {
+  const std::int64_t first = start - step;
+  for (std::int64_t i = 0;; ++i) {
+    const std::int64_t instant = first + i * step;
+    if (instant > end) return InstantsOutcome::Complete;
+    if (writer.add(instant)) return InstantsOutcome::Stopped;
+  }
+}
+
+// Months and years: the calendar months are counted from year 0, and each
+// instant is the start's day in its month, at midnight.
+InstantsOutcome add_calendar(InstantWriter& writer, std::int64_t start, std::int64_t end,
+                             std::int64_t months_per_step) {
+  const CivilDate from = decode_date_time(instant_value(start)).date;
+  const std::int64_t first = static_cast<std::int64_t>(from.year) * 12 + (from.month - 1) - months_per_step;
+  for (std::int64_t i = 0;; ++i) {
+    const std::int64_t months = first + i * months_per_step;
+    const std::int64_t year = months >= 0 ? months / 12 : -((-months + 11) / 12);
+    const int month = static_cast<int>(months - year * 12) + 1;
+    if (year < 1 || year > 9999) return InstantsOutcome::BadDate;
+    const auto day = encode_date(static_cast<int>(year), month, from.day);
+    if (!day) return InstantsOutcome::BadDate;
+    const std::int64_t instant = static_cast<std::int64_t>(*day) * kDay;
+    if (instant > end) return InstantsOutcome::Complete;
+    if (writer.add(instant)) return InstantsOutcome::Stopped;
+  }
+}
+
+}  // namespace
+
+InstantsOutcome add_grid_instants(GridTarget& target, std::int64_t start, std::int64_t end, std::int64_t step,
+                                  std::int64_t estimate) {
+  InstantWriter writer(target, estimate);
+  const std::int64_t count = std::llabs(static_cast<long long>(target.ws.period.step_count));
+  switch (target.ws.period.step_kind) {
+    case StepKind::Time:
+    case StepKind::Day:
+      return add_regular(writer, start, end, step);
+    case StepKind::Month:
+      return add_calendar(writer, start, end, count);
+    case StepKind::Year:
+      return add_calendar(writer, start, end, count * 12);
+  }
+  return InstantsOutcome::Complete;
+}
+
+}  // namespace talve
