@@ -5,6 +5,7 @@
 
 #include "core/workspace.h"
 #include "engine/count_preview.h"
+#include "engine/run_step.h"
 #include "support/scripted_interface.h"
 
 namespace talve {
@@ -40,6 +41,8 @@ TEST(PeriodValues, StepDescriptions) {
     EXPECT_EQ(step_description(period), c.result_file);
     EXPECT_EQ(step_description_report(period), c.report);
     EXPECT_EQ(step_seconds(period), c.seconds) << c.result_file;
+    // The engine's step in days is the same step.
+    EXPECT_EQ(run_step_days(period), from_whole_seconds(c.seconds)) << c.result_file;
   }
 }
 
