@@ -74,13 +74,15 @@ void prepare_result_table(ResultTable& table, const TimeGrid& grid, int data_col
   table.columns = std::max(data_column_count, 0) + 5;
   reset_cells(table);
   table.instants.assign(static_cast<std::size_t>(n) + 1, 0.0);
-  const bool have_values = grid.instants.size() == static_cast<std::size_t>(n) + 1;
   for (int r = 1; r <= n; ++r) {
+    // The texts are the reference: read back as the line instants are, an
+    // instant written in a file and the same grid instant compare equal.
     const auto index = static_cast<std::size_t>(r);
-    if (have_values) {
+    const auto parsed = parse_canonical(grid.entries[index]);
+    if (parsed) {
+      table.instants[index] = *parsed;
+    } else if (index < grid.instants.size()) {
       table.instants[index] = grid.instants[index];
-    } else {
-      table.instants[index] = parse_canonical(grid.entries[index]).value_or(0.0);
     }
     if (progress && r % 100 == 0) {
       const long long percent = 10 + 40LL * r / n;

@@ -9,8 +9,6 @@
 namespace talve {
 namespace {
 
-constexpr int kTracedCorrections = 2;
-
 // The "#0.#" format: one decimal at most, none when it is 0, the system
 // decimal separator.
 std::string format_0_0(double value) {
@@ -53,14 +51,9 @@ void InstantCorrector::begin_file() {
   m_counters = StepCounters();
 }
 
-TDateTime InstantCorrector::pushed(TDateTime t, TDateTime by, long long& counter, long long line_number,
-                                   std::string_view instant_text, TrackingLog& log, bool day) {
-  ++counter;
-  if (counter <= kTracedCorrections) {
-    log.ajout_suivi(std::to_string(line_number) + (day ? " : + 1j à " : " : + 1s à ") +
-                    std::string(instant_text));
-  }
-  return t + by;
+void InstantCorrector::trace(TraceSink& log, long long line_number, bool day, std::string_view instant_text) {
+  log.ajout_suivi(std::to_string(line_number) + (day ? " : + 1j à " : " : + 1s à ") +
+                  std::string(instant_text));
 }
 
 std::string observed_step_text(const StepCounters& counters) {

@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "text/tdatetime.h"
+#include "text/trace_sink.h"
 
 namespace talve {
 
-class TrackingLog;
 class Workspace;
 
 // The instant corrections of a run, read once at its start.
@@ -50,8 +50,10 @@ class InstantCorrector {
   void begin_file();
   // The corrected instant of line k (t is 0 when its date did not read);
   // the first two corrections of each kind are traced as
-  // k + " : + 1s à " + instant text (or " : + 1j à ").
-  TDateTime correct(TDateTime t, long long line_number, std::string_view instant_text, TrackingLog& log) {
+  // k + " : + 1s à " + instant text (or " : + 1j à "). The instant text is
+  // made only for a traced line.
+  template <typename InstantText>
+  TDateTime correct_lazily(TDateTime t, long long line_number, InstantText&& instant_text, TraceSink& log) {
     const TDateTime d = t - m_previous;
     if (d > 0 && d < m_step_window) {
       m_counters.interval_sum += d;
@@ -59,22 +61,29 @@ class InstantCorrector {
       if (d < m_counters.interval_min) m_counters.interval_min = d;
     }
     if (t == m_previous) {
-      if (m_settings.add_second_if_equal)
-        t = pushed(t, kOneSecond, m_counters.one_second, line_number, instant_text, log, false);
+      if (m_settings.add_second_if_equal) {
+        t += kOneSecond;
+        if (++m_counters.one_second <= kTraced) trace(log, line_number, false, instant_text());
+      }
     } else if (t < m_previous && m_settings.add_day_if_backward) {
-      t = pushed(t, 1.0, m_counters.one_day, line_number, instant_text, log, true);
+      t += 1.0;
+      if (++m_counters.one_day <= kTraced) trace(log, line_number, true, instant_text());
     }
     m_previous = t;
     TDateTime drift = 0;
     if (m_drift_rate != 0) drift = m_drift_rate * (t - m_settings.drift_start);
     return t + m_offset + drift;
   }
+  TDateTime correct(TDateTime t, long long line_number, std::string_view instant_text, TraceSink& log) {
+    return correct_lazily(
+        t, line_number, [instant_text] { return instant_text; }, log);
+  }
 
   const StepCounters& counters() const { return m_counters; }
 
  private:
-  TDateTime pushed(TDateTime t, TDateTime by, long long& counter, long long line_number,
-                   std::string_view instant_text, TrackingLog& log, bool day);
+  static constexpr long long kTraced = 2;
+  static void trace(TraceSink& log, long long line_number, bool day, std::string_view instant_text);
 
   CorrectionSettings m_settings;
   TDateTime m_step_window = 0;  // six steps

@@ -26,9 +26,9 @@ inline TimeGrid regular_grid(const std::string& first, long long step_seconds, i
   grid.instants.push_back(0);
   const long long start = whole_seconds(at(first));
   for (int i = 0; i < count; ++i) {
-    const TDateTime t = from_whole_seconds(start + i * step_seconds);
-    grid.entries.push_back(format_canonical(t));
-    grid.instants.push_back(t);
+    const std::string text = format_canonical(from_whole_seconds(start + i * step_seconds));
+    grid.entries.push_back(text);
+    grid.instants.push_back(at(text));
   }
   return grid;
 }

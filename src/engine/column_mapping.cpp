@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/column_mapping.h"
+
+#include "core/workspace.h"
+#include "engine/aggregation.h"
+#include "engine/decoding.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+std::string title_of(std::string_view title_line, int column) {
+  return trim(champ_n(title_line, column, '\t'));
+}
+
+// " decalage=+2j 01:30:00", or nothing when the instants are not moved.
+std::string offset_text(const Workspace& ws) {
+  const DataDescription& d = ws.description;
+  const TDateTime time = d.time("TimePicker_decalage");
+  if (!d.checked("CheckBox_decalage_actif.Checked") || ws.offset_days + time == 0) return "";
+  const char* sign = d.checked("RadioButton_decalage_negatif.Checked") ? "-" : "+";
+  return " decalage=" + std::string(sign) + std::to_string(ws.offset_days) + "j " + format_time(time);
+}
+
+// The column list of the files, with "," and ";" read as TAB and double
+// quotes as blanks.
+std::string titles_with_tabs(std::string_view titles) {
+  std::string out(titles);
+  for (char& c : out) {
+    if (c == ',' || c == ';') c = '\t';
+    if (c == '"') c = ' ';
+  }
+  return out;
+}
+
+}  // namespace
+
+ColumnMap build_column_map(const Workspace& ws, const DecodeSettings& settings,
+                           const ColumnMapSource& source) {
+  const DataDescription& d = ws.description;
+  ColumnMap map;
+  if (d.checked("CheckBox_col_cochee.Checked")) {
+    std::string selection = d.text("Edit_col_cochee.text");
+    remplacer_car(';', ',', selection);
+    map.count = compter_car(',', selection) + 3;
+    map.sources.assign(static_cast<std::size_t>(map.count) + 1, 0);
+    for (int k = 1; k <= map.count - 2; ++k) {
+      int column = 0;
+      if (!read_int(champ_n(selection, k, ','), column)) column = 0;
+      map.sources[static_cast<std::size_t>(k + 1)] = column;
+    }
+  } else {
+    const int data = std::max(source.data_column_count, 0);
+    map.count = data + 2;
+    map.sources.assign(static_cast<std::size_t>(map.count) + 1, 0);
+    int k = 1;
+    for (int column = 1; column <= data + settings.date_column_count() && k <= data; ++column) {
+      const bool date_column = settings.two_date_columns
+                                   ? column == settings.date_column || column == settings.time_column
+                                   : column == settings.datetime_column;
+      if (!date_column) map.sources[static_cast<std::size_t>(++k)] = column;
+    }
+  }
+  map.titles.assign(static_cast<std::size_t>(map.count) + 1, "");
+  for (int j = 2; j < map.count; ++j) {
+    map.titles[static_cast<std::size_t>(j)] =
+        title_of(source.title_line, map.sources[static_cast<std::size_t>(j)]);
+  }
+  if (settings.two_date_columns) {
+    map.titles[1] = title_of(source.title_line, settings.date_column);
+  } else {
+    const char* test = ws.period.date_test == DateTest::Strict ? " inf srict" : " inf ou =";
+    map.titles[1] =
+        "temps(" + title_of(source.title_line, settings.datetime_column) + offset_text(ws) + test + ")";
+  }
+  const Method method = method_from_choice(d.choice("RadioGroup_methode_ItemIndex"));
+  std::string nb =
+      "nb(" + std::to_string(source.grid_count - 1) + ")" + "_methode_(" + method_caption(method) + ")";
+  if (!source.station.empty()) nb += "_station(" + std::string(source.station) + ")";
+  map.titles[static_cast<std::size_t>(map.count)] = std::move(nb);
+  return map;
+}
+
+void show_column_map(Workspace& ws, const ColumnMap& map) {
+  ws.ajout_suivi("");
+  ws.ajout_suivi(" colonnes à extraire :");
+  for (int j = 1; j <= map.count; ++j)
+    ws.ajout_suivi(std::to_string(j) + "=>" + map.titles[static_cast<std::size_t>(j)]);
+  ws.set_caption("Label5", std::to_string(map.count) + " colonnes (avec temps et nb)");
+}
+
+void lister_colonnes(Workspace& ws, int data_column_count, std::string_view title_line) {
+  const DataDescription& d = ws.description;
+  ws.set_visible("Panel1", true);
+  ws.ajout_suivi(std::string(47, '='));
+  ws.ajout_suivi(" nb de colonnes de mesure(s) = " + std::to_string(data_column_count));
+  const int date_columns = d.choice("RadioGroup_datetime_nb_col_ItemIndex") + 1;
+  ws.ajout_suivi(" nb de colonnes pour les dates/heures = " + std::to_string(date_columns));
+  const std::string titles = titles_with_tabs(title_line);
+  if (titles.find('\t') == std::string::npos) {
+    ws.ui().message(" le nombre de colonnes détectées est nul :\n\n<" + titles + ">\n\n" +
+                    "  vérifier les intitulés alternatifs...");
+  } else {
+    const int count = compter_car('\t', titles) + 1;
+    for (int i = 1; i <= count; ++i) ws.ajout_suivi(std::to_string(i) + " - " + champ_n(titles, i, '\t'));
+  }
+  if (d.checked("CheckBox_int_col_alternatif.Checked")) {
+    const std::string alternatives = titles_with_tabs(d.text("Edit_new_desc_colonne.text"));
+    ws.ajout_suivi("");
+    const int count = compter_car('\t', alternatives) + 1;
+    for (int i = 1; i <= count; ++i)
+      ws.ajout_suivi("  " + std::to_string(i) + " - " + champ_n(alternatives, i, '\t'));
+    ws.ajout_suivi("...extraire : " + d.text("Edit_col_cochee.text") + "  => ");
+  }
+}
+
+}  // namespace talve

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/decoding.h"
+
+#include <cstring>
+
+#include "core/data_description.h"
+
+namespace talve {
+namespace {
+
+constexpr long long kTracedProblems = 2;
+constexpr std::size_t kTracedLineStart = 30;
+
+int column_number(const DataDescription& description, std::string_view key) {
+  int value = 0;
+  return read_int(trim_view(description.text(key)), value) ? value : 0;
+}
+
+std::size_t field_index(int column) { return column > 0 ? static_cast<std::size_t>(column) : 0; }
+
+}  // namespace
+
+char split_character(int separator_choice) {
+  switch (separator_choice) {
+    case 0:
+    case 2:
+      return ';';
+    case 1:
+      return ' ';
+    case 3:
+      return ',';
+    default:
+      return '\t';
+  }
+}
+
+DecodeSettings DecodeSettings::read(const DataDescription& description) {
+  DecodeSettings s;
+  s.split = split_character(description.choice("RadioGroup_separateur_colonne_ItemIndex"));
+  s.two_date_columns = description.choice("RadioGroup_datetime_nb_col_ItemIndex") == 1;
+  s.datetime_column = column_number(description, "Edit_num_col_datetime.text");
+  s.date_column = column_number(description, "Edit_num_col_date.text");
+  s.time_column = column_number(description, "Edit_num_col_time.text");
+  if (s.two_date_columns) {
+    s.pattern = trim(description.text("Edit_format_date_mesure_seule.text")) + " " +
+                trim(description.text("Edit_format_time_mesure_seul.text"));
+  } else {
+    s.pattern = trim(description.text("Edit_format_datetime_mesure.text"));
+  }
+  s.control_chars_unreadable = description.checked("CheckBox_car_null.Checked");
+  return s;
+}
+
+bool line_unreadable(std::string_view line, bool control_chars_unreadable) {
+  if (!control_chars_unreadable) return std::memchr(line.data(), '\x01', line.size()) != nullptr;
+  for (char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 && byte != 9 && byte != 10 && byte != 13) return true;
+  }
+  return false;
+}
+
+void note_unreadable_line(std::string_view line, long long line_number, DecodeCounters& counters,
+                          TraceSink& log) {
+  ++counters.problem_lines;
+  if (counters.problem_lines <= kTracedProblems) {
+    log.ajout_suivi("ligne " + std::to_string(line_number) + " pb " +
+                    std::string(line.substr(0, kTracedLineStart)));
+  } else if (counters.problem_lines == kTracedProblems + 1) {
+    log.ajout_suivi("ligne " + std::to_string(line_number) + " pb etc ......... ");
+  }
+}
+
+std::string date_value_of(std::string_view line, const DecodeSettings& settings) {
+  if (!settings.two_date_columns) return champ_n(line, settings.datetime_column, settings.split);
+  return champ_n(line, settings.date_column, settings.split) + " " +
+         champ_n(line, settings.time_column, settings.split);
+}
+
+LineDecoder::LineDecoder(const DecodeSettings& settings, FieldDecoder fields, DateTimeReader& dates)
+    : m_split(settings.split),
+      m_two_columns(settings.two_date_columns),
+      m_datetime_column(field_index(settings.datetime_column)),
+      m_date_column(field_index(settings.date_column)),
+      m_time_column(field_index(settings.time_column)),
+      m_template(dates, settings.pattern),
+      m_fields(std::move(fields)) {}
+
+std::string_view LineDecoder::date_value() {
+  if (!m_two_columns) return m_splitter.field(m_datetime_column);
+  const std::string_view date = m_splitter.field(m_date_column);
+  const std::string_view time = m_splitter.field(m_time_column);
+  m_joined.assign(date);
+  m_joined.push_back(' ');
+  m_joined.append(time);
+  return m_joined;
+}
+
+std::string LineDecoder::instant_text() const {
+  switch (m_reading.outcome) {
+    case DateOutcome::instant:
+      return format_canonical(m_reading.instant);
+    case DateOutcome::no_value:
+      return "??";
+    case DateOutcome::no_date:
+      return "";
+    default:
+      break;
+  }
+  if (!m_two_columns) return std::string(m_splitter.field(m_datetime_column));
+  return m_joined;
+}
+
+void LineDecoder::decode_fields(const ColumnMap& map, long long line_number, DecodeCounters& counters,
+                                TraceSink& log, double* values, std::uint8_t* missing) {
+  const int count = map.data_count();
+  for (int k = 0; k < count; ++k) {
+    const std::string_view field =
+        m_splitter.field(field_index(map.sources[static_cast<std::size_t>(k + 2)]));
+    double value = 0;
+    const FieldState state = m_fields.decode(field, value, m_rewritten);
+    values[k] = value;
+    missing[k] = state != FieldState::value;
+    if (state == FieldState::conversion_problem) {
+      ++counters.conversion_problems;
+      if (counters.conversion_problems <= kTracedProblems) {
+        log.ajout_suivi("pb conversion <" + m_rewritten + "> ligne " + std::to_string(line_number));
+      }
+    }
+  }
+}
+
+}  // namespace talve

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/column_map.h"
+#include "engine/field_decoder.h"
+#include "text/compiled_date_template.h"
+#include "text/text_utils.h"
+#include "text/trace_sink.h"
+
+namespace talve {
+
+class DataDescription;
+
+// The split character of a separator choice: "Tabulation" and
+// "Point-virgule" split on ";" (the loader turned the tabs into ";"),
+// "Espace" on " ", "Virgule" on ","; any other value on TAB.
+char split_character(int separator_choice);
+
+// How the lines of the files are laid out, read once per run.
+struct DecodeSettings {
+  char split = ';';
+  bool two_date_columns = false;
+  int datetime_column = 1;  // one-column mode
+  int date_column = 1;      // two-column mode
+  int time_column = 2;
+  // The date pattern, trimmed; with two columns the date pattern, a blank
+  // and the time pattern.
+  std::string pattern;
+  bool control_chars_unreadable = false;  // `CheckBox_car_null`
+
+  static DecodeSettings read(const DataDescription& description);
+  int date_column_count() const { return two_date_columns ? 2 : 1; }
+};
+
+// What decoding counted in one file.
+struct DecodeCounters {
+  long long decoded = 0;              // lines visited from the first data line on
+  long long problem_lines = 0;        // unreadable lines
+  long long conversion_problems = 0;  // numbers refused with the system decimal mark
+  long long extracted = 0;            // lines folded into the grid, "n.extraites"
+};
+
+// A line holding a NUL of the file (0x01 in the loaded lines) or, when
+// asked, any control character other than TAB, LF and CR.
+bool line_unreadable(std::string_view line, bool control_chars_unreadable);
+
+// Counts an unreadable line and traces the first two ("ligne " + k + " pb "
+// + its first 30 characters) and, at the third, "ligne " + k + " pb etc
+// ......... ".
+void note_unreadable_line(std::string_view line, long long line_number, DecodeCounters& counters,
+                          TraceSink& log);
+
+// The value the date reading sees in one line, from the line as written:
+// the date-time field, or the date field, a blank and the time field.
+std::string date_value_of(std::string_view line, const DecodeSettings& settings);
+
+// Decodes the lines of a run: each line is split once, its instant read
+// through the compiled date pattern, and, for the lines that fall in the
+// grid, its data fields turned into values or the missing mark.
+class LineDecoder {
+ public:
+  LineDecoder(const DecodeSettings& settings, FieldDecoder fields, DateTimeReader& dates);
+
+  // Splits the line and reads its instant (0 when the date does not read).
+  TDateTime read_instant(std::string_view line) {
+    m_splitter.split(line, m_split);
+    m_reading = m_template.read(date_value());
+    return m_reading.outcome == DateOutcome::instant ? m_reading.instant : 0.0;
+  }
+  // The instant text of the line read last, for the correction traces: the
+  // canonical text, "??" for an empty value, "" for no date, else the value.
+  std::string instant_text() const;
+
+  // The data fields of the line read last: values[k], missing[k] for output
+  // column k + 2. Conversion problems are counted and the first two traced
+  // as "pb conversion <" + field + "> ligne " + k.
+  void decode_fields(const ColumnMap& map, long long line_number, DecodeCounters& counters, TraceSink& log,
+                     double* values, std::uint8_t* missing);
+
+ private:
+  std::string_view date_value();
+
+  char m_split;
+  bool m_two_columns;
+  std::size_t m_datetime_column;
+  std::size_t m_date_column;
+  std::size_t m_time_column;
+  FieldSplitter m_splitter;
+  CompiledDateTemplate m_template;
+  FieldDecoder m_fields;
+  std::string m_joined;  // date + " " + time, reused from line to line
+  DateReading m_reading;
+  std::string m_rewritten;
+};
+
+}  // namespace talve

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/na_rules.h"
+
+#include "core/data_description.h"
+#include "text/text_utils.h"
+
+namespace talve {
+
+NaRules NaRules::read(const DataDescription& description) {
+  return from_texts(description.text("Edit_equiv_na.text"), description.text("Edit_min_na.text"),
+                    description.text("Edit_max_na.text"));
+}
+
+NaRules NaRules::from_texts(std::string_view equivalences, std::string_view lower, std::string_view upper) {
+  NaRules rules;
+  const int items = compter_car(';', equivalences) + 1;
+  for (int i = 1; i <= items && i <= kMaxEquivalences; ++i)
+    rules.equivalences.push_back(champ_n(equivalences, i, ';'));
+  if (!lower.empty()) rules.lower = lire_reel(lower);
+  if (!upper.empty()) rules.upper = lire_reel(upper);
+  return rules;
+}
+
+bool NaRules::equivalent(std::string_view field) const {
+  for (const std::string& text : equivalences)
+    if (text == field) return true;
+  return false;
+}
+
+bool NaRules::equivalent_with_mark(std::string_view field, char mark) const {
+  for (const std::string& text : equivalences) {
+    if (text.size() != field.size()) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < field.size() && same; ++i) {
+      const char c = field[i] == '.' || field[i] == ',' ? mark : field[i];
+      same = c == text[i];
+    }
+    if (same) return true;
+  }
+  return false;
+}
+
+}  // namespace talve

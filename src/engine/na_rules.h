@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talve {
+
+class DataDescription;
+
+// The texts and bounds that make a field missing, fixed at the start of a
+// run: up to seven equivalence texts (`Edit_equiv_na.text` cut at ";"),
+// compared exactly with the field, and a lower and an upper bound
+// (`Edit_min_na.text`, `Edit_max_na.text`) present only when their text is
+// not empty.
+struct NaRules {
+  static constexpr int kMaxEquivalences = 7;
+
+  std::vector<std::string> equivalences;
+  std::optional<double> lower;
+  std::optional<double> upper;
+
+  static NaRules read(const DataDescription& description);
+  static NaRules from_texts(std::string_view equivalences, std::string_view lower, std::string_view upper);
+
+  bool has_bounds() const { return lower.has_value() || upper.has_value(); }
+  // Strictly below the lower bound or strictly above the upper one.
+  bool outside(double value) const { return (lower && value < *lower) || (upper && value > *upper); }
+  bool equivalent(std::string_view field) const;
+  // The field once every "." and "," is the given decimal mark equals an
+  // equivalence text.
+  bool equivalent_with_mark(std::string_view field, char mark) const;
+};
+
+}  // namespace talve

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/processing_engine.h"
+
+#include <algorithm>
+
+#include "core/workspace.h"
+#include "engine/column_mapping.h"
+#include "files/file_table.h"
+#include "text/clock.h"
+#include "text/system_locale.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+// decoded x 100 / total with the format "##0": rounded, halves away from 0.
+long long rounded_percent(long long decoded, long long total) {
+  return (200 * decoded + total) / (2 * total);
+}
+
+}  // namespace
+
+RunSettings RunSettings::read(const Workspace& ws) {
+  RunSettings s;
+  s.decode = DecodeSettings::read(ws.description);
+  s.na = NaRules::read(ws.description);
+  s.aggregation = AggregationSettings::read(ws);
+  s.corrections = CorrectionSettings::read(ws);
+  s.passes = PassSettings::read(ws);
+  s.output = OutputFormat::read(ws.description);
+  s.system_decimal = system_decimal_separator();
+  return s;
+}
+
+ProcessingEngine::ProcessingEngine(Workspace& ws, ResultTable& table)
+    : m_ws(ws), m_table(table), m_pacer(ws) {}
+
+void ProcessingEngine::prepare(const TimeGrid& grid, int data_column_count) {
+  prepare(RunSettings::read(m_ws), grid, data_column_count);
+}
+
+void ProcessingEngine::prepare(const RunSettings& settings, const TimeGrid& grid, int data_column_count) {
+  m_settings = settings;
+  m_ws.dates.run_started();
+  prepare_result_table(m_table, grid, data_column_count, &m_ws);
+  m_locator = GridLocator(m_table.instants, settings.aggregation.date_test, settings.aggregation.step_kind);
+  m_corrector = InstantCorrector(settings.corrections);
+  m_decoder.emplace(settings.decode, FieldDecoder(settings.na, settings.system_decimal), m_ws.dates);
+  m_span = DataSpan();
+  m_report = FileReport();
+}
+
+void ProcessingEngine::show_progress(const std::string& text) {
+  if (m_progress) {
+    m_progress(text);
+  } else {
+    m_ws.set_caption("Label_patienter", text);
+  }
+}
+
+FileCheck ProcessingEngine::begin_file(FileTable& table, const FileInput& input) {
+  m_file = input;
+  m_report = FileReport();
+  m_corrector.begin_file();
+  m_locator.reset_cache();
+  m_file_start = monotonic_seconds();
+  static const LoadedFile kNoLines;
+  if (m_file.file == nullptr) m_file.file = &kNoLines;
+  if (check_first_lines(m_ws, table, input.row, input.path, *m_file.file, input.block, m_settings.decode,
+                        m_report.dates, m_span) == FileCheck::abandon) {
+    return FileCheck::abandon;
+  }
+  if (m_table.map.empty()) {
+    ColumnMapSource source;
+    source.data_column_count = input.data_column_count;
+    source.title_line = input.title_line;
+    source.grid_count = m_table.grid_count;
+    source.station = table.lire_case(input.row, "Station");
+    set_column_map(m_table, build_column_map(m_ws, m_settings.decode, source));
+    show_column_map(m_ws, m_table.map);
+    m_values.assign(static_cast<std::size_t>(m_table.map.data_count()), 0.0);
+    m_missing.assign(static_cast<std::size_t>(m_table.map.data_count()), 0);
+  }
+  return FileCheck::go_on;
+}
+
+void ProcessingEngine::process_line(std::string_view line, long long line_number) {
+  DecodeCounters& counters = m_report.lines;
+  ++counters.decoded;
+  if (line_unreadable(line, m_settings.decode.control_chars_unreadable)) {
+    note_unreadable_line(line, line_number, counters, m_ws.log);
+    return;
+  }
+  if (line.empty()) return;
+  LineDecoder& decoder = *m_decoder;
+  TDateTime t = decoder.read_instant(line);
+  t = m_corrector.correct_lazily(
+      t, line_number, [&decoder] { return decoder.instant_text(); }, m_ws.log);
+  const int row = m_locator.row_of(t);
+  if (row < 1) return;
+  decoder.decode_fields(m_table.map, line_number, counters, m_ws.log, m_values.data(), m_missing.data());
+  fold_line(m_table, m_settings.aggregation.method, row, m_values.data(), m_missing.data());
+  ++counters.extracted;
+  ++m_table.line_total;
+}
+
+bool ProcessingEngine::read_lines() {
+  const auto& lines = m_file.file->lines();
+  const long long size = static_cast<long long>(lines.size());
+  const DataBlock& block = m_file.block;
+  const long long every = block.last >= 20 ? block.last / 20 : 0;
+  const long long block_lines = block.last - block.first + 1;
+  const std::string row_text = std::to_string(m_file.row);
+  for (long long i = std::max(block.first, 0LL); i < size; ++i) {
+    process_line(lines[static_cast<std::size_t>(i)], i + 1);
+    const long long decoded = m_report.lines.decoded;
+    if (every > 0 && block_lines > 0 && decoded % every == 0) {
+      show_progress("3- patienter ... fic-" + row_text + "  " +
+                    std::to_string(rounded_percent(decoded, block_lines)) + "%     ");
+    }
+    if (m_pacer.tick()) return false;
+  }
+  return true;
+}
+
+const FileReport& ProcessingEngine::end_file(FileTable& table) {
+  m_report.steps = m_corrector.counters();
+  const int row = m_file.row;
+  show_progress("3- patienter ... fic-" + std::to_string(row) + "  100%      ");
+  m_ws.set_caption("Label_nlig_impliquee", format_grouped(m_table.line_total) + " lignes extraites");
+  const DataBlock& block = m_file.block;
+  // Without its end marker a file is read to its end: so are its lines
+  // counted, instead of a count below zero.
+  const long long data_lines = block.last >= 0 ? block.last - block.first + 1
+                                               : static_cast<long long>(m_file.file->size()) - block.first;
+  table.ecrire_case(row, "n.données", format_grouped(data_lines));
+  const StepCounters& steps = m_report.steps;
+  table.ecrire_case(
+      row, "correction",
+      steps.one_day == 0 && steps.one_second == 0
+          ? "---"
+          : "+1jour,s " + std::to_string(steps.one_day) + "/" + std::to_string(steps.one_second) + "x");
+  table.ecrire_case(row, "durée de traitement",
+                    format_time((monotonic_seconds() - m_file_start) / kSecondsPerDay));
+  table.ecrire_case(row, "n.extraites", std::to_string(m_report.lines.extracted));
+  table.ecrire_case(row, "pas moyen observé", observed_step_text(steps));
+  return m_report;
+}
+
+bool ProcessingEngine::finish(const std::vector<std::string>& grid_entries,
+                              std::vector<std::string>& result_list,
+                              std::vector<std::string>& values_only_list) {
+  show_progress("3- patienter ... transfert    ");
+  start_result_lists(m_table, m_settings.output, result_list, values_only_list);
+  const Method method = m_settings.aggregation.method;
+  bool complete = finalise_rows(m_table, method, m_pacer);
+  if (method == Method::MeanFillGaps) fill_single_gaps(m_table);
+  run_passes(m_table, m_settings.passes, m_ws, m_pacer);
+  complete =
+      format_rows(m_table, grid_entries, m_settings.output, result_list, values_only_list, m_ws, m_pacer) &&
+      complete;
+  return complete && !m_pacer.stopped();
+}
+
+void trace_file_counters(Workspace& ws, const FileReport& report) {
+  if (report.lines.problem_lines != 0)
+    ws.ajout_suivi("nb_pb = " + std::to_string(report.lines.problem_lines));
+  if (report.lines.conversion_problems != 0)
+    ws.ajout_suivi("nb_pb conversion = " + std::to_string(report.lines.conversion_problems));
+  if (report.steps.one_day != 0) ws.ajout_suivi("nb (+ 1j) = " + std::to_string(report.steps.one_day));
+  if (report.steps.one_second != 0) ws.ajout_suivi("nb (+ 1s) = " + std::to_string(report.steps.one_second));
+}
+
+}  // namespace talve

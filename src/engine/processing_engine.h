@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/aggregation.h"
+#include "engine/corrections.h"
+#include "engine/decoding.h"
+#include "engine/derived_series.h"
+#include "engine/event_pacer.h"
+#include "engine/first_line_checks.h"
+#include "engine/grid_locator.h"
+#include "engine/na_rules.h"
+#include "engine/result_format.h"
+#include "engine/result_table.h"
+#include "engine/time_grid.h"
+#include "files/data_block.h"
+#include "files/loaded_file.h"
+
+namespace talve {
+
+class FileTable;
+class Workspace;
+
+// Every setting a run reads, taken once at its start.
+struct RunSettings {
+  DecodeSettings decode;
+  NaRules na;
+  AggregationSettings aggregation;
+  CorrectionSettings corrections;
+  PassSettings passes;
+  OutputFormat output;
+  char system_decimal = ',';
+
+  static RunSettings read(const Workspace& ws);
+};
+
+// One file handed to the engine: its FileTable row, its path (for the
+// questions), its loaded lines and data block.
+struct FileInput {
+  int row = 0;
+  std::string path;
+  const LoadedFile* file = nullptr;
+  DataBlock block;
+  // The column titles of the files, separated by TAB, from the pre-reading;
+  // used at the first file to fix the output columns.
+  std::string_view title_line;
+  int data_column_count = 0;  // D, from the pre-reading
+};
+
+// What the engine counted in one file.
+struct FileReport {
+  DecodeCounters lines;
+  StepCounters steps;
+  FileDates dates;
+};
+
+// The engine of a processing run, driven by the run:
+//
+//   ProcessingEngine engine(ws, session.results);
+//   engine.prepare(session.grid, D);                  // run start
+//   for each file:
+//     if (engine.begin_file(file_table, input) == FileCheck::abandon) -> abandon the run
+//     bool stopped = !engine.read_lines();           // every line, F to the end
+//     engine.end_file(file_table);                   // FileTable cells
+//     trace_file_counters(ws, engine.file_report()); // unless stopped
+//   engine.finish(session.grid.entries, result_list, values_only_list);
+//
+// Each line is split once, dated through the compiled date pattern,
+// corrected, placed in its grid row and, when inside the grid, decoded and
+// folded; nothing is allocated per line.
+class ProcessingEngine {
+ public:
+  ProcessingEngine(Workspace& ws, ResultTable& table);
+
+  // Run start: the settings are read, the date reading starts a run, the
+  // table is created for the grid (with the progress 10 % to 50 %).
+  void prepare(const TimeGrid& grid, int data_column_count);
+  void prepare(const RunSettings& settings, const TimeGrid& grid, int data_column_count);
+
+  // Progress texts go to `Label_patienter` unless the run routes them.
+  void set_progress(std::function<void(const std::string&)> progress) { m_progress = std::move(progress); }
+
+  // The first-line checks and FileTable cells of the file; at the first
+  // file, the output columns. Abandon when the user chose to cancel.
+  FileCheck begin_file(FileTable& table, const FileInput& input);
+  // Every line from the first data line to the end of the file, with the
+  // progress every twentieth of the block; false when the user stopped.
+  bool read_lines();
+  // One line, numbered from 1 in its file.
+  void process_line(std::string_view line, long long line_number);
+  // The FileTable cells of the file read, `Label_nlig_impliquee`.
+  const FileReport& end_file(FileTable& table);
+  const FileReport& file_report() const { return m_report; }
+
+  // After the last file: title rows, finalisation, the optional passes and
+  // the text rows. False when the user stopped (the lists then hold what
+  // was formatted).
+  bool finish(const std::vector<std::string>& grid_entries, std::vector<std::string>& result_list,
+              std::vector<std::string>& values_only_list);
+
+  const DataSpan& span() const { return m_span; }
+  const RunSettings& settings() const { return m_settings; }
+  const ResultTable& table() const { return m_table; }
+
+ private:
+  void show_progress(const std::string& text);
+
+  Workspace& m_ws;
+  ResultTable& m_table;
+  RunSettings m_settings;
+  EventPacer m_pacer;
+  GridLocator m_locator;
+  InstantCorrector m_corrector;
+  std::optional<LineDecoder> m_decoder;
+  std::vector<double> m_values;
+  std::vector<std::uint8_t> m_missing;
+  std::function<void(const std::string&)> m_progress;
+  FileInput m_file;
+  FileReport m_report;
+  double m_file_start = 0;
+  DataSpan m_span;
+};
+
+// The tracking lines of a file's problems, each only when not 0: "nb_pb = ",
+// "nb_pb conversion = ", "nb (+ 1j) = ", "nb (+ 1s) = ".
+void trace_file_counters(Workspace& ws, const FileReport& report);
+
+}  // namespace talve

@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/processing_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "engine_run_fixture.h"
+
+namespace talve {
+namespace {
+
+using testing::EngineRun;
+using testing::regular_grid;
+using Lines = std::vector<std::string>;
+
+TEST(ProcessingEngine, SmallFileEndToEnd) {
+  EngineRun run;
+  run.ws.period.date_test = DateTest::LessOrEqual;
+  run.add_file("a.csv", {
+                            "date;t;h",
+                            "07/11/2021 00:05:00;1.5;10",
+                            "07/11/2021 00:10:00;2,5;NA",
+                            "07/11/2021 00:15:00;<0.5;-99999",
+                            "07/11/2021 00:20:00;abc;30",
+                            "07/11/2021 00:50:00;4;40",
+                        });
+  const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 5);
+  ASSERT_TRUE(run.run(grid, 2, "date\tt\th"));
+  EXPECT_EQ(run.result, (Lines{
+                            "temps(date inf ou =);t;h;nb(4)_methode_(moyenne des n mesures OK)",
+                            "07/11/2021 00:15:00; 1,50;10,00;3",
+                            "07/11/2021 00:30:00;#N/A;30,00;1",
+                            "07/11/2021 00:45:00;#N/A;#N/A;0",
+                            "07/11/2021 01:00:00; 4,00;40,00;1",
+                        }));
+  EXPECT_EQ(run.values[0], "t;h;nb(4)_methode_(moyenne des n mesures OK)");
+  EXPECT_EQ(run.values[1], " 1,50;10,00;3");
+  EXPECT_EQ(run.table.empty_counts[2], 2);
+  EXPECT_EQ(run.table.empty_counts[3], 1);
+  EXPECT_EQ(run.table.line_total, 5);
+  EXPECT_EQ(run.files.lire_case(1, "n.extraites"), "5");
+  EXPECT_EQ(run.files.lire_case(1, "n.données"), "5");
+  EXPECT_EQ(run.files.lire_case(1, "date dep"), "07/11/2021 00:05:00");
+  EXPECT_EQ(run.files.lire_case(1, "date fin"), "07/11/2021 00:50:00");
+  EXPECT_EQ(run.files.lire_case(1, "correction"), "---");
+  EXPECT_EQ(run.files.lire_case(1, "nb Colonnes"), " 3");
+  EXPECT_EQ(run.files.lire_case(1, "n°Lig intitulés"), " -");
+  EXPECT_EQ(run.files.lire_case(1, "pas moyen observé"), "   675 s / 300 s");
+  EXPECT_EQ(run.ui.captions["Label5"], "4 colonnes (avec temps et nb)");
+  EXPECT_EQ(run.ui.captions["Label_nlig_impliquee"], "5 lignes extraites");
+  EXPECT_EQ(format_canonical(run.span.earliest), "07/11/2021 00:05:00");
+  EXPECT_EQ(format_canonical(run.span.latest), "07/11/2021 00:50:00");
+}
+
+TEST(ProcessingEngine, FilesFeedOneTableInFileOrder) {
+  EngineRun run;
+  run.set("RadioGroup_methode_ItemIndex", "1");
+  run.add_file("a.csv", {"date;v", "07/11/2021 00:10:00;1", "07/11/2021 00:20:00;2"});
+  run.add_file("b.csv", {"date;v", "07/11/2021 00:05:00;7", "07/11/2021 00:40:00;8"});
+  const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 4);
+  ASSERT_TRUE(run.run(grid, 1, "date\tv"));
+  // The last valid value of each interval, the second file's coming last.
+  EXPECT_EQ(run.values,
+            (Lines{"v;nb(3)_methode_(ponctuel = dernière mesure OK)", " 7,00;2", " 2,00;1", " 8,00;1"}));
+  EXPECT_EQ(run.reports.size(), 2u);
+  EXPECT_EQ(run.table.line_total, 4);
+}
+
+TEST(ProcessingEngine, UnreadableLinesAndConversionTraces) {
+  EngineRun run;
+  run.set("CheckBox_car_null.Checked", "true");
+  run.add_file("a.csv", {"date;v", "07/11/2021 00:10:00;1", std::string("07/11/2021 00:11:00;\x02x"),
+                         std::string("\x03") + "b", std::string("\x04") + "c", std::string("\x05") + "d",
+                         "07/11/2021 00:12:00;2"});
+  const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 2);
+  ASSERT_TRUE(run.run(grid, 1, "date\tv"));
+  EXPECT_EQ(run.reports[0].lines.problem_lines, 4);
+  EXPECT_EQ(run.values[1], " 1,50;2");
+  const Lines& log = run.ws.log.lines();
+  const auto has = [&](const std::string& line) {
+    return std::find(log.begin(), log.end(), line) != log.end();
+  };
+  EXPECT_TRUE(has("ligne 3 pb 07/11/2021 00:11:00;\x02x"));
+  EXPECT_TRUE(
+      has("ligne 4 pb \x03"
+          "b"));
+  EXPECT_TRUE(has("ligne 5 pb etc ......... "));
+  EXPECT_FALSE(
+      has("ligne 6 pb \x05"
+          "d"));
+  EXPECT_TRUE(has("nb_pb = 4"));
+}
+
+TEST(ProcessingEngine, CorrectionsOfAFile) {
+  EngineRun run;
+  run.set("CheckBox_correction_si_t1egalt2.Checked", "true");
+  run.set("CheckBox_correction_si_t1supt2.Checked", "true");
+  run.add_file("a.csv",
+               {"date;v", "07/11/2021 23:50:00;1", "07/11/2021 23:50:00;2", "07/11/2021 00:10:00;3"});
+  const TimeGrid grid = regular_grid("07/11/2021 23:45:00", 900, 4);
+  ASSERT_TRUE(run.run(grid, 1, "date\tv"));
+  // 23:50:00 and 23:50:01 in the 00:00 row, the next line moved to the
+  // following day.
+  EXPECT_EQ(run.values[1], " 1,50;2");
+  EXPECT_EQ(run.values[2], " 3,00;1");
+  EXPECT_EQ(run.files.lire_case(1, "correction"), "+1jour,s 1/1x");
+  const Lines& log = run.ws.log.lines();
+  EXPECT_NE(std::find(log.begin(), log.end(), "3 : + 1s à 07/11/2021 23:50:00"), log.end());
+  EXPECT_NE(std::find(log.begin(), log.end(), "4 : + 1j à 07/11/2021 00:10:00"), log.end());
+  EXPECT_NE(std::find(log.begin(), log.end(), "nb (+ 1j) = 1"), log.end());
+  EXPECT_NE(std::find(log.begin(), log.end(), "nb (+ 1s) = 1"), log.end());
+}
+
+TEST(ProcessingEngine, TitlesInsteadOfDataAskToCancel) {
+  for (Answer answer : {Answer::Yes, Answer::No}) {
+    EngineRun run;
+    run.add_file("a.csv", {"date;v", "Date;Valeur", "07/11/2021 00:10:00;1"});
+    run.ui.answer(answer);
+    const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 2);
+    const bool done = run.run(grid, 1, "date\tv");
+    ASSERT_EQ(run.ui.boxes.size(), 1u);
+    EXPECT_EQ(run.ui.boxes[0].text,
+              "fichier 1\n" + run.paths[0] + "\n\n" +
+                  " il semble que la 1ère ligne de données soit une description de colonnes \n"
+                  "<Date;Valeur>\n nb chiffres    = 0\n nb de lettrres = 10\n\n"
+                  " Annuler ce traitement ?");
+    EXPECT_EQ(run.ui.boxes[0].type, MessageType::Warning);
+    EXPECT_EQ(done, answer == Answer::No);
+    if (answer == Answer::No) {
+      EXPECT_EQ(run.files.lire_case(1, "n°Lig intitulés"), " ? ");
+      EXPECT_EQ(run.values[1], " 1,00;1");
+    }
+  }
+}
+
+TEST(ProcessingEngine, DateColumnQuestion) {
+  EngineRun run;
+  // A day without its leading zero puts every field out of place.
+  run.add_file("a.csv", {"date;v", "1/11/2021 10:00:00;1"});
+  run.ui.answer(Answer::Yes);
+  const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 2);
+  EXPECT_FALSE(run.run(grid, 1, "date\tv"));
+  ASSERT_EQ(run.ui.boxes.size(), 1u);
+  EXPECT_EQ(run.ui.boxes[0].text,
+            "Problème de date : vérifier le n° de la colonne Date \n\n Annuler ce traitement ?");
+}
+
+TEST(ProcessingEngine, StopDuringTheFirstFileKeepsOnlyTheTitleRow) {
+  EngineRun run;
+  run.ui.on_process_events = [&](int) { run.ws.flags.stop = true; };
+  run.add_file("a.csv", {"date;v", "07/11/2021 00:10:00;1", "07/11/2021 00:20:00;2"});
+  const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 3);
+  EXPECT_FALSE(run.run(grid, 1, "date\tv"));
+  EXPECT_EQ(run.result.size(), 1u);
+  EXPECT_EQ(run.values.size(), 1u);
+}
+
+TEST(ProcessingEngine, MissingEndMarkerCountsLinesToTheEnd) {
+  // The end marker is missing: the file is read to its end and so are its
+  // lines counted; the count used to be negative.
+  EngineRun run;
+  run.set("RadioGroup_numlig_balise_ItemIndex", "1");
+  run.set("Edit_balise_deb.text", "DEBUT");
+  run.set("Edit_balise_fin.text", "FIN");
+  run.set("Edit_num_ligne_donnee.text", "2");
+  run.add_file("a.csv", {"entete", "DEBUT", "07/11/2021 00:10:00;1", "07/11/2021 00:20:00;2",
+                         "07/11/2021 00:25:00;3"});
+  const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 3);
+  ASSERT_TRUE(run.run(grid, 1, "date\tv"));
+  EXPECT_EQ(run.files.lire_case(1, "n.données"), "3");
+  EXPECT_EQ(run.files.lire_case(1, "date fin"), "    ????");
+  EXPECT_EQ(run.values[1], " 1,00;1");
+  EXPECT_EQ(run.values[2], " 2,50;2");
+}
+
+TEST(ProcessingEngine, TwoDateColumns) {
+  EngineRun run;
+  run.set("RadioGroup_datetime_nb_col_ItemIndex", "1");
+  run.set("Edit_num_col_date.text", "2");
+  run.set("Edit_num_col_time.text", "3");
+  run.set("Edit_format_date_mesure_seule.text", "aaaa_mm_jj");
+  run.set("Edit_format_time_mesure_seul.text", "hh_mn");
+  run.add_file("a.csv", {"v;jour;heure;w", "5;2021-11-07;00:10;6", "7;2021-11-07;00:20;8"});
+  const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 3);
+  ASSERT_TRUE(run.run(grid, 2, "v\tjour\theure\tw"));
+  EXPECT_EQ(run.result[0], "jour;v;w;nb(2)_methode_(moyenne des n mesures OK)");
+  EXPECT_EQ(run.result[1], "07/11/2021 00:15:00; 5,00; 6,00;1");
+  EXPECT_EQ(run.result[2], "07/11/2021 00:30:00; 7,00; 8,00;1");
+}
+
+}  // namespace
+}  // namespace talve
