@@ -64,7 +64,7 @@ InstantsOutcome add_calendar(InstantWriter& writer, std::int64_t start, std::int
   const std::int64_t first = static_cast<std::int64_t>(from.year) * 12 + (from.month - 1) - months_per_step;
   for (std::int64_t i = 0;; ++i) {
     const std::int64_t months = first + i * months_per_step;
-    const std::int64_t year = months >= 0 ? months / 12 : -((-months + 11) / 12);
+    const std::int64_t year = floor_div(months, 12);
     const int month = static_cast<int>(months - year * 12) + 1;
     if (year < 1 || year > 9999) return InstantsOutcome::BadDate;
     const auto day = encode_date(static_cast<int>(year), month, from.day);
