@@ -111,14 +111,18 @@ std::string LineDecoder::instant_text() const {
   return m_joined;
 }
 
-void LineDecoder::decode_fields(const ColumnMap& map, long long line_number, DecodeCounters& counters,
-                                TraceSink& log, double* values, std::uint8_t* missing) {
-  const int count = map.data_count();
-  for (int k = 0; k < count; ++k) {
-    const std::string_view field =
-        m_splitter.field(field_index(map.sources[static_cast<std::size_t>(k + 2)]));
+void LineDecoder::set_columns(const ColumnMap& map) {
+  m_sources.clear();
+  for (int j = 2; j < map.count; ++j)
+    m_sources.push_back(field_index(map.sources[static_cast<std::size_t>(j)]));
+}
+
+void LineDecoder::decode_fields(long long line_number, DecodeCounters& counters, TraceSink& log,
+                                double* values, std::uint8_t* missing) {
+  const std::size_t count = m_sources.size();
+  for (std::size_t k = 0; k < count; ++k) {
     double value = 0;
-    const FieldState state = m_fields.decode(field, value, m_rewritten);
+    const FieldState state = m_fields.decode(m_splitter.field(m_sources[k]), value, m_rewritten);
     values[k] = value;
     missing[k] = state != FieldState::value;
     if (state == FieldState::conversion_problem) {

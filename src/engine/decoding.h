@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/column_map.h"
 #include "engine/field_decoder.h"
@@ -75,11 +76,13 @@ class LineDecoder {
   // canonical text, "??" for an empty value, "" for no date, else the value.
   std::string instant_text() const;
 
+  // The output columns, fixed at the first file.
+  void set_columns(const ColumnMap& map);
   // The data fields of the line read last: values[k], missing[k] for output
   // column k + 2. Conversion problems are counted and the first two traced
   // as "pb conversion <" + field + "> ligne " + k.
-  void decode_fields(const ColumnMap& map, long long line_number, DecodeCounters& counters, TraceSink& log,
-                     double* values, std::uint8_t* missing);
+  void decode_fields(long long line_number, DecodeCounters& counters, TraceSink& log, double* values,
+                     std::uint8_t* missing);
 
  private:
   std::string_view date_value();
@@ -92,7 +95,8 @@ class LineDecoder {
   FieldSplitter m_splitter;
   CompiledDateTemplate m_template;
   FieldDecoder m_fields;
-  std::string m_joined;  // date + " " + time, reused from line to line
+  std::vector<std::size_t> m_sources;  // source field of each data column
+  std::string m_joined;                // date + " " + time, reused from line to line
   DateReading m_reading;
   std::string m_rewritten;
 };

@@ -46,6 +46,8 @@ class FieldDecoder {
 
   NaRules m_rules;
   char m_mark = ',';
+  char m_foreign_mark = '.';  // the other of "." and ","
+  bool m_marked_equivalences = false;
   bool m_literal = false;
 };
 

@@ -14,17 +14,13 @@ NaRules NaRules::read(const DataDescription& description) {
 NaRules NaRules::from_texts(std::string_view equivalences, std::string_view lower, std::string_view upper) {
   NaRules rules;
   const int items = compter_car(';', equivalences) + 1;
-  for (int i = 1; i <= items && i <= kMaxEquivalences; ++i)
+  for (int i = 1; i <= items && i <= kMaxEquivalences; ++i) {
     rules.equivalences.push_back(champ_n(equivalences, i, ';'));
+    rules.lengths |= std::uint64_t{1} << length_bit(rules.equivalences.back().size());
+  }
   if (!lower.empty()) rules.lower = lire_reel(lower);
   if (!upper.empty()) rules.upper = lire_reel(upper);
   return rules;
-}
-
-bool NaRules::equivalent(std::string_view field) const {
-  for (const std::string& text : equivalences)
-    if (text == field) return true;
-  return false;
 }
 
 bool NaRules::equivalent_with_mark(std::string_view field, char mark) const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ struct NaRules {
   static constexpr int kMaxEquivalences = 7;
 
   std::vector<std::string> equivalences;
+  // Bit k set when an equivalence text is k characters long (63: longer),
+  // so that most fields are told apart by their length alone.
+  std::uint64_t lengths = 0;
   std::optional<double> lower;
   std::optional<double> upper;
 
@@ -28,7 +32,20 @@ struct NaRules {
   bool has_bounds() const { return lower.has_value() || upper.has_value(); }
   // Strictly below the lower bound or strictly above the upper one.
   bool outside(double value) const { return (lower && value < *lower) || (upper && value > *upper); }
-  bool equivalent(std::string_view field) const;
+  bool equivalent(std::string_view field) const {
+    if (((lengths >> length_bit(field.size())) & 1) == 0) return false;
+    for (const std::string& text : equivalences)
+      if (same_text(text, field)) return true;
+    return false;
+  }
+  // Equal texts, compared in place: the texts are a few characters long.
+  static bool same_text(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+      if (a[i] != b[i]) return false;
+    return true;
+  }
+  static unsigned length_bit(std::size_t size) { return size < 63 ? static_cast<unsigned>(size) : 63; }
   // The field once every "." and "," is the given decimal mark equals an
   // equivalence text.
   bool equivalent_with_mark(std::string_view field, char mark) const;

@@ -78,6 +78,7 @@ FileCheck ProcessingEngine::begin_file(FileTable& table, const FileInput& input)
     source.station = table.lire_case(input.row, "Station");
     set_column_map(m_table, build_column_map(m_ws, m_settings.decode, source));
     show_column_map(m_ws, m_table.map);
+    m_decoder->set_columns(m_table.map);
     m_values.assign(static_cast<std::size_t>(m_table.map.data_count()), 0.0);
     m_missing.assign(static_cast<std::size_t>(m_table.map.data_count()), 0);
   }
@@ -98,7 +99,7 @@ void ProcessingEngine::process_line(std::string_view line, long long line_number
       t, line_number, [&decoder] { return decoder.instant_text(); }, m_ws.log);
   const int row = m_locator.row_of(t);
   if (row < 1) return;
-  decoder.decode_fields(m_table.map, line_number, counters, m_ws.log, m_values.data(), m_missing.data());
+  decoder.decode_fields(line_number, counters, m_ws.log, m_values.data(), m_missing.data());
   fold_line(m_table, m_settings.aggregation.method, row, m_values.data(), m_missing.data());
   ++counters.extracted;
   ++m_table.line_total;

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The per-line path of a run: split, date, correction, grid row, decoding
+// and folding, over a 9-column ";" file held in memory.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/workspace.h"
+#include "engine/processing_engine.h"
+#include "files/file_table.h"
+#include "text/system_locale.h"
+
+namespace talve {
+namespace {
+
+class SilentInterface : public UserInterface {
+ public:
+  Answer ask(MessageType, ButtonSet, const std::string&) override { return Answer::No; }
+  void tracking_line_added(const std::string&) override {}
+  void tracking_cleared() override {}
+  void caption_changed(std::string_view, const std::string&) override {}
+  void visibility_changed(std::string_view, bool) override {}
+  void process_events() override {}
+  void set_busy(bool) override {}
+  std::optional<std::string> open_file(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> save_file(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> choose_folder(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  void open_in_editor(const std::string&, const std::string&) override {}
+  std::string clipboard_text() override { return {}; }
+  void set_clipboard_text(const std::string&) override {}
+  void play_end_sound() override {}
+};
+
+constexpr long long kStart = 3845433600;  // 07/11/2021 00:00:00 in seconds since 30/12/1899
+
+// One line a minute: the date and eight numbers.
+LoadedFile minute_file(int count) {
+  std::mt19937 random(7);
+  auto bytes = std::make_shared<std::string>("date;a;b;c;d;e;f;g;h\r\n");
+  for (int i = 0; i < count; ++i) {
+    *bytes += format_canonical(from_whole_seconds(kStart + 60LL * i));
+    for (int k = 0; k < 8; ++k) {
+      *bytes += ';';
+      *bytes += std::to_string(static_cast<int>(random() % 2000) - 1000) + "." +
+                std::to_string(static_cast<int>(random() % 90) + 10);
+    }
+    *bytes += "\r\n";
+  }
+  return LoadedFile(bytes, split_lines(*bytes));
+}
+
+TimeGrid quarter_grid(int minutes) {
+  TimeGrid grid;
+  grid.entries.push_back("_");
+  for (long long s = kStart; s <= kStart + 60LL * minutes + 900; s += 900) {
+    grid.entries.push_back(format_canonical(from_whole_seconds(s)));
+  }
+  return grid;
+}
+
+void BM_ReadLines(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const LoadedFile file = minute_file(count);
+  const TimeGrid grid = quarter_grid(count);
+  set_system_decimal_separator(',');
+  SilentInterface ui;
+  Workspace ws(ui);
+  ws.description.assign("RadioGroup_separateur_colonne_ItemIndex", "2");
+  ws.description.assign("Edit_format_datetime_mesure.text", "jj_mm_aaaa_hh_mn_ss");
+  FileTable table;
+  table.add_row();
+  ResultTable results;
+  FileInput input;
+  input.row = 1;
+  input.file = &file;
+  input.block.first = 1;
+  input.block.last = count;
+  input.title_line = "date\ta\tb\tc\td\te\tf\tg\th";
+  input.data_column_count = 8;
+  for (auto _ : state) {
+    ProcessingEngine engine(ws, results);
+    engine.prepare(grid, 8);
+    engine.begin_file(table, input);
+    benchmark::DoNotOptimize(engine.read_lines());
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_ReadLines)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+void BM_Format(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const LoadedFile file = minute_file(count);
+  const TimeGrid grid = quarter_grid(count);
+  SilentInterface ui;
+  Workspace ws(ui);
+  ws.description.assign("RadioGroup_separateur_colonne_ItemIndex", "2");
+  ws.description.assign("Edit_format_datetime_mesure.text", "jj_mm_aaaa_hh_mn_ss");
+  FileTable table;
+  table.add_row();
+  ResultTable results;
+  FileInput input;
+  input.row = 1;
+  input.file = &file;
+  input.block.first = 1;
+  input.block.last = count;
+  input.title_line = "date\ta\tb\tc\td\te\tf\tg\th";
+  input.data_column_count = 8;
+  std::vector<std::string> result, values;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ProcessingEngine engine(ws, results);
+    engine.prepare(grid, 8);
+    engine.begin_file(table, input);
+    engine.read_lines();
+    state.ResumeTiming();
+    engine.finish(grid.entries, result, values);
+  }
+  state.SetItemsProcessed(state.iterations() * grid.count());
+}
+BENCHMARK(BM_Format)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace talve
