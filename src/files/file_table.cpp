@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/file_table.h"
 
+#include <utility>
+
 #include "core/user_interface.h"
 
 namespace talve {
@@ -16,6 +18,7 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 const std::vector<FileTable::Column>& FileTable::columns() {
+  // clang-format off
   static const std::vector<Column> kColumns = {
       {"n", 44},
       {"fichier", 200},
@@ -34,6 +37,7 @@ const std::vector<FileTable::Column>& FileTable::columns() {
       {"n°Lig intitulés", 80},
       {" x", 20},
   };
+  // clang-format on
   return kColumns;
 }
 
@@ -41,6 +45,7 @@ FileTable::FileTable() { reset(); }
 
 void FileTable::reset() {
   m_rows.clear();
+  m_facts.clear();
   std::vector<std::string> titles;
   for (const Column& column : columns()) titles.emplace_back(column.title);
   m_rows.push_back(std::move(titles));
@@ -78,7 +83,35 @@ void FileTable::ecrire_case(int row, std::string_view title, std::string text) {
 
 int FileTable::add_row() {
   m_rows.emplace_back(columns().size());
+  fit_facts();
   return row_count() - 1;
+}
+
+// Rows may also be added through rows(): the facts follow the row count.
+void FileTable::fit_facts() { m_facts.resize(m_rows.size()); }
+
+void FileTable::swap_rows(int a, int b) {
+  fit_facts();
+  std::swap(m_rows[static_cast<std::size_t>(a)], m_rows[static_cast<std::size_t>(b)]);
+  std::swap(m_facts[static_cast<std::size_t>(a)], m_facts[static_cast<std::size_t>(b)]);
+}
+
+void FileTable::erase_rows(int first, int last) {
+  fit_facts();
+  m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+  m_facts.erase(m_facts.begin() + first, m_facts.begin() + last + 1);
+}
+
+const PreReadFacts* FileTable::facts(int row) const {
+  if (row < 1 || static_cast<std::size_t>(row) >= m_facts.size() || row >= row_count()) return nullptr;
+  const auto& facts = m_facts[static_cast<std::size_t>(row)];
+  return facts ? &*facts : nullptr;
+}
+
+void FileTable::set_facts(int row, PreReadFacts facts) {
+  if (row < 1 || row >= row_count()) return;
+  fit_facts();
+  m_facts[static_cast<std::size_t>(row)] = std::move(facts);
 }
 
 int colonne_tableau(const FileTable& table, std::string_view title, UserInterface& ui) {

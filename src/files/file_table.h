@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "files/pre_read_facts.h"
 
 namespace talve {
 
 class UserInterface;
 
 // The FileTable: a title row and one row per listed data file. Columns are
-// always addressed by their title, never by their position.
+// always addressed by their title, never by their position. A row that was
+// pre-read also carries the facts the pre-reading found; they move with the
+// row when rows are exchanged or removed.
 class FileTable {
  public:
   struct Column {
@@ -47,8 +52,21 @@ class FileTable {
   std::vector<std::vector<std::string>>& rows() { return m_rows; }
   const std::vector<std::vector<std::string>>& rows() const { return m_rows; }
 
+  // Exchanges two whole rows, their facts included.
+  void swap_rows(int a, int b);
+  // Removes the rows first..last (valid file rows, first <= last); the
+  // rows below move up.
+  void erase_rows(int first, int last);
+
+  // The pre-read facts of a row; nullptr when the row was not pre-read.
+  const PreReadFacts* facts(int row) const;
+  void set_facts(int row, PreReadFacts facts);
+
  private:
+  void fit_facts();
+
   std::vector<std::vector<std::string>> m_rows;
+  std::vector<std::optional<PreReadFacts>> m_facts;  // by row, index 0 unused
 };
 
 // `colonne_tableau`: the column index of a title; shows "La colonne <title>

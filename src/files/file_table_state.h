@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "files/loaded_file.h"
+#include "text/tdatetime.h"
+
+namespace talve {
+
+// The colour of a date label of the listing: blue when the bound is
+// plausible, red when it is not.
+enum class LabelColour { Blue, Red };
+
+// The earliest and latest dates shown under the FileTable.
+struct DateBoundLabels {
+  TDateTime min = 0;  // `Label_date_min`
+  TDateTime max = 0;  // `Label_date_max`
+  LabelColour min_colour = LabelColour::Red;
+  LabelColour max_colour = LabelColour::Red;
+};
+
+// The check panel `Panel_coche` opened by a right-click on the FileTable.
+struct CheckPanel {
+  bool open = false;
+  std::string station;       // the station its captions name
+  std::string column_title;  // the column that was clicked ("Station" or " x")
+};
+
+// Everything the FileTable keeps besides its cells.
+struct FileTableState {
+  // `ListBox_fic_coche`: the names of the checked files, in table order.
+  std::vector<std::string> checked_files;
+  // The row whose file is always pre-read; 1 when a description is loaded.
+  int first_checked_row = 1;
+  // The row last made or selected; 1 after a refresh.
+  int current_row = 1;
+  // `ListBox_rep_nom_fic`: the found-file entries of the last listing.
+  std::vector<std::string> found_files;
+
+  // Totals of the last listing or refresh.
+  double total_kilobytes = 0;
+  TDateTime earliest_first = 0;  // `Label_date_heure_min`
+  TDateTime latest_last = 0;     // `Label_date_heure_max`
+  DateBoundLabels bounds;
+  TDateTime listing_start = 0;
+  // Files pre-read since the last listing started: a processing run lists
+  // again first when it is 0.
+  int pre_read_since_listing = 0;
+  // The table is hidden behind `Panel3` while a long listing runs.
+  bool table_hidden = false;
+
+  // The file pre-read last, as loaded.
+  LoadedFile last_loaded;
+
+  // Sort direction of the next double-click sort, shared by all columns.
+  bool sort_ascending = true;
+  CheckPanel check_panel;
+};
+
+}  // namespace talve
