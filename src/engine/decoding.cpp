@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/data_description.h"
+#include "files/listing_settings.h"
 
 namespace talve {
 namespace {
@@ -20,23 +21,9 @@ std::size_t field_index(int column) { return column > 0 ? static_cast<std::size_
 
 }  // namespace
 
-char split_character(int separator_choice) {
-  switch (separator_choice) {
-    case 0:
-    case 2:
-      return ';';
-    case 1:
-      return ' ';
-    case 3:
-      return ',';
-    default:
-      return '\t';
-  }
-}
-
 DecodeSettings DecodeSettings::read(const DataDescription& description) {
   DecodeSettings s;
-  s.split = split_character(description.choice("RadioGroup_separateur_colonne_ItemIndex"));
+  s.split = split_of_choice(description.choice("RadioGroup_separateur_colonne_ItemIndex"));
   s.two_date_columns = description.choice("RadioGroup_datetime_nb_col_ItemIndex") == 1;
   s.datetime_column = column_number(description, "Edit_num_col_datetime.text");
   s.date_column = column_number(description, "Edit_num_col_date.text");

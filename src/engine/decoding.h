@@ -16,14 +16,9 @@ namespace talve {
 
 class DataDescription;
 
-// The split character of a separator choice: "Tabulation" and
-// "Point-virgule" split on ";" (the loader turned the tabs into ";"),
-// "Espace" on " ", "Virgule" on ","; any other value on TAB.
-char split_character(int separator_choice);
-
 // How the lines of the files are laid out, read once per run.
 struct DecodeSettings {
-  char split = ';';
+  char split = ';';  // the split character of the separator choice
   bool two_date_columns = false;
   int datetime_column = 1;  // one-column mode
   int date_column = 1;      // two-column mode

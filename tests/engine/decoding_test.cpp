@@ -14,15 +14,6 @@ struct RecordingSink : TraceSink {
   void ajout_suivi(const std::string& line) override { lines.push_back(line); }
 };
 
-TEST(Decoding, SplitCharacters) {
-  EXPECT_EQ(split_character(0), ';');
-  EXPECT_EQ(split_character(1), ' ');
-  EXPECT_EQ(split_character(2), ';');
-  EXPECT_EQ(split_character(3), ',');
-  EXPECT_EQ(split_character(4), '\t');
-  EXPECT_EQ(split_character(-1), '\t');
-}
-
 TEST(Decoding, SettingsJoinTheTwoPatterns) {
   DataDescription d;
   d.assign("RadioGroup_datetime_nb_col_ItemIndex", "1");
@@ -30,12 +21,14 @@ TEST(Decoding, SettingsJoinTheTwoPatterns) {
   d.assign("Edit_format_time_mesure_seul.text", "hh_mn ");
   d.assign("Edit_num_col_date.text", " 3 ");
   d.assign("Edit_num_col_time.text", "x");
+  d.assign("RadioGroup_separateur_colonne_ItemIndex", "3");
   const DecodeSettings s = DecodeSettings::read(d);
   EXPECT_TRUE(s.two_date_columns);
   EXPECT_EQ(s.pattern, "jj_mm_aaaa hh_mn");
   EXPECT_EQ(s.date_column, 3);
   EXPECT_EQ(s.time_column, 0);
   EXPECT_EQ(s.date_column_count(), 2);
+  EXPECT_EQ(s.split, ',');
   EXPECT_EQ(date_value_of("a;12/03/2022;x;01:15", DecodeSettings{';', true, 1, 2, 4, "", false}),
             "12/03/2022 01:15");
   EXPECT_EQ(date_value_of("a b  c", DecodeSettings{' ', false, 2, 1, 2, "", false}), "b");
