@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/pending_links.h"
 
+#include "core/period_file.h"
 #include "session/session.h"
 
 namespace talve {
 
-void save_period_file(Session&) {}
+void save_period_file(Session& session) { write_period_file(session); }
 
 void reread_clipboard_file(Session&) {}
 

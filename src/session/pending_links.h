@@ -10,7 +10,7 @@ class Session;
 // marked "nothing yet" will be filled in by their owners.
 
 // The period file is saved again when the period changed since it was last
-// saved (`Period::changed`). Nothing yet: the start-up files own it.
+// saved (`Period::changed`); writing it clears that flag.
 void save_period_file(Session& session);
 
 // In clipboard mode the clipboard working file is read again after a

@@ -4,10 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "core/shutdown_countdown.h"
 #include "core/workspace.h"
 #include "engine/result_table.h"
 #include "engine/time_grid.h"
 #include "files/file_table.h"
+#include "session/drive_relocation.h"
+#include "session/recent_folder_actions.h"
+#include "session/startup.h"
 
 namespace talve {
 
@@ -25,6 +29,10 @@ class Session : public Workspace {
   ResultTable results;
   std::vector<std::string> result_list;       // `ListBox_DONNEE_date_clean`
   std::vector<std::string> values_only_list;  // `ListBox_juste_donnee`
+  StartupState startup;
+  RecentFolderPanel recent_folders;  // `ListBox_rep_recent`
+  DrivePanel drive_panel;            // `Panel_lecteur`
+  ShutdownCountdown shutdown_countdown{*this};
 };
 
 }  // namespace talve

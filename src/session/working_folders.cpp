@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/data_folder_check.h"
 #include "session/description_actions.h"
+#include "session/recent_folder_actions.h"
 #include "session/session.h"
 #include "text/ascii.h"
 #include "text/text_utils.h"
@@ -48,6 +49,8 @@ bool choose_working_folder(Session& session, FolderRole role) {
   const auto chosen =
       session.ui().choose_folder(std::string(controls.title), session.description.text(controls.key));
   if (!chosen) return false;
+  // The folders as they stood before this choice join the recent list.
+  add_current_folders(session);
   const std::string folder = chemin_avec_barre(*chosen);
   session.description.set_text(controls.key, folder);
   session.set_caption(controls.label, folder);

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/recent_folder_actions.h"
+
+#include <filesystem>
+
+#include "session/session.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+struct FolderLabel {
+  FolderRole role;
+  const char* kind;         // the entry's kind digit and "- "
+  const char* key;          // the setting
+  const char* label;        // the label that shows it
+  const char* placeholder;  // the label's text while no folder is chosen
+};
+
+constexpr FolderLabel kFolderLabels[] = {
+    {FolderRole::Data, "1- ", "dossier_choisi", "Label_repertoire", "1- répertoire données"},
+    {FolderRole::Description, "2- ", "dossier_description", "Label_rep_description",
+     "2- répertoire description"},
+    {FolderRole::Output, "3- ", "dossier_choisi_sortie", "Label_rep_sortie", "3- répertoire de sortie"},
+};
+
+void close_list_and_chooser(Session& session) {
+  session.recent_folders.shown = false;
+  session.set_visible("ListBox_rep_recent", false);
+  session.set_visible("Panel_dir", false);
+}
+
+// The folder settings follow the labels; a label that still shows its
+// placeholder names no folder and leaves its setting alone.
+void settings_from_labels(Session& session) {
+  for (const FolderLabel& folder : kFolderLabels) {
+    const std::string& shown = session.caption(folder.label);
+    if (trim(shown).empty() || shown == folder.placeholder) continue;
+    session.description.set_text(folder.key, chemin_avec_barre(shown));
+  }
+}
+
+}  // namespace
+
+void add_current_folders(Session& session) {
+  RecentFolders& list = session.recent_folders.list;
+  list.load_once();
+  for (const FolderLabel& folder : kFolderLabels) {
+    const std::string& shown = session.caption(folder.label);
+    if (!trim(shown).empty() && shown != folder.placeholder) list.add(folder.kind + shown);
+  }
+  list.save();
+}
+
+bool toggle_recent_list(Session& session) {
+  RecentFolderPanel& panel = session.recent_folders;
+  panel.shown = !panel.shown;
+  session.set_visible("ListBox_rep_recent", panel.shown);
+  if (panel.shown) {
+    panel.list.load();
+    if (panel.list.empty()) add_current_folders(session);
+  }
+  return panel.shown;
+}
+
+RecentChoice choose_recent_entry(Session& session, const std::string& entry, FolderRole being_chosen) {
+  UserInterface& ui = session.ui();
+  const std::string folder = RecentFolders::folder_of_entry(entry);
+  std::error_code ec;
+  if (folder.empty() || !std::filesystem::is_directory(folder, ec)) {
+    ui.message(" Répertoire inexistant \n\n" + folder + "\n");
+    return RecentChoice::Missing;
+  }
+  const Answer answer =
+      ui.ask(MessageType::Confirmation, kYesNoCancel,
+             "  Choisir le répertoire " + folder + "\n\n" + "  (Non) = effacer la liste" + "\n\n");
+  if (answer == Answer::Cancel) return RecentChoice::Cancelled;
+  if (answer == Answer::No) {
+    if (ui.ask(MessageType::Confirmation, kYesNo, "  Effacer la liste des répertoires ?\n\n") != Answer::Yes)
+      return RecentChoice::Kept;
+    // Saved at once: the list is read back from its file when it is next
+    // shown, which would otherwise bring the erased entries back.
+    session.recent_folders.list.clear();
+    session.recent_folders.list.save();
+    close_list_and_chooser(session);
+    return RecentChoice::Erased;
+  }
+  session.set_caption("Label_dir_new", folder);
+  for (const FolderLabel& label : kFolderLabels)
+    if (label.role == being_chosen) session.set_caption(label.label, folder);
+  settings_from_labels(session);
+  close_list_and_chooser(session);
+  session.description.mark_modified();
+  return RecentChoice::Chosen;
+}
+
+}  // namespace talve
