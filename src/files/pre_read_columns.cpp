@@ -14,6 +14,7 @@ constexpr int kWithTitles = 0;
 constexpr int kWithoutTitles = 1;
 constexpr int kLineNumbers = 0;
 constexpr int kLetters = 26;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 void open_file(Workspace& ws, const ListingSettings& settings, const std::string& path) {
   ws.ui().open_in_editor(path, settings.editor);
@@ -178,7 +179,10 @@ PreReadOutcome check_title_line(Workspace& ws, const ListingSettings& settings, 
 
 PreReadOutcome find_columns(Workspace& ws, const ListingSettings& settings, const LoadedFile& file,
                             const DataBlock& block, const std::string& path, ColumnFindings& findings) {
-  const std::string_view examined = title_line_of(file, block, settings);
+  std::string_view examined = title_line_of(file, block, settings);
+  // A file saved as UTF-8 with a byte-order mark would carry it into its
+  // first title.
+  if (examined.starts_with(kUtf8ByteOrderMark)) examined.remove_prefix(kUtf8ByteOrderMark.size());
   const std::string_view data_line = file.line_or_empty(block.first);
   const int date_columns = settings.date_column_count();
   if (settings.alternative_titles) {

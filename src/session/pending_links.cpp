@@ -10,6 +10,9 @@ void save_period_file(Session& session) { write_period_file(session); }
 
 void reread_clipboard_file(Session&) {}
 
-void clear_checked_files(Session&) {}
+void clear_checked_files(Session& session) {
+  session.table_state.checked_files.clear();
+  session.table_state.first_checked_row = 1;
+}
 
 }  // namespace talve

@@ -18,8 +18,8 @@ void save_period_file(Session& session);
 void reread_clipboard_file(Session& session);
 
 // Choosing another description empties the list of checked files kept for
-// the FileTable (`ListBox_fic_coche`). Nothing yet: the FileTable editing
-// owns that list.
+// the FileTable (`ListBox_fic_coche`) and makes row 1 the first checked row
+// again.
 void clear_checked_files(Session& session);
 
 }  // namespace talve

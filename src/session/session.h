@@ -9,6 +9,7 @@
 #include "engine/result_table.h"
 #include "engine/time_grid.h"
 #include "files/file_table.h"
+#include "files/file_table_state.h"
 #include "session/drive_relocation.h"
 #include "session/recent_folder_actions.h"
 #include "session/startup.h"
@@ -25,6 +26,7 @@ class Session : public Workspace {
   explicit Session(UserInterface& ui);
 
   FileTable file_table;
+  FileTableState table_state;  // checked files, totals, sort direction...
   TimeGrid grid;
   ResultTable results;
   std::vector<std::string> result_list;       // `ListBox_DONNEE_date_clean`

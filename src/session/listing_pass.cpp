@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/listing_pass.h"
+
+#include <algorithm>
+#include <set>
+
+#include "files/check_marks.h"
+#include "files/file_preview.h"
+#include "files/listing_button.h"
+#include "files/listing_settings.h"
+#include "files/loader.h"
+#include "files/pre_reading.h"
+#include "files/table_refresh.h"
+#include "session/listing_sources.h"
+#include "session/session.h"
+#include "text/clock.h"
+#include "text/filename_rules.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+constexpr int kHideTableAbove = 150;
+constexpr TDateTime kFirstOf1900 = 2.0;  // 01/01/1900
+constexpr std::string_view kNotPreRead = " ---";
+constexpr double kBytesPerKilobyte = 1024.0;
+
+// The columns a file that is not pre-read shows " ---" in.
+constexpr std::string_view kPreReadColumns[] = {"date dep",    "date fin",          "n.données",
+                                                "n.extraites", "pas moyen observé", "durée de traitement",
+                                                "correction",  "nb Colonnes",       "n°Lig intitulés"};
+
+// What one pass carries from file to file.
+struct Pass {
+  Session& s;
+  ListingSettings settings;
+  std::vector<ListedFile> files;
+  bool any_marked = false;
+  std::set<std::string> marked_names;
+  TDateTime running_min = 0;  // `Label_date_min` at the end
+  TDateTime running_max = 0;  // `Label_date_max` at the end
+  double started = 0;         // monotonic seconds at the start of the pass
+};
+
+std::string join_preview(const LoadedFile& file) {
+  std::string text;
+  for (const std::string& line : preview_lines(file.lines())) text += line + "\n";
+  return text;
+}
+
+bool load_for_listing(Session& s, const std::string& path, LoadedFile& file) {
+  const bool loaded = load_data_file(s, path, file);
+  s.set_caption("Memo6", join_preview(file));
+  return loaded;
+}
+
+// The marks the table holds before it is rebuilt decide which files are
+// pre-read and where the first checked row is.
+void note_marks(Pass& pass) {
+  FileTableState& state = pass.s.table_state;
+  const FileTable& table = pass.s.file_table;
+  const int first_marked = first_marked_row(table);
+  if (state.checked_files.empty() && first_marked > 0) state.first_checked_row = first_marked;
+  pass.any_marked = first_marked > 0;
+  for (const std::string& name : checked_file_names(table)) pass.marked_names.insert(name);
+}
+
+// The cells every listed file gets. Returns the row.
+int add_file_row(Pass& pass, int index, const ListedFile& file, LoadedFile& content, bool& content_loaded,
+                 bool& content_ok) {
+  Session& s = pass.s;
+  FileTable& table = s.file_table;
+  const int row = table.add_row();
+  table.ecrire_case(row, "n", std::to_string(index));
+  table.ecrire_case(row, "fichier", file.name);
+  table.ecrire_case(row, "s/répertoire", file.subfolder);
+  std::string station;
+  if (s.flags.input_mode != InputMode::Clipboard) {
+    if (source_station(pass.settings.station_rule) == StationSource::contenu) {
+      content_ok = load_for_listing(s, file.path, content);
+      content_loaded = true;
+      station = content_ok ? station_contenu(content.lines(), pass.settings.station_rule)
+                           : std::string(kStationInitiale);
+    } else {
+      station = station_nom_fichier(file.name, pass.settings.station_rule);
+    }
+  }
+  table.ecrire_case(row, "Station", station);
+  if (!trim(pass.settings.date_rule).empty()) {
+    TDateTime date = 0;
+    const std::string text = date_nom_fichier(file.name, pass.settings.date_rule, date, s.log);
+    table.ecrire_case(row, "date_NOM_Fichier", text);
+    // A name without a date gives "now", which says nothing of the files.
+    if (!text.empty()) {
+      pass.running_min = std::min(pass.running_min, date);
+      pass.running_max = std::max(pass.running_max, date);
+    }
+  }
+  const double kilobytes = static_cast<double>(file.size) / kBytesPerKilobyte;
+  table.ecrire_case(row, "taille (Mo)", " " + format_0_00(kilobytes / 1000));
+  s.table_state.total_kilobytes += kilobytes;
+  s.table_state.current_row = row;
+  const auto& checked = s.table_state.checked_files;
+  if (!checked.empty() && checked.front() == file.name) s.table_state.first_checked_row = row;
+  return row;
+}
+
+bool to_pre_read(const Pass& pass, int row, const std::string& name) {
+  if (row == pass.s.table_state.first_checked_row) return true;
+  return pass.settings.pre_read_all && (!pass.any_marked || pass.marked_names.contains(name));
+}
+
+void note_pre_read(Pass& pass, const PreReadFacts& facts, const LoadedFile& file) {
+  FileTableState& state = pass.s.table_state;
+  if (facts.first != 0) state.earliest_first = std::min(state.earliest_first, facts.first);
+  if (facts.last != 0) state.latest_last = std::max(state.latest_last, facts.last);
+  pass.running_min = facts.first;
+  pass.running_max = facts.last;
+  state.last_loaded = file;
+  ++state.pre_read_since_listing;
+}
+
+// Loads (unless the station rule already did) and pre-reads one file.
+PreReadOutcome pre_read(Pass& pass, int index, int row, const ListedFile& file, LoadedFile& content,
+                        bool content_loaded, bool content_ok) {
+  Session& s = pass.s;
+  show_file_being_read(s, index, file.name, static_cast<double>(file.size) / kBytesPerKilobyte / 1000);
+  if (!content_loaded) content_ok = load_for_listing(s, file.path, content);
+  if (!content_ok) return PreReadOutcome::stop;
+  PreReadFacts facts;
+  const PreReadOutcome outcome =
+      pre_read_file(s, s.file_table, row, file.path, content, pass.settings, facts);
+  if (outcome == PreReadOutcome::read) note_pre_read(pass, facts, content);
+  return outcome;
+}
+
+void end_of_pass(Pass& pass) {
+  Session& s = pass.s;
+  FileTableState& state = s.table_state;
+  if (state.table_hidden) {
+    s.set_visible("StringGrid1", true);
+    s.set_visible("Panel3", false);
+    state.table_hidden = false;
+  }
+  s.set_caption("Label_date_heure_min", format_system_datetime(state.earliest_first));
+  s.set_caption("Label_date_heure_max", format_system_datetime(state.latest_last));
+  show_date_bounds(s, state, date_bound_labels(pass.running_min, pass.running_max, 2, 3));
+  s.set_caption("Label_nb_fic", std::to_string(pass.files.size()) + " fichiers");
+  s.set_caption("Label8", total_size_caption(state.total_kilobytes));
+  s.set_caption("Label_patienter", " --- ");
+}
+
+// Steps common to every file once its row exists. False when the listing
+// is to stop after this file.
+bool after_file(Pass& pass, int row, double file_start) {
+  Session& s = pass.s;
+  const double elapsed = monotonic_seconds() - file_start;
+  s.file_table.ecrire_case(row, "durée de traitement", format_time(elapsed / kSecondsPerDay));
+  s.set_caption("Label6", "durée " + format_time((monotonic_seconds() - pass.started) / kSecondsPerDay));
+  s.set_caption("Label10", "Total " + format_0_00(s.table_state.total_kilobytes / 1000) + " Mo");
+  s.ui().process_events();
+  return !s.flags.stop;
+}
+
+PassEnd list_files(Pass& pass) {
+  Session& s = pass.s;
+  int index = 0;
+  for (const ListedFile& file : pass.files) {
+    ++index;
+    s.ajout_suivi(std::to_string(index) + "  " + file.name + " -> " + file.subfolder);
+    const double file_start = monotonic_seconds();
+    LoadedFile content;
+    bool content_loaded = false;
+    bool content_ok = false;
+    const int row = add_file_row(pass, index, file, content, content_loaded, content_ok);
+    if (to_pre_read(pass, row, file.name)) {
+      switch (pre_read(pass, index, row, file, content, content_loaded, content_ok)) {
+        case PreReadOutcome::read:
+          break;
+        case PreReadOutcome::stop:
+          return PassEnd::stopped;
+        case PreReadOutcome::stop_and_reset:
+          s.file_table.reset();
+          return PassEnd::stopped;
+        case PreReadOutcome::list_again:
+          return PassEnd::list_again;
+      }
+    } else {
+      for (std::string_view title : kPreReadColumns)
+        s.file_table.ecrire_case(row, title, std::string(kNotPreRead));
+    }
+    if (!after_file(pass, row, file_start)) return PassEnd::stopped;
+  }
+  return PassEnd::completed;
+}
+
+}  // namespace
+
+PassEnd run_listing_pass(Session& s) {
+  FileTableState& state = s.table_state;
+  state.listing_start = now();
+  state.pre_read_since_listing = 0;
+  s.ajout_suivi("t0 = " + format_time(state.listing_start));
+  s.dates.listing_started();
+  s.set_caption("Label_patienter", "1- listage, patienter ...");
+  Pass pass{s, {}, {}, false, {}, 0, 0, monotonic_seconds()};
+  note_marks(pass);
+  s.flags.stop = false;
+
+  std::string first_name;
+  pass.files = files_to_list(s, first_name);
+  const int count = static_cast<int>(pass.files.size());
+  const std::string& mask = s.description.text("Edit_masque.text");
+  if (count == 0) {
+    // The rows of another folder or mask would be taken for these files.
+    s.file_table.reset();
+    s.ui().message("aucun fichier ne correspond au filtre <" + mask + ">" + "\n\n" + " dans " +
+                   s.description.text("dossier_choisi"));
+    s.set_caption("Label_nb_fic", std::to_string(count) + " fichier");
+    return PassEnd::no_file;
+  }
+  s.set_caption("Label_nb_fic", std::to_string(count) + " fichiers");
+  s.set_caption("Label54", std::to_string(count));
+  s.set_caption("Label_nom_de_fichier", first_name);
+  s.file_table.reset();
+  refresh_listing_button(s);
+  pass.settings = ListingSettings::read(s.description);
+  state.total_kilobytes = 0;
+  state.earliest_first = now();
+  state.latest_last = kFirstOf1900;
+  pass.running_min = now();
+  pass.running_max = kFirstOf1900;
+  if (count > kHideTableAbove && !pass.settings.pre_read_all) {
+    s.set_visible("Panel3", true);
+    s.set_visible("StringGrid1", false);
+    state.table_hidden = true;
+  }
+  const PassEnd end = list_files(pass);
+  end_of_pass(pass);
+  return end;
+}
+
+}  // namespace talve

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/listing_sources.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/program_folder.h"
+#include "files/file_discovery.h"
+#include "session/session.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+std::uintmax_t size_of(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  return error ? 0 : size;
+}
+
+}  // namespace
+
+std::string converted_workbook_path() { return program_file("~tmp_xls.csv"); }
+std::string clipboard_file_path() { return program_file("~presse-papier.ppp"); }
+
+std::vector<ListedFile> files_to_list(Session& session, std::string& first_name) {
+  const DataDescription& d = session.description;
+  std::vector<ListedFile> files;
+  switch (session.flags.input_mode) {
+    case InputMode::Spreadsheet: {
+      const std::string path = converted_workbook_path();
+      files.push_back(
+          {d.text("Label_nom_fic_excel.caption"), session.caption("Label_repertoire"), path, size_of(path)});
+      break;
+    }
+    case InputMode::Clipboard: {
+      const std::string path = clipboard_file_path();
+      files.push_back({"~presse-papier.ppp", "", path, size_of(path)});
+      break;
+    }
+    case InputMode::Files: {
+      const std::string folder = chemin_avec_barre(d.text("dossier_choisi"));
+      std::vector<std::string>& found = session.table_state.found_files;
+      std::string first;
+      lister_fichiers(folder, d.text("Edit_masque.text"), d.checked("CheckBox_recursif.Checked"), found,
+                      first);
+      for (const std::string& entry : found) {
+        const auto parsed = parse_found_file_entry(entry);
+        if (!parsed) continue;
+        files.push_back(
+            {parsed->name, parsed->subfolder, folder + parsed->subfolder + parsed->name, parsed->size});
+      }
+      break;
+    }
+  }
+  first_name = files.empty() ? std::string() : files.front().name;
+  return files;
+}
+
+std::string row_file_path(const Session& session, int row) {
+  switch (session.flags.input_mode) {
+    case InputMode::Spreadsheet:
+      return converted_workbook_path();
+    case InputMode::Clipboard:
+      return clipboard_file_path();
+    case InputMode::Files:
+      break;
+  }
+  const FileTable& table = session.file_table;
+  return chemin_avec_barre(session.description.text("dossier_choisi")) +
+         table.lire_case(row, "s/répertoire") + table.lire_case(row, "fichier");
+}
+
+void convert_workbook_for_listing(Session&) {}
+
+void read_clipboard_for_listing(Session&) {}
+
+}  // namespace talve
