@@ -153,6 +153,8 @@ bool ProcessingEngine::finish(const std::vector<std::string>& grid_entries,
                               std::vector<std::string>& values_only_list) {
   show_progress("3- patienter ... transfert    ");
   start_result_lists(m_table, m_settings.output, result_list, values_only_list);
+  // No file was read: there are no columns, hence no rows to write.
+  if (m_table.map.empty()) return !m_pacer.stopped();
   const Method method = m_settings.aggregation.method;
   bool complete = finalise_rows(m_table, method, m_pacer);
   if (method == Method::MeanFillGaps) fill_single_gaps(m_table);

@@ -139,12 +139,16 @@ TEST(Corrections, SettingsFromTheDescription) {
   ws.description.assign("CheckBox_decalage_actif.Checked", "true");
   ws.description.assign("TimePicker_derive_reelle", "10:01:00");
   ws.description.assign("TimePicker_derive_erronee", "10:00:00");
+  ws.description.assign("DateTimePicker_debut_derive", "01/11/2021");
+  ws.description.assign("DateTimePicker_constat_derive", "11/11/2021 12:00:00");
   ws.period.step_kind = StepKind::Day;
   ws.period.step_count = 3;
   const CorrectionSettings s = CorrectionSettings::read(ws);
   EXPECT_NEAR(s.offset, -(2 + 1.5 / 24), 1e-12);
   EXPECT_EQ(s.applied_offset(), s.offset);
   EXPECT_NEAR(s.drift_amount * kSecondsPerDay, 60, 1e-6);
+  EXPECT_EQ(s.drift_start, at("01/11/2021 00:00:00"));
+  EXPECT_EQ(s.drift_observed, at("11/11/2021 12:00:00"));
   EXPECT_EQ(s.step_days, 3);
 }
 

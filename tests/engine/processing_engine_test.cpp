@@ -172,6 +172,19 @@ TEST(ProcessingEngine, MissingEndMarkerCountsLinesToTheEnd) {
   EXPECT_EQ(run.values[2], " 2,50;2");
 }
 
+TEST(ProcessingEngine, NoFileReadGivesNoRows) {
+  testing::ScriptedInterface ui;
+  Workspace ws(ui);
+  ResultTable table;
+  ProcessingEngine engine(ws, table);
+  const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 3);
+  engine.prepare(grid, 2);
+  Lines result, values;
+  EXPECT_TRUE(engine.finish(grid.entries, result, values));
+  EXPECT_EQ(result, (Lines{""}));
+  EXPECT_EQ(values, (Lines{""}));
+}
+
 TEST(ProcessingEngine, TwoDateColumns) {
   EngineRun run;
   run.set("RadioGroup_datetime_nb_col_ItemIndex", "1");
