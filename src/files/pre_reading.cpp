@@ -95,6 +95,18 @@ void show_columns(Workspace& ws, FileTable& table, int row, const ColumnFindings
                     facts.title_line < 1 ? " -" : " " + std::to_string(facts.title_line + 1));
 }
 
+// A file without any line (the loader has traced it as empty) says nothing
+// about the description: its row tells it has no data.
+void fill_empty_row(FileTable& table, int row) {
+  table.ecrire_case(row, "date dep", std::string(kNoDate));
+  table.ecrire_case(row, "date fin", std::string(kNoDate));
+  table.ecrire_case(row, "n.données", "0");
+  for (std::string_view title : {"n.extraites", "pas moyen observé", "correction"})
+    table.ecrire_case(row, title, std::string(kNotYet));
+  table.ecrire_case(row, "nb Colonnes", " 0");
+  table.ecrire_case(row, "n°Lig intitulés", " -");
+}
+
 }  // namespace
 
 void show_file_being_read(Workspace& ws, int index, const std::string& name, double size_megabytes) {
@@ -105,6 +117,10 @@ void show_file_being_read(Workspace& ws, int index, const std::string& name, dou
 
 PreReadOutcome pre_read_file(Workspace& ws, FileTable& table, int row, const std::string& path,
                              const LoadedFile& file, const ListingSettings& settings, PreReadFacts& facts) {
+  if (file.empty()) {
+    fill_empty_row(table, row);
+    return PreReadOutcome::empty_file;
+  }
   const DataBlock block = locate_data_block(file.lines(), ws.description);
   facts = PreReadFacts();
   facts.marker_line = block.marker;

@@ -176,6 +176,7 @@ PassEnd list_files(Pass& pass) {
     if (to_pre_read(pass, row, file.name)) {
       switch (pre_read(pass, index, row, file, content, content_loaded, content_ok)) {
         case PreReadOutcome::read:
+        case PreReadOutcome::empty_file:
           break;
         case PreReadOutcome::stop:
           return PassEnd::stopped;

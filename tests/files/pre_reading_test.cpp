@@ -203,5 +203,15 @@ TEST_F(PreReading, MissingEndMarkerLeavesTheEndUnknownAndCountsNothing) {
   EXPECT_EQ(facts.last, 0);
 }
 
+TEST_F(PreReading, EmptyFileIsShownWithoutDataAndAsksNothing) {
+  EXPECT_EQ(pre_read(""), PreReadOutcome::empty_file);
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(ws.log.lines(), std::vector<std::string>{"fichier VIDE => " + path});
+  EXPECT_EQ(cell("date dep"), "    ????");
+  EXPECT_EQ(cell("n.données"), "0");
+  EXPECT_EQ(cell("nb Colonnes"), " 0");
+  EXPECT_EQ(table.facts(row), nullptr);
+}
+
 }  // namespace
 }  // namespace talve

@@ -210,6 +210,17 @@ TEST_F(ListingTest, CheckStopKeepsTheRowsMadeSoFar) {
   EXPECT_EQ(ui.opened_in_editor, Texts{data + "b.csv"});
 }
 
+TEST_F(ListingTest, EmptyFileDoesNotStopTheListing) {
+  session.description.assign("CheckBox_prelire_tous.Checked", "true");
+  write_data("a.csv");
+  dir.write("data/b.csv", "");
+  write_data("c.csv");
+  EXPECT_EQ(lister_tableau(session), ListingResult::completed);
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(column("date dep"), (Texts{"01/01/2021 00:00:00", "    ????", "01/01/2021 00:00:00"}));
+  EXPECT_EQ(session.table_state.pre_read_since_listing, 2);
+}
+
 TEST_F(ListingTest, StationReadInsideEveryFile) {
   dir.write("data/a.csv", "Date;T\r\n2021-01-01 00:00:00;1\r\n");
   dir.write("data/b.csv", "Date;Nord\r\n2021-01-01 00:00:00;1\r\n");
