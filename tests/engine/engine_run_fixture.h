@@ -47,6 +47,13 @@ class EngineRun {
     return path;
   }
 
+  // Adds the FileTable row of a file that exists already.
+  void add_existing(const std::string& path) {
+    const int row = files.add_row();
+    files.ecrire_case(row, "fichier", path.substr(path.rfind('/') + 1));
+    paths.push_back(path);
+  }
+
   // Reads every file and formats the result; false when the run was
   // abandoned or stopped.
   bool run(const TimeGrid& grid, int data_columns, const std::string& title_line) {

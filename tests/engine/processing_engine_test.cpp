@@ -200,5 +200,37 @@ TEST(ProcessingEngine, TwoDateColumns) {
   EXPECT_EQ(run.result[2], "07/11/2021 00:30:00; 7,00; 8,00;1");
 }
 
+TEST(ProcessingEngine, RealLoggerFileWithDuplicatesAndMissingValues) {
+  // A Campbell CR800 table: quoted dates and "NAN", duplicated minutes.
+  EngineRun run;
+  run.set("RadioGroup_separateur_colonne_ItemIndex", "3");
+  run.set("Edit_num_ligne_intitule_col.text", "2");
+  run.set("Edit_num_ligne_donnee.text", "5");
+  run.set("Edit_format_datetime_mesure.text", "aaaa_mm_jj_hh_mn_ss");
+  run.set("CheckBox_col_cochee.Checked", "true");
+  run.set("Edit_col_cochee.text", "6,9");
+  run.set("CheckBox_correction_si_t1egalt2.Checked", "true");
+  run.add_existing(std::string(TALVE_REAL_DATA_DIR) + "/toa5-cr800-duplicates/CR800Series_RemoteTable.dat");
+  const TimeGrid grid = regular_grid("31/01/2011 14:45:00", 900, 3);
+  ASSERT_TRUE(
+      run.run(grid, 8, "TIMESTAMP\tRECORD\tBattV\tAirTF\tRH\tStage\tDistance\tErrorCode\tAirPressure"));
+  EXPECT_EQ(run.result,
+            (Lines{
+                "temps(TIMESTAMP inf ou =);Stage;AirPressure;nb(2)_methode_(moyenne des n mesures OK)",
+                // The first line after the clock reset: Stage is "NAN".
+                "31/01/2011 15:00:00;#N/A;31,00;1",
+                // Eight "NAN" minutes (one twice), then six of 60.
+                "31/01/2011 15:15:00;60,00;30,33;15",
+            }));
+  EXPECT_EQ(run.files.lire_case(1, "date dep"), "27/01/2011 13:16:00");
+  EXPECT_EQ(run.files.lire_case(1, "date fin"), "01/02/2011 17:00:00");
+  EXPECT_EQ(run.files.lire_case(1, "n.données"), "2 626");
+  EXPECT_EQ(run.files.lire_case(1, "n.extraites"), "16");
+  EXPECT_EQ(run.files.lire_case(1, "nb Colonnes"), " 9");
+  EXPECT_EQ(run.files.lire_case(1, "n°Lig intitulés"), " 2");
+  EXPECT_EQ(run.files.lire_case(1, "correction"), "+1jour,s 0/7x");
+  EXPECT_EQ(run.reports[0].steps.one_second, 7);
+}
+
 }  // namespace
 }  // namespace talve
