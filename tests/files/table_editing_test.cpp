@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "files/cell_style.h"
 #include "files/check_marks.h"
 #include "files/file_table.h"
 #include "files/row_removal.h"
@@ -232,32 +231,6 @@ TEST(RowRemoval, RowsOutsideThePeriodFromTheBottomUp) {
   for (int row = 1; row <= 5; ++row) table.ecrire_case(row, "date_NOM_Fichier", dates[row - 1]);
   const auto rows = rows_outside_period(table, *encode_date(2021, 1, 1), *encode_date(2021, 12, 31));
   EXPECT_EQ(rows, (std::vector<int>{4, 1}));
-}
-
-// --- drawing
-
-TEST(CellStyle, ByRowSelectionAndColumn) {
-  struct Case {
-    const char* title;
-    int row;
-    bool selected;
-    CellInk ink;
-    CellPaper paper;
-  };
-  const Case cases[] = {
-      {"fichier", 0, true, CellInk::maroon, CellPaper::menu},
-      {"date dep", 2, true, CellInk::maroon, CellPaper::selected_dates},
-      {"fichier", 2, true, CellInk::maroon, CellPaper::selected_other},
-      {"fichier", 2, false, CellInk::maroon, CellPaper::scheme_first},
-      {" x", 2, false, CellInk::maroon, CellPaper::scheme_second},
-      {"date fin", 2, false, CellInk::blue, CellPaper::scheme_second},
-      {"Station", 2, false, CellInk::window_text, CellPaper::scheme_third},
-  };
-  for (const Case& c : cases) {
-    const CellStyle style = cell_style(c.title, c.row, c.selected);
-    EXPECT_EQ(style.ink, c.ink) << c.title << c.row;
-    EXPECT_EQ(style.paper, c.paper) << c.title << c.row;
-  }
 }
 
 }  // namespace
