@@ -14,21 +14,21 @@
 namespace talve {
 namespace {
 
-struct RowSpec {
+struct RowContent {
   std::string name;
   std::string station;
   std::string mark = "";
 };
 
-FileTable table_of(const std::vector<RowSpec>& specs) {
+FileTable table_of(const std::vector<RowContent>& contents) {
   FileTable table;
   int n = 0;
-  for (const RowSpec& spec : specs) {
+  for (const RowContent& content : contents) {
     const int row = table.add_row();
     table.ecrire_case(row, "n", std::to_string(++n));
-    table.ecrire_case(row, "fichier", spec.name);
-    table.ecrire_case(row, "Station", spec.station);
-    table.ecrire_case(row, " x", spec.mark);
+    table.ecrire_case(row, "fichier", content.name);
+    table.ecrire_case(row, "Station", content.station);
+    table.ecrire_case(row, " x", content.mark);
   }
   return table;
 }
