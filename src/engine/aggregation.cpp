@@ -66,7 +66,7 @@ AggregationSettings AggregationSettings::read(const Workspace& ws) {
 }
 
 void prepare_result_table(ResultTable& table, const TimeGrid& grid, int data_column_count,
-                          Workspace* progress) {
+                          const ProgressText& progress) {
   table.clear();
   const int n = grid.count();
   table.grid_count = n;
@@ -86,7 +86,7 @@ void prepare_result_table(ResultTable& table, const TimeGrid& grid, int data_col
     }
     if (progress && r % 100 == 0) {
       const long long percent = 10 + 40LL * r / n;
-      progress->set_caption("Label_patienter", "3- patienter ... " + std::to_string(percent) + "%     ");
+      progress("3- patienter ... " + std::to_string(percent) + "%     ");
     }
   }
 }

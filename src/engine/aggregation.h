@@ -6,6 +6,7 @@
 
 #include "core/period.h"
 #include "engine/column_map.h"
+#include "engine/progress_text.h"
 #include "engine/result_table.h"
 #include "engine/time_grid.h"
 
@@ -40,10 +41,10 @@ struct AggregationSettings {
 };
 
 // Creates the table for a run: (n + 3) rows by (D + 5) columns in their
-// initial state, and the grid instants as values. With a workspace, the
-// progress "3- patienter ... 10%" to "50%" is shown every 100 rows.
+// initial state, and the grid instants as values, with the progress
+// "3- patienter ... 10%" to "50%" every 100 rows.
 void prepare_result_table(ResultTable& table, const TimeGrid& grid, int data_column_count,
-                          Workspace* progress = nullptr);
+                          const ProgressText& progress = {});
 
 // Fixes the output columns at the first file. A selection of more columns
 // than the files hold widens the table (it is still empty then).

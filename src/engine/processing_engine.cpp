@@ -33,7 +33,7 @@ RunSettings RunSettings::read(const Workspace& ws) {
 }
 
 ProcessingEngine::ProcessingEngine(Workspace& ws, ResultTable& table)
-    : m_ws(ws), m_table(table), m_pacer(ws) {}
+    : m_ws(ws), m_table(table), m_pacer(ws), m_progress(wait_label_progress(ws)) {}
 
 void ProcessingEngine::prepare(const TimeGrid& grid, int data_column_count) {
   prepare(RunSettings::read(m_ws), grid, data_column_count);
@@ -42,20 +42,12 @@ void ProcessingEngine::prepare(const TimeGrid& grid, int data_column_count) {
 void ProcessingEngine::prepare(const RunSettings& settings, const TimeGrid& grid, int data_column_count) {
   m_settings = settings;
   m_ws.dates.run_started();
-  prepare_result_table(m_table, grid, data_column_count, &m_ws);
+  prepare_result_table(m_table, grid, data_column_count, m_progress);
   m_locator = GridLocator(m_table.instants, settings.aggregation.date_test, settings.aggregation.step_kind);
   m_corrector = InstantCorrector(settings.corrections);
   m_decoder.emplace(settings.decode, FieldDecoder(settings.na, settings.system_decimal), m_ws.dates);
   m_span = DataSpan();
   m_report = FileReport();
-}
-
-void ProcessingEngine::show_progress(const std::string& text) {
-  if (m_progress) {
-    m_progress(text);
-  } else {
-    m_ws.set_caption("Label_patienter", text);
-  }
 }
 
 FileCheck ProcessingEngine::begin_file(FileTable& table, const FileInput& input) {
@@ -159,9 +151,9 @@ bool ProcessingEngine::finish(const std::vector<std::string>& grid_entries,
   bool complete = finalise_rows(m_table, method, m_pacer);
   if (method == Method::MeanFillGaps) fill_single_gaps(m_table);
   run_passes(m_table, m_settings.passes, m_ws, m_pacer);
-  complete =
-      format_rows(m_table, grid_entries, m_settings.output, result_list, values_only_list, m_ws, m_pacer) &&
-      complete;
+  complete = format_rows(m_table, grid_entries, m_settings.output, result_list, values_only_list, m_progress,
+                         m_pacer) &&
+             complete;
   return complete && !m_pacer.stopped();
 }
 

@@ -63,14 +63,17 @@ struct FileReport {
 // The engine of a processing run, driven by the run:
 //
 //   ProcessingEngine engine(ws, session.results);
+//   engine.set_progress(...);                         // optional
 //   engine.prepare(session.grid, D);                  // run start
-//   for each file:
+//   for each file (loaded, its block located):
+//     FileInput input{row, path, &loaded, block, facts.titles_tab, facts.measurement_columns};
 //     if (engine.begin_file(file_table, input) == FileCheck::abandon) -> abandon the run
 //     bool stopped = !engine.read_lines();           // every line, F to the end
 //     engine.end_file(file_table);                   // FileTable cells
 //     trace_file_counters(ws, engine.file_report()); // unless stopped
 //   engine.finish(session.grid.entries, result_list, values_only_list);
 //
+// The loaded file must live from begin_file to end_file.
 // Each line is split once, dated through the compiled date pattern,
 // corrected, placed in its grid row and, when inside the grid, decoded and
 // folded; nothing is allocated per line.
@@ -83,8 +86,9 @@ class ProcessingEngine {
   void prepare(const TimeGrid& grid, int data_column_count);
   void prepare(const RunSettings& settings, const TimeGrid& grid, int data_column_count);
 
-  // Progress texts go to `Label_patienter` unless the run routes them.
-  void set_progress(std::function<void(const std::string&)> progress) { m_progress = std::move(progress); }
+  // Progress texts go to `Label_patienter` unless the run routes them
+  // through its progress display.
+  void set_progress(ProgressText progress) { m_progress = std::move(progress); }
 
   // The first-line checks and FileTable cells of the file; at the first
   // file, the output columns. Abandon when the user chose to cancel.
@@ -109,7 +113,7 @@ class ProcessingEngine {
   const ResultTable& table() const { return m_table; }
 
  private:
-  void show_progress(const std::string& text);
+  void show_progress(const std::string& text) { m_progress(text); }
 
   Workspace& m_ws;
   ResultTable& m_table;
@@ -120,7 +124,7 @@ class ProcessingEngine {
   std::optional<LineDecoder> m_decoder;
   std::vector<double> m_values;
   std::vector<std::uint8_t> m_missing;
-  std::function<void(const std::string&)> m_progress;
+  ProgressText m_progress;
   FileInput m_file;
   FileReport m_report;
   double m_file_start = 0;

@@ -139,7 +139,7 @@ void start_result_lists(const ResultTable& table, const OutputFormat& format,
 
 bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
                  std::vector<std::string>& result_list, std::vector<std::string>& values_only_list,
-                 Workspace& ws, EventPacer& pacer) {
+                 const ProgressText& progress, EventPacer& pacer) {
   const int n = table.grid_count;
   const int count = table.map.count;
   result_list.reserve(result_list.size() + static_cast<std::size_t>(n));
@@ -175,7 +175,7 @@ bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entrie
     const long long percent = percent_half_even(r, n);
     if (percent != shown_percent) {
       shown_percent = percent;
-      ws.set_caption("Label_patienter", "3- patienter ... formatage " + std::to_string(percent) + "%   ");
+      progress("3- patienter ... formatage " + std::to_string(percent) + "%   ");
     }
     if (pacer.tick()) {
       complete = false;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/progress_text.h"
 #include "engine/result_table.h"
 
 namespace talve {
@@ -58,7 +59,7 @@ void start_result_lists(const ResultTable& table, const OutputFormat& format,
 // cells. Returns false when stopped.
 bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
                  std::vector<std::string>& result_list, std::vector<std::string>& values_only_list,
-                 Workspace& ws, EventPacer& pacer);
+                 const ProgressText& progress, EventPacer& pacer);
 
 // E(j) for every data column: the cells of rows 2..n written as the missing
 // text, each counted once.

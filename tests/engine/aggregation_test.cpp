@@ -143,7 +143,7 @@ TEST(Aggregation, PrepareSizesTheTableAndReadsTheInstants) {
   TimeGrid grid = testing::regular_grid("07/11/2021 00:00:00", 900, 250);
   grid.instants.clear();  // read back from the texts
   ResultTable table;
-  prepare_result_table(table, grid, 3, &ws);
+  prepare_result_table(table, grid, 3, wait_label_progress(ws));
   EXPECT_EQ(table.rows, 253);
   EXPECT_EQ(table.columns, 8);
   EXPECT_EQ(table.instants.size(), 251u);
@@ -156,13 +156,6 @@ TEST(Aggregation, PrepareSizesTheTableAndReadsTheInstants) {
   set_column_map(table, testing::simple_map(6));
   EXPECT_GE(table.columns, 6 + 3);
   EXPECT_EQ(table.at(3, 8).ok_count, 0);
-}
-
-TEST(Aggregation, MethodCaptions) {
-  EXPECT_EQ(method_caption(Method::Max), "max des n  mesures OK ");
-  EXPECT_EQ(method_caption(Method::Last), "ponctuel = dernière mesure OK");
-  EXPECT_EQ(method_from_choice(5), Method::Cumul);
-  EXPECT_EQ(method_from_choice(-1), Method::Mean);
 }
 
 }  // namespace

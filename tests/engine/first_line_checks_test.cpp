@@ -85,17 +85,5 @@ TEST_F(FirstLineChecks, UnreadDatesShowQuestionMarksAndLeaveTheSpan) {
   EXPECT_FALSE(span.any);
 }
 
-TEST(DataSpan, WidensWithReadDatesOnly) {
-  DataSpan span;
-  span.widen(0);
-  EXPECT_FALSE(span.any);
-  span.widen(5);
-  span.widen(3);
-  span.widen(0);
-  span.widen(9);
-  EXPECT_EQ(span.earliest, 3);
-  EXPECT_EQ(span.latest, 9);
-}
-
 }  // namespace
 }  // namespace talve

@@ -77,14 +77,6 @@ TEST(ResultFormat, MissingTexts) {
   EXPECT_EQ(missing_text(" NA "), " NA ");
 }
 
-TEST(ResultFormat, Separators) {
-  EXPECT_EQ(output_separator(0), "\t");
-  EXPECT_EQ(output_separator(1), " ");
-  EXPECT_EQ(output_separator(2), " \t");
-  EXPECT_EQ(output_separator(3), ";");
-  EXPECT_EQ(output_separator(-1), "\t");
-}
-
 TEST(ResultFormat, OutputDecimalRule) {
   struct Case {
     const char* in;
@@ -134,7 +126,7 @@ class FormatRows : public ::testing::Test {
   void write(OutputFormat format) {
     EventPacer pacer(ws);
     start_result_lists(table, format, result, values);
-    format_rows(table, grid.entries, format, result, values, ws, pacer);
+    format_rows(table, grid.entries, format, result, values, wait_label_progress(ws), pacer);
   }
 
   testing::ScriptedInterface ui;
@@ -228,7 +220,7 @@ TEST(ResultFormatLong, ValuesOnlyRowsAreNotCut) {
   std::vector<std::string> result, values;
   EventPacer pacer(ws);
   start_result_lists(table, format, result, values);
-  ASSERT_TRUE(format_rows(table, grid.entries, format, result, values, ws, pacer));
+  ASSERT_TRUE(format_rows(table, grid.entries, format, result, values, wait_label_progress(ws), pacer));
   ASSERT_EQ(values.size(), 2u);
   EXPECT_GT(values[1].size(), 255u);
   EXPECT_EQ(values[1].substr(values[1].size() - 10), "1059,000\t1");
@@ -246,7 +238,7 @@ TEST(ResultFormatLong, StopKeepsOnlyTheTitleRow) {
   std::vector<std::string> result, values;
   EventPacer pacer(ws);
   start_result_lists(table, format, result, values);
-  EXPECT_FALSE(format_rows(table, grid.entries, format, result, values, ws, pacer));
+  EXPECT_FALSE(format_rows(table, grid.entries, format, result, values, wait_label_progress(ws), pacer));
   EXPECT_EQ(result.size(), 1u);
   EXPECT_EQ(values.size(), 1u);
   // The empty counts still describe the whole table.
@@ -271,7 +263,7 @@ TEST(ResultFormatLong, ProgressRoundsHalvesToEven) {
   std::vector<std::string> result, values;
   EventPacer pacer(ws);
   start_result_lists(table, format, result, values);
-  format_rows(table, grid.entries, format, result, values, ws, pacer);
+  format_rows(table, grid.entries, format, result, values, wait_label_progress(ws), pacer);
   std::vector<std::string> expected;
   for (int percent : {12, 25, 38, 50, 62, 75, 88, 100})
     expected.push_back("3- patienter ... formatage " + std::to_string(percent) + "%   ");
