@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "output/text_file_output.h"
+
+#include <filesystem>
+
+#include "core/replace_file.h"
+#include "text/text_utils.h"
+
+namespace talve {
+
+bool write_text_lines(const std::string& path, const std::vector<std::string>& lines, std::string& reason) {
+  std::string system_reason;
+  if (replace_file(path, join_lines_crlf(lines), &system_reason)) return true;
+  reason = write_failure_reason(path, system_reason);
+  return false;
+}
+
+std::string write_failure_reason(const std::string& path, const std::string& system_reason) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(path).parent_path();
+  std::error_code ec;
+  if (!folder.empty() && !fs::exists(folder, ec)) return "le répertoire n'existe pas";
+  if (!folder.empty() && !fs::is_directory(folder, ec))
+    return "ce chemin désigne un fichier, pas un répertoire";
+  return "écriture refusée ou interrompue (droits d'accès, disque plein ou taille de fichier limitée) : " +
+         system_reason;
+}
+
+}  // namespace talve

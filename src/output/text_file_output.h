@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace talve {
+
+// Writes the lines, each ended by CR LF, as one Windows-1252 file. The
+// bytes go to a temporary file in the same folder that is then renamed over
+// the target, so that a failure (disk full, process killed, file-size
+// limit) never leaves a truncated file and never destroys the previous one.
+// On failure returns false with the reason in French.
+bool write_text_lines(const std::string& path, const std::vector<std::string>& lines, std::string& reason);
+
+// The reason a file could not be written into its folder, in French: the
+// folder does not exist, is not a folder, or refused the writing (with the
+// system's own words).
+std::string write_failure_reason(const std::string& path, const std::string& system_reason);
+
+}  // namespace talve
