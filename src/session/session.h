@@ -12,6 +12,7 @@
 #include "files/file_table_state.h"
 #include "session/drive_relocation.h"
 #include "session/recent_folder_actions.h"
+#include "session/run_state.h"
 #include "session/startup.h"
 
 namespace talve {
@@ -35,6 +36,7 @@ class Session : public Workspace {
   RecentFolderPanel recent_folders;  // `ListBox_rep_recent`
   DrivePanel drive_panel;            // `Panel_lecteur`
   ShutdownCountdown shutdown_countdown{*this};
+  RunState run;  // the processing run: durations, progress, result paths
 };
 
 }  // namespace talve

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/processing_run.h"
+
+#include "core/entry_rules.h"
+#include "engine/grid_build.h"
+#include "engine/grid_target.h"
+#include "session/end_of_run_shutdown.h"
+#include "session/listing.h"
+#include "session/progress_display.h"
+#include "session/run_checks.h"
+#include "session/run_execution.h"
+#include "session/session.h"
+
+namespace talve {
+namespace {
+
+// The run's flags for as long as it lasts, however it ends: no other long
+// task starts meanwhile, and the buttons get back their idle look.
+class RunningFlags {
+ public:
+  explicit RunningFlags(Session& s) : m_s(s) { m_s.flags.running = true; }
+  ~RunningFlags() {
+    m_s.flags.running = false;
+    m_s.flags.busy = false;
+    m_s.ui().set_busy(false);
+    m_s.set_visible("Memo1", true);
+    m_s.run.chart_enabled = true;
+  }
+  RunningFlags(const RunningFlags&) = delete;
+  RunningFlags& operator=(const RunningFlags&) = delete;
+
+ private:
+  Session& m_s;
+};
+
+// "du seul fichier", "des 3 fichiers", "du seul fichier coché", "des 2
+// fichiers cochés".
+std::string files_text(const Session& s) {
+  const auto checked = s.table_state.checked_files.size();
+  const auto count = checked > 0 ? checked : static_cast<std::size_t>(s.file_table.file_row_count());
+  std::string text =
+      count == 1 ? std::string("du seul fichier") : "des " + std::to_string(count) + " fichiers";
+  if (checked > 0) text += " coché";
+  if (checked > 1) text += "s";
+  return text;
+}
+
+void announce(Session& s) {
+  if (s.description.checked("CheckBox_col_cochee.Checked")) apply_col_cochee_rule(s.description, s.ui());
+  const std::string rule(50, '=');
+  s.ajout_suivi("");
+  s.ajout_suivi(rule);
+  s.ajout_suivi("       --> TRAITEMENT " + files_text(s));
+  s.ajout_suivi(rule);
+}
+
+void prepare_screen(Session& s) {
+  s.set_caption("Memo2", "");
+  s.set_visible("Memo3", false);
+  s.set_caption("RichEdit3", "");
+  s.set_caption("RichEdit4", "");
+  s.set_visible("RichEdit4", false);
+  s.set_visible("ListBox_DONNEE_date_clean", false);
+  s.set_visible("Panel1", true);  // the large tracking window
+  s.run.grid_colour = ButtonColour::Blue;
+  s.run.traiter_colour = ButtonColour::Red;
+}
+
+// The listing and the grid a run needs first, each timed as its own step.
+// False when the listing did not list every file: the description is to be
+// corrected first.
+bool listing_and_grid(Session& s) {
+  if (s.table_state.pre_read_since_listing == 0) {
+    start_phase(s, Phase::Listing);
+    const ListingResult listed = lister_tableau(s);
+    record_phase(s, Phase::Listing);
+    if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {
+      s.run.failure = "la liste des fichiers n'a pas pu être faite";
+      return false;
+    }
+  }
+  if (s.description.modified()) s.set_caption("Memo2", "");
+  if (s.grid.empty()) {
+    start_phase(s, Phase::Grid);
+    GridTarget target{s, s.grid, s.result_list};
+    create_grid(target);
+    record_phase(s, Phase::Grid);
+  }
+  return true;
+}
+
+}  // namespace
+
+RunOutcome traiter_fichier_click(Session& s) {
+  if (s.flags.busy || s.flags.running) return RunOutcome::NotStarted;
+  if (!run_checks_passed(s)) return RunOutcome::Refused;
+  RunOutcome outcome = RunOutcome::NoResult;
+  {
+    RunningFlags running(s);
+    s.run.failure.clear();
+    s.run.results_pending = false;
+    s.run.result_written = false;
+    announce(s);
+    prepare_screen(s);
+    if (listing_and_grid(s)) {
+      s.flags.busy = true;
+      s.ui().process_events();
+      const RunEnd end = execute_run(s);
+      if (end == RunEnd::Finished && s.run.result_written) outcome = RunOutcome::Written;
+      if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed) {
+        s.set_visible("Label_patienter", false);
+        s.run.traiter_colour = ButtonColour::Blue;
+      }
+    }
+  }
+  s.run.traiter_colour = ButtonColour::Purple;
+  show_progress(s, " --- ", Phase::None);
+  s.set_caption("Label10", "reste 00:00:00    0 Mo");
+  start_end_of_run_shutdown(s);
+  return outcome;
+}
+
+bool stop_click(Session& s) {
+  const bool has_input = s.flags.input_mode == InputMode::Spreadsheet || s.file_table.file_row_count() >= 1;
+  if (!has_input || !s.flags.busy) return false;
+  if (s.ui().ask(MessageType::Confirmation, kYesNo, "Stopper le traitement  ?\n") != Answer::Yes)
+    return false;
+  s.ui().set_busy(true);
+  s.flags.stop = true;
+  return true;
+}
+
+}  // namespace talve

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/result_writing.h"
+
+#include "core/program_folder.h"
+#include "core/replace_file.h"
+#include "output/processing_report.h"
+#include "output/run_closing.h"
+#include "output/text_file_output.h"
+#include "output/value_statistics.h"
+#include "session/description_actions.h"
+#include "session/progress_display.h"
+#include "session/result_destination.h"
+#include "session/session.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+constexpr std::string_view kNoResultYet = "*.txt";
+
+std::string file_name_of(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+std::string folder_of_path(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
+
+bool clipboard_input(const Session& s) { return s.flags.input_mode == InputMode::Clipboard; }
+
+void end_of_writing(Session& s) {
+  s.set_visible("Label_patienter", false);
+  s.run.traiter_colour = ButtonColour::Blue;
+}
+
+void report_failure(Session& s, const std::string& what, const std::string& path, const std::string& reason,
+                    const std::string& advice = {}) {
+  s.run.failure = "le " + what + " " + path + " n'a pas pu être écrit : " + reason;
+  s.ui().ask(MessageType::Error, kOkButton,
+             " Le " + what + " n'a pas pu être écrit :\n\n" + path + "\n\n " + reason + advice);
+}
+
+// The result list in its file, in the result view and on the clipboard.
+bool save_result_file(Session& s, const std::string& path) {
+  std::string reason;
+  if (!write_text_lines(path, s.result_list, reason)) {
+    report_failure(s, "fichier résultat", path, reason,
+                   "\n\n Les données calculées sont conservées : choisir un autre répertoire de sortie\n"
+                   " puis les enregistrer avec \"sauver ->\".");
+    return false;
+  }
+  const std::string text = join_lines_crlf(s.result_list);
+  s.set_caption("RichEdit3", text);
+  if (!clipboard_input(s)) s.ui().set_clipboard_text(text);
+  s.set_visible("RichEdit3", true);
+  return true;
+}
+
+std::vector<std::string> statistics(const Session& s) {
+  StatisticsInput input;
+  input.table = &s.results;
+  input.written_rows = static_cast<int>(s.result_list.size()) - 1;
+  input.line_total = s.results.line_total;
+  input.min_na = s.description.text("Edit_min_na.text");
+  input.max_na = s.description.text("Edit_max_na.text");
+  return statistics_lines(input);
+}
+
+// The closing lines into the log, then the report file with the whole log;
+// two last lines go to the log only.
+void write_report(Session& s, const ResultDestination& destination, const WrittenFiles& files) {
+  RunClosing closing = RunClosing::read(s);
+  closing.station = s.run.station;
+  closing.grid_count = s.results.grid_count;
+  closing.column_count = s.results.map.count;
+  for (const std::string& line : closing_lines(closing, files, statistics(s))) s.ajout_suivi(line);
+
+  const ReportHeader header = ReportHeader::read(s, destination.pattern_line, s.results.grid_count);
+  std::string reason;
+  const bool written =
+      write_text_lines(s.run.report_path, report_file_lines(header, s.file_table, s.log.lines()), reason);
+  s.ajout_suivi("");
+  const TDateTime now_value = now();
+  s.ajout_suivi(format_time(now_value) + "  durée totale " + format_time(now_value - s.run.started_at));
+  if (!written) report_failure(s, "fichier de suivi", s.run.report_path, reason);
+}
+
+// The summary box, unless the computer is to shut down after the run.
+void sum_up(Session& s, const WrittenFiles& files) {
+  if (s.shutdown_after_run) return;
+  RunClosing closing = RunClosing::read(s);
+  closing.column_count = s.results.map.count;
+  // The station shown is the one of the second listed file.
+  const std::string station = s.file_table.row_count() > 2 ? s.file_table.lire_case(2, "Station") : "";
+  s.ui().message(summary_message(closing, files, station));
+}
+
+// Returns true when the result file was written.
+bool write_run_results(Session& s) {
+  keep_results_out_of_data_folder(s);
+  const ResultDestination destination = choose_result_destination(s);
+  RunState& run = s.run;
+  run.results_pending = true;
+  run.result_name = file_name_of(destination.path);
+  s.set_caption("Label21", run.result_name);
+  s.ajout_suivi(" => " + run.result_name);
+  if (!save_result_file(s, destination.path)) return false;
+  run.results_pending = false;
+  run.result_written = true;
+  run.result_path = destination.path;
+  run.report_path = destination.path + ".TXT";
+
+  WrittenFiles files;
+  files.result_name = run.result_name;
+  files.report_name = file_name_of(run.report_path);
+  files.output_folder = folder_of_path(destination.path);
+  files.total_duration = total_duration(run);
+  write_report(s, destination, files);
+  if (s.description.modified() && !run.keep_settings_files) write_description(s);
+
+  s.set_caption("Label6", durations_text(run));
+  s.set_caption("Label10", "reste 00:00:00    0 Mo");
+  end_of_writing(s);
+  sum_up(s, files);
+  return true;
+}
+
+void open_if_written(Session& s, const std::string& path) {
+  if (s.run.result_name == kNoResultYet || path.empty()) return;
+  s.ui().open_in_editor(path, s.description.text("Edit_name_prog_blocnote.text"));
+}
+
+}  // namespace
+
+bool write_results(Session& s) {
+  s.set_caption("Label_patienter", "3- patienter ...enregistrement   ");
+  s.set_visible("Label_patienter", true);
+  if (s.flags.running || s.run.results_pending) {
+    const bool written = write_run_results(s);
+    if (!written) end_of_writing(s);
+    return written;
+  }
+  if (!s.run.keep_settings_files) save_before_leaving(s);
+  s.set_visible("Label_patienter", false);
+  return false;
+}
+
+void sauver_click(Session& s) {
+  if (s.flags.busy) return;
+  if (s.file_table.file_row_count() < 1) {
+    s.ui().message(" pas de données à enregistrer...");
+    return;
+  }
+  write_results(s);
+  s.ui().message(" Données extraites enregistrées dans \n" + s.run.report_path);
+}
+
+void sans_coldate_click(Session& s) {
+  if (s.values_only_list.empty()) return;
+  std::string reason;
+  write_text_lines(program_file("~tmp.txt"), s.values_only_list, reason);
+  const std::string text = join_lines_crlf(s.values_only_list);
+  s.set_caption("RichEdit4", text);
+  if (!clipboard_input(s)) s.ui().set_clipboard_text(text);
+  s.set_visible("RichEdit3", false);
+  s.set_visible("RichEdit4", true);
+  s.ui().message(
+      " les colonnes sans la date ni le nombre de lignes extraites\n\n sont copiées dans le presse-papier");
+}
+
+void editer_click(Session& s) { open_if_written(s, s.run.result_path); }
+void fichier_suivi_click(Session& s) { open_if_written(s, s.run.report_path); }
+void memo3_double_click(Session& s) { open_if_written(s, s.run.result_path); }
+
+void effacer_suivi_click(Session& s) {
+  if (s.ui().ask(MessageType::Warning, kYesNo, " Effacer le texte ? ") == Answer::Yes) s.log.clear();
+}
+
+}  // namespace talve

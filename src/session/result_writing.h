@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace talve {
+
+class Session;
+
+// The result writer and the buttons around it.
+//
+// At the end of a run (`flags.running` set), `write_results` names the
+// result file after the pattern `Edit_nom_fic_sortie.text`, writes
+// `session.result_list` into the output folder, copies it to the clipboard
+// (not when the clipboard is the input), adds the closing lines and the
+// statistics to the tracking log, writes the processing report beside it
+// (result path + ".TXT"), saves a modified description and sums the run up
+// in a message. Outside a run it only saves the description, as when
+// leaving. A result that could not be written is reported in French and
+// its lists stay ready for "sauver ->".
+
+// Returns true when a result file was written.
+bool write_results(Session& session);
+
+// `SpeedButton_enregistrerClick`, "sauver ->".
+void sauver_click(Session& session);
+
+// `SpeedButton_sans_coldateClick`, "sans col DateTime": the values-only
+// list to the clipboard.
+void sans_coldate_click(Session& session);
+
+// `SpeedButton_editClick`, "éditer =>": the last result file in the text
+// editor. Nothing before the first result file.
+void editer_click(Session& session);
+
+// "fichier de suivi" (`SpeedButton_suiviClick`): the last report in the text
+// editor; a double-click on `Memo3`: the last result file. Nothing before
+// the first result file.
+void fichier_suivi_click(Session& session);
+void memo3_double_click(Session& session);
+
+// `SpeedButton_clear`: asks " Effacer le texte ? " and empties the
+// tracking log on Yes.
+void effacer_suivi_click(Session& session);
+
+}  // namespace talve
