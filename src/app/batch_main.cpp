@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch_main.h"
 
+#include <unistd.h>
+
 #include <iostream>
 #include <vector>
 
 #include "app/batch_options.h"
+#include "app/batch_run.h"
 #include "text/encoding.h"
 
 namespace talve {
@@ -16,14 +19,13 @@ int batch_main(int argc, char** argv) {
   const auto options = parse_batch_options(args, error);
   if (!options) {
     std::cerr << cp1252_to_utf8(error) << "\n\n" << cp1252_to_utf8(batch_usage());
-    return 2;
+    return kBatchUsage;
   }
   if (options->help) {
     std::cout << cp1252_to_utf8(batch_usage());
-    return 0;
+    return kBatchWritten;
   }
-  std::cerr << cp1252_to_utf8("le traitement sans fenêtre n'est pas encore disponible") << "\n";
-  return 1;
+  return run_batch(*options, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
 }
 
 }  // namespace talve

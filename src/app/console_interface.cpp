@@ -1,18 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/console_interface.h"
 
-#include <iostream>
-
+#include "app/batch_answers.h"
+#include "app/batch_progress.h"
 #include "text/encoding.h"
 
 namespace talve {
+namespace {
 
-Answer ConsoleInterface::ask(MessageType, ButtonSet buttons, const std::string& text) {
-  Answer answer = Answer::Ok;
-  if (buttons & kOk) answer = Answer::Ok;
-  else if (buttons & kYes) answer = Answer::Yes;
-  std::cerr << cp1252_to_utf8(text) << "\n";
+std::string type_caption(MessageType type) {
+  switch (type) {
+    case MessageType::Warning:
+      return "avertissement";
+    case MessageType::Error:
+      return "erreur";
+    case MessageType::Confirmation:
+      return "question";
+    case MessageType::Information:
+      break;
+  }
+  return "information";
+}
+
+}  // namespace
+
+ConsoleInterface::ConsoleInterface(std::ostream& errors) : m_errors(errors) {}
+
+Answer ConsoleInterface::ask(MessageType type, ButtonSet buttons, const std::string& text) {
+  const Answer answer = batch_answer(buttons, text);
+  note("--- " + type_caption(type) + " " + buttons_caption(buttons) + " ---\n" + text +
+       "\n--> réponse : " + answer_caption(answer));
   return answer;
+}
+
+void ConsoleInterface::note(const std::string& text) {
+  if (m_progress) m_progress->clear();
+  m_errors << cp1252_to_utf8(text) << '\n' << std::flush;
+}
+
+void ConsoleInterface::process_events() {
+  if (m_progress) m_progress->update();
 }
 
 std::optional<std::string> ConsoleInterface::open_file(const FileDialogRequest&) { return std::nullopt; }

@@ -1,23 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "core/user_interface.h"
 
 namespace talve {
 
-// The user interface of the batch mode: every box goes to standard error
-// with the answer taken, tracking lines are kept for the report only, and
-// no dialog ever waits for a person.
+class BatchProgress;
+
+// The user interface of the batch mode: every box goes to the error stream
+// (UTF-8) with the answer the batch takes (app/batch_answers.h), tracking
+// lines are kept for the report only, and no dialog ever waits for a
+// person: a save dialog is cancelled.
 class ConsoleInterface : public UserInterface {
  public:
+  explicit ConsoleInterface(std::ostream& errors);
+
+  void set_progress(BatchProgress* progress) { m_progress = progress; }
+
   Answer ask(MessageType type, ButtonSet buttons, const std::string& text) override;
   void tracking_line_added(const std::string&) override {}
   void tracking_cleared() override {}
   void caption_changed(std::string_view, const std::string&) override {}
   void visibility_changed(std::string_view, bool) override {}
-  void process_events() override {}
+  void process_events() override;
   void set_busy(bool) override {}
   std::optional<std::string> open_file(const FileDialogRequest& request) override;
   std::optional<std::string> save_file(const FileDialogRequest& request) override;
@@ -27,7 +35,13 @@ class ConsoleInterface : public UserInterface {
   void set_clipboard_text(const std::string& text) override { m_clipboard = text; }
   void play_end_sound() override {}
 
+  // Writes a line of the batch's own (a step, a reason) to the error
+  // stream, after the progress line is erased.
+  void note(const std::string& text);
+
  private:
+  std::ostream& m_errors;
+  BatchProgress* m_progress = nullptr;
   std::string m_clipboard;
 };
 
