@@ -104,7 +104,6 @@ RunOutcome traiter_fichier_click(Session& s) {
     prepare_screen(s);
     if (listing_and_grid(s)) {
       s.flags.busy = true;
-      s.ui().process_events();
       const RunEnd end = execute_run(s);
       if (end == RunEnd::Finished && s.run.result_written) outcome = RunOutcome::Written;
       if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed) {
