@@ -276,6 +276,27 @@ TEST_F(RunTest, StopButtonAsksOnlyWhileWorkIsGoingOn) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
 }
 
+// A run of more than a minute ends with the sound, unless the computer is
+// to shut down: then the countdown starts instead of the summary box.
+TEST_F(RunTest, LongRunEndsWithTheSoundOrTheShutdown) {
+  write_two_files();
+  list_and_build_grid();
+  static double clock_value = 0;
+  session.run.clock = [] { return clock_value; };
+  for (const bool shutdown : {false, true}) {
+    clock_value = 0;
+    ui.end_sounds = 0;
+    ui.boxes.clear();
+    session.shutdown_after_run = shutdown;
+    ui.on_process_events = [](int) { clock_value = 61; };
+    if (shutdown) ui.answer(Answer::Yes);  // res.txt is there from the first run
+    EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
+    EXPECT_EQ(ui.end_sounds, shutdown ? 0 : 1);
+    EXPECT_EQ(session.shutdown_countdown.running(), shutdown);
+    EXPECT_EQ(ui.boxes.size(), 1u);  // the summary, or the overwrite question
+  }
+}
+
 TEST(ProgressDisplay, DurationsTextDropsLeadingHours) {
   RunState run;
   EXPECT_EQ(durations_text(run), "durées  00:00   00:00   00:00   totale 00:00");
