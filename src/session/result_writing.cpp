@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/result_writing.h"
 
+#include <algorithm>
+
 #include "core/program_folder.h"
-#include "core/replace_file.h"
 #include "output/processing_report.h"
 #include "output/run_closing.h"
 #include "output/text_file_output.h"
@@ -54,7 +55,8 @@ bool save_result_file(Session& s, const std::string& path) {
 std::vector<std::string> statistics(const Session& s) {
   StatisticsInput input;
   input.table = &s.results;
-  input.written_rows = static_cast<int>(s.result_list.size()) - 1;
+  // Every line of the result list below its title row.
+  input.written_rows = std::max(static_cast<int>(s.result_list.size()) - 1, 0);
   input.line_total = s.results.line_total;
   input.min_na = s.description.text("Edit_min_na.text");
   input.max_na = s.description.text("Edit_max_na.text");
