@@ -40,12 +40,6 @@ TEST(BatchAnswers, OneAnswerForEveryQuestion) {
   for (const AnswerCase& c : cases) EXPECT_EQ(batch_answer(c.buttons, c.text), c.answer) << c.text;
 }
 
-TEST(BatchAnswers, Captions) {
-  EXPECT_EQ(buttons_caption(kYesNoCancel), "(Oui / Non / Annuler)");
-  EXPECT_EQ(buttons_caption(kOkButton), "(OK)");
-  EXPECT_EQ(answer_caption(Answer::No), "Non");
-}
-
 TEST(BatchProgress, LineText) {
   EXPECT_EQ(BatchProgress::line(3, 10, 420, 1000, 12345.4), "  fichiers 3/10   42 %   12 345 lignes/s");
   EXPECT_EQ(BatchProgress::line(0, 1, 0, 0, 0), "  fichiers 0/1   0 %   0 lignes/s");

@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/workspace.h"
 #include "files/file_table.h"
-#include "support/scripted_interface.h"
 
 namespace talve {
 namespace {
@@ -62,21 +60,6 @@ TEST(ProcessingReport, DifferenceLineOnlyWithDeltaOrDerivative) {
     EXPECT_EQ(lines[6], c.line);
     EXPECT_EQ(lines[7], "A");
   }
-}
-
-TEST(ProcessingReport, HeaderReadFromTheSettings) {
-  testing::ScriptedInterface ui;
-  Workspace ws(ui);
-  ws.description.set_file_name("x.dsc");
-  ws.description.assign("RadioGroup_separateur_colonne_ItemIndex", "2");
-  ws.description.assign("RadioGroup_methode_ItemIndex", "2");
-  ws.period.step_kind = StepKind::Month;
-  ws.period.step_count = 1;
-  const ReportHeader h = ReportHeader::read(ws, "R", 13);
-  EXPECT_EQ(h.separator_caption, "Point-virgule");
-  EXPECT_EQ(h.method_caption, "max des n  mesures OK ");
-  EXPECT_EQ(h.step_text, "1 mois");
-  EXPECT_EQ(h.description_name, "x.dsc");
 }
 
 TEST(ProcessingReport, FileTableAndLogFollowTheHeader) {

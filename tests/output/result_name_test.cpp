@@ -61,12 +61,6 @@ TEST(ResultName, IncrementTakesTheFirstFreeName) {
   EXPECT_EQ(first_free_path(dir.path(), name), dir.path() + "A_00;00;05(2).txt");
 }
 
-TEST(ResultName, NameChosenInTheDialogEndsInTxt) {
-  EXPECT_EQ(with_txt_extension("/d/autre"), "/d/autre.txt");
-  EXPECT_EQ(with_txt_extension("/d/autre.TxT"), "/d/autre.TxT");
-  EXPECT_EQ(with_txt_extension("/d/autre.csv"), "/d/autre.csv.txt");
-}
-
 TEST(ResultName, OverwriteQuestion) {
   EXPECT_EQ(overwrite_question("/data/out/res.txt"),
             "/data/out\n\n Le fichier  res.txt\n\n   existe déjà\n\n => écraser ?");

@@ -8,13 +8,6 @@
 namespace talve {
 namespace {
 
-TEST(TextFileOutput, LinesEndWithCrLf) {
-  testing::TempDir dir;
-  std::string reason;
-  ASSERT_TRUE(write_text_lines(dir.file("r.txt"), {"a;b", "", "\xE9t\xE9"}, reason));
-  EXPECT_EQ(testing::read_bytes(dir.file("r.txt")), "a;b\r\n\r\n\xE9t\xE9\r\n");
-}
-
 TEST(TextFileOutput, FolderThatCannotHoldTheFileIsToldInFrench) {
   testing::TempDir dir;
   const std::string file = dir.write("fichier", "x");
