@@ -9,9 +9,19 @@
 namespace talve {
 namespace {
 
-std::string title_of(std::string_view title_line, int column) {
-  return trim(champ_n(title_line, column, '\t'));
-}
+// The column titles of the files, cut once: looking each title up in the
+// whole line would take a time that grows with the square of the column
+// count, which a file of many thousand columns turns into a hang.
+class Titles {
+ public:
+  explicit Titles(std::string_view title_line) { m_fields.split(title_line, '\t'); }
+  std::string of(int column) const {
+    return column < 1 ? std::string() : std::string(m_fields.field(static_cast<std::size_t>(column)));
+  }
+
+ private:
+  FieldSplitter m_fields;
+};
 
 // " decalage=+2j 01:30:00", or nothing when the instants are not moved.
 std::string offset_text(const Workspace& ws) {
@@ -61,17 +71,15 @@ ColumnMap build_column_map(const Workspace& ws, const DecodeSettings& settings,
       if (!date_column) map.sources[static_cast<std::size_t>(++k)] = column;
     }
   }
+  const Titles titles(source.title_line);
   map.titles.assign(static_cast<std::size_t>(map.count) + 1, "");
-  for (int j = 2; j < map.count; ++j) {
-    map.titles[static_cast<std::size_t>(j)] =
-        title_of(source.title_line, map.sources[static_cast<std::size_t>(j)]);
-  }
+  for (int j = 2; j < map.count; ++j)
+    map.titles[static_cast<std::size_t>(j)] = titles.of(map.sources[static_cast<std::size_t>(j)]);
   if (settings.two_date_columns) {
-    map.titles[1] = title_of(source.title_line, settings.date_column);
+    map.titles[1] = titles.of(settings.date_column);
   } else {
     const char* test = ws.period.date_test == DateTest::Strict ? " inf srict" : " inf ou =";
-    map.titles[1] =
-        "temps(" + title_of(source.title_line, settings.datetime_column) + offset_text(ws) + test + ")";
+    map.titles[1] = "temps(" + titles.of(settings.datetime_column) + offset_text(ws) + test + ")";
   }
   const Method method = method_from_choice(d.choice("RadioGroup_methode_ItemIndex"));
   std::string nb =
@@ -102,14 +110,15 @@ void lister_colonnes(Workspace& ws, int data_column_count, std::string_view titl
                     "  vérifier les intitulés alternatifs...");
   } else {
     const int count = compter_car('\t', titles) + 1;
-    for (int i = 1; i <= count; ++i) ws.ajout_suivi(std::to_string(i) + " - " + champ_n(titles, i, '\t'));
+    const Titles fields(titles);
+    for (int i = 1; i <= count; ++i) ws.ajout_suivi(std::to_string(i) + " - " + fields.of(i));
   }
   if (d.checked("CheckBox_int_col_alternatif.Checked")) {
     const std::string alternatives = titles_with_tabs(d.text("Edit_new_desc_colonne.text"));
     ws.ajout_suivi("");
     const int count = compter_car('\t', alternatives) + 1;
-    for (int i = 1; i <= count; ++i)
-      ws.ajout_suivi("  " + std::to_string(i) + " - " + champ_n(alternatives, i, '\t'));
+    const Titles fields(alternatives);
+    for (int i = 1; i <= count; ++i) ws.ajout_suivi("  " + std::to_string(i) + " - " + fields.of(i));
     ws.ajout_suivi("...extraire : " + d.text("Edit_col_cochee.text") + "  => ");
   }
 }
