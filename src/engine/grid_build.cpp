@@ -9,6 +9,7 @@
 #include "engine/grid_instants.h"
 #include "engine/grid_target.h"
 #include "engine/period_values.h"
+#include "engine/size_limits.h"
 #include "text/clock.h"
 #include "text/text_utils.h"
 
@@ -96,6 +97,13 @@ GridResult create_grid(GridTarget& target) {
   const std::int64_t end = instant_seconds(period_end(ws));
   const std::int64_t span = end - (start - step);
   const std::int64_t estimate = count_estimate(span, step);
+  if (estimate > kMaxGridInstants) {
+    ws.ui().ask(MessageType::Error, kOkButton,
+                "\n\n   Le nombre de lignes à générer (" + format_grouped(estimate) +
+                    ") dépasse la limite de " + format_grouped(kMaxGridInstants) +
+                    " lignes.\n\n   allonger le pas ou raccourcir la période ...");
+    return abandon(target);
+  }
   if (estimate > kLargeGrid &&
       ws.ui().ask(MessageType::Information, kYesNo,
                   "\n\n   Le nombre de lignes à générer est supérieur à 32000       .\n\n   continuer ? ") !=
