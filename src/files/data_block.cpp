@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/data_block.h"
 
+#include <algorithm>
+
 #include "core/data_description.h"
 #include "text/text_utils.h"
 
@@ -9,6 +11,10 @@ namespace {
 
 constexpr int kByMarkers = 1;
 constexpr int kWithoutTitles = 1;
+// Far beyond the line count of any file, and far enough from the limits of
+// the type that the positions computed from a setting (marker + line - 1,
+// line + 2) cannot overflow whatever a hand-edited description holds.
+constexpr long long kLineNumberLimit = 1LL << 40;
 
 bool contains(std::string_view line, std::string_view marker) {
   return line.find(marker) != std::string_view::npos;
@@ -34,7 +40,8 @@ long long last_non_blank(const std::vector<std::string_view>& lines) {
 
 long long line_number_setting(const DataDescription& description, std::string_view key) {
   long long value = 0;
-  return read_integer(trim_view(description.text(key)), value) ? value : 0;
+  if (!read_integer(trim_view(description.text(key)), value)) return 0;
+  return std::clamp(value, -kLineNumberLimit, kLineNumberLimit);
 }
 
 DataBlock locate_data_block(const std::vector<std::string_view>& lines, const DataDescription& description) {

@@ -24,7 +24,7 @@ struct DataBlock {
 DataBlock locate_data_block(const std::vector<std::string_view>& lines, const DataDescription& description);
 
 // A line-number setting read as an integer (blanks around allowed); 0 when
-// it does not read.
+// it does not read. Values beyond +-2^40 are held at that bound.
 long long line_number_setting(const DataDescription& description, std::string_view key);
 
 }  // namespace talve
