@@ -4,6 +4,7 @@
 #include "core/workspace.h"
 #include "engine/decoding.h"
 #include "files/file_table.h"
+#include "files/line_excerpt.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -30,7 +31,7 @@ bool abandon_for_titles(Workspace& ws, int row, std::string_view path, std::stri
   const std::string text =
       "fichier " + std::to_string(row) + "\n" + std::string(path) + "\n\n" +
       " il semble que la 1ère ligne de données soit une description de colonnes " + "\n" + "<" +
-      std::string(line) + ">" + "\n" + " nb chiffres    = " + std::to_string(digits) + "\n" +
+      line_excerpt(line) + ">" + "\n" + " nb chiffres    = " + std::to_string(digits) + "\n" +
       " nb de lettrres = " + std::to_string(letters) + "\n\n" + " Annuler ce traitement ?";
   return ws.ui().ask(MessageType::Warning, kYesNo, text) == Answer::Yes;
 }

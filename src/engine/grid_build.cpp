@@ -9,7 +9,7 @@
 #include "engine/grid_instants.h"
 #include "engine/grid_target.h"
 #include "engine/period_values.h"
-#include "engine/size_limits.h"
+#include "core/size_limits.h"
 #include "text/clock.h"
 #include "text/text_utils.h"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/pre_read_columns.h"
 
+#include "core/size_limits.h"
 #include "core/workspace.h"
 #include "files/listing_settings.h"
 #include "files/pre_read_questions.h"
@@ -202,6 +203,14 @@ PreReadOutcome find_columns(Workspace& ws, const ListingSettings& settings, cons
     }
   }
 
+  if (findings.measurement_columns > kMaxDataColumns) {
+    ws.ui().ask(MessageType::Warning, kOkButton,
+                too_many_columns_warning(path, findings.measurement_columns, examined));
+    ws.ajout_suivi("");
+    ws.ajout_suivi(" !!! " + format_grouped(findings.measurement_columns) + " colonnes de données dans " +
+                   path);
+    return PreReadOutcome::stop_and_reset;
+  }
   if (findings.measurement_columns < 1) {
     ws.ui().ask(MessageType::Warning, kYes, single_column_warning(settings.separator_name, examined));
     for (const std::string& line : single_column_report(settings.separator_name, examined))

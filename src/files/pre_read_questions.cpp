@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/pre_read_questions.h"
 
+#include "core/size_limits.h"
+#include "files/line_excerpt.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -10,7 +12,8 @@ std::string number(long long value) { return std::to_string(value); }
 
 // The value of a date field and where it was read.
 std::string field_and_columns(const DateProblem& problem) {
-  return problem.field + (problem.two_columns ? " en colonnes " : " en colonne ") + problem.columns;
+  return line_excerpt(problem.field) + (problem.two_columns ? " en colonnes " : " en colonne ") +
+         problem.columns;
 }
 
 struct SeparatorCounts {
@@ -29,7 +32,7 @@ SeparatorCounts count_separators(std::string_view line) {
 
 std::string titles_expected_question(long long line_number, std::string_view line) {
   return "la ligne n°" + number(line_number) + " semble correspondre à des intitulés de colonnes.." + "\n\n" +
-         std::string(line) + "\n\n" +
+         line_excerpt(line) + "\n\n" +
          " proposition => choisir l'option avec intitulé de colonnes et son n° de ligne" + "\n\n" +
          "     corriger  (Oui)" + "\n\n" + "     continuer (Annuler)";
 }
@@ -38,7 +41,7 @@ std::string not_titles_question(long long line_number, int digits, int letters, 
   return "la ligne n°" + number(line_number) +
          "  ne semble pas correspondre à une suite d'intitulés de colonnes.." + "\n\n" +
          " le nombre de chiffres (" + number(digits) + ") est supérieur au nombre de lettres (" +
-         number(letters) + ")" + "\n\n" + std::string(line) + "\n\n" +
+         number(letters) + ")" + "\n\n" + line_excerpt(line) + "\n\n" +
          " proposition => choisir l'option sans intitulé de colonnes" + "\n\n" + "     corriger  (Oui)" +
          "\n\n" + "     continuer (Annuler)";
 }
@@ -52,7 +55,7 @@ std::string title_line_zero_error() {
 std::string mostly_digits_question(long long line_number, std::string_view first_data_line) {
   return "a- la ligne n°" + number(line_number) +
          "  ne semble pas correspondre à une suite d'intitulés de colonnes..." + "\n\n" +
-         std::string(first_data_line) + "\n\n" +
+         line_excerpt(first_data_line) + "\n\n" +
          " proposition => choisir l'option sans intitulé de colonnes" + "\n\n" +
          "     corriger et relancer  (Oui)" + "\n\n" + "     ou annuler            (Annuler)";
 }
@@ -60,11 +63,11 @@ std::string mostly_digits_question(long long line_number, std::string_view first
 std::string blank_count_question(const BlankCountMismatch& m) {
   return std::string("1- Valider et LISTER") + "\n\n" + "Avec le séparateur " + m.separator_name + "\n" +
          "le nombre de colonnes détectées entre intitulé et données est différent" + "\n\n" +
-         "nb col (intitulé) = " + number(m.title_count) + "\n" + m.converted_titles + "\n" +
-         "nb col (données)  = " + number(m.data_count) + "\n" + m.data_line + "\n\n" +
+         "nb col (intitulé) = " + number(m.title_count) + "\n" + line_excerpt(m.converted_titles) + "\n" +
+         "nb col (données)  = " + number(m.data_count) + "\n" + line_excerpt(m.data_line) + "\n\n" +
          " la ligne d'intitulés corrigée suivante contient " + number(m.corrected_count) + " colonnes" +
-         "\n" + m.corrected_titles + "\n\n" + " Juste stopper le traitement ===> ( Ok )" + "\n\n" +
-         " Stopper le traitement et utiliser la ligne corrigée alternative => (Oui)";
+         "\n" + line_excerpt(m.corrected_titles) + "\n\n" + " Juste stopper le traitement ===> ( Ok )" +
+         "\n\n" + " Stopper le traitement et utiliser la ligne corrigée alternative => (Oui)";
 }
 
 std::string overwrite_alternatives_question(const BlankCountMismatch& m, std::string_view present) {
@@ -80,7 +83,8 @@ std::string alternative_count_error(const AlternativeCountMismatch& m) {
                      ") est différent" + "\n\n" + " du nombre original (" + number(m.original_count) + ")" +
                      "\n\n";
   if (m.blank_separator)
-    text += m.alternatives + "\n\n" + m.converted_titles + "\n\n" + " => vérifier la similitude . . .";
+    text += m.alternatives + "\n\n" + line_excerpt(m.converted_titles) + "\n\n" +
+            " => vérifier la similitude . . .";
   else
     text += " => vérifier la similitude ...";
   return text + "\n\n" + "   ou effacer les intitulés alternatifs" + "\n\n" + "   ou le séparateur (" +
@@ -94,7 +98,14 @@ std::string single_column_warning(std::string_view separator_caption, std::strin
          "\n\n" + "  Aide : décompte de la ligne <intitulés d'origine>" + "\n" + "     " + number(c.tabs) +
          " tabulation(s)   \n" + "     " + number(c.blanks) + " espace(s)\n" + "     " +
          number(c.semicolons) + " point-virgule(s)" + "\n" + "     " + number(c.commas) + " virgule(s)" +
-         "\n\n" + "  vérifier la liste des colonnes à extraire ci-dessous\n\n" + "<" + std::string(line) +
+         "\n\n" + "  vérifier la liste des colonnes à extraire ci-dessous\n\n" + "<" + line_excerpt(line) +
+         ">";
+}
+
+std::string too_many_columns_warning(std::string_view path, long long count, std::string_view line) {
+  return "fichier " + std::string(path) + "\n\n" + " " + format_grouped(count) +
+         " colonnes de données détectées : la limite est de " + format_grouped(kMaxDataColumns) + "\n\n" +
+         "  vérifier le séparateur de colonne et la ligne des intitulés" + "\n\n" + "<" + line_excerpt(line) +
          ">";
 }
 
@@ -110,7 +121,7 @@ std::vector<std::string> single_column_report(std::string_view separator_caption
           "     " + number(c.semicolons) + " point-virgule(s)",
           "     " + number(c.commas) + " virgule(s)",
           "  vérifier la liste des colonnes à extraire ci-dessous",
-          "<" + std::string(line) + ">"};
+          "<" + line_excerpt(line) + ">"};
 }
 
 std::string empty_date_format_question(const DateProblem& p) {
@@ -120,9 +131,10 @@ std::string empty_date_format_question(const DateProblem& p) {
 }
 
 std::string first_date_question(const DateProblem& p) {
-  return "-- Date de la 1ère mesure <" + p.date + ">" + "\n\n" + p.pattern + "\n" + field_and_columns(p) +
-         "\n\n" + "Problème de date : vérifier les paramètres de la colonne Date/Heure et son format " +
-         "\n\n" + "1ères données en ligne " + number(p.line_number) + " ? : " + p.line + "\n\n" +
+  return "-- Date de la 1ère mesure <" + line_excerpt(p.date) + ">" + "\n\n" + p.pattern + "\n" +
+         field_and_columns(p) + "\n\n" +
+         "Problème de date : vérifier les paramètres de la colonne Date/Heure et son format " + "\n\n" +
+         "1ères données en ligne " + number(p.line_number) + " ? : " + line_excerpt(p.line) + "\n\n" +
          " Ouvrir le fichier et annuler le traitement ?";
 }
 

@@ -50,6 +50,9 @@ std::string alternative_count_error(const AlternativeCountMismatch& mismatch);
 std::string single_column_warning(std::string_view separator_caption, std::string_view line);
 // The same facts as lines of the tracking window (and so of the report).
 std::vector<std::string> single_column_report(std::string_view separator_caption, std::string_view line);
+// A file whose examined line gives more data columns than a run can hold
+// (a binary file, a file without line ends).
+std::string too_many_columns_warning(std::string_view path, long long count, std::string_view line);
 
 // The first date of a file did not read.
 struct DateProblem {
