@@ -4,12 +4,12 @@
 #include <chrono>
 #include <thread>
 
+#include "core/size_limits.h"
 #include "core/workspace.h"
 #include "engine/grid_calendar_checks.h"
 #include "engine/grid_instants.h"
 #include "engine/grid_target.h"
 #include "engine/period_values.h"
-#include "core/size_limits.h"
 #include "text/clock.h"
 #include "text/text_utils.h"
 
