@@ -51,7 +51,7 @@ LoadedFile minute_file(int count) {
     }
     *bytes += "\r\n";
   }
-  return LoadedFile(bytes, split_lines(*bytes));
+  return LoadedFile::from_text(*bytes);
 }
 
 TimeGrid quarter_grid(int minutes) {

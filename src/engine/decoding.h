@@ -73,6 +73,14 @@ class LineDecoder {
 
   // The output columns, fixed at the first file.
   void set_columns(const ColumnMap& map);
+  // Source field of each data column, once the columns are fixed.
+  const std::vector<std::size_t>& sources() const { return m_sources; }
+
+  // For lines read by a LineParser on another thread: the reader's state
+  // moves as if this decoder had read a line with a valid date.
+  void note_valid_date_read() { m_template.note_numeric_year(); }
+  // The pattern must be read line after line by one reader.
+  bool reads_in_order() const { return m_template.reads_in_order(); }
   // The data fields of the line read last: values[k], missing[k] for output
   // column k + 2. Conversion problems are counted and the first two traced
   // as "pb conversion <" + field + "> ligne " + k.

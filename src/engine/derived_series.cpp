@@ -13,7 +13,7 @@ namespace {
 
 const std::string kDoubleRule(74, '=');
 
-void mark_filled(ResultTable& table, int r, int j, long double value, long double nb) {
+void mark_filled(ResultTable& table, int r, int j, ResultValue value, ResultValue nb) {
   ResultCell& cell = table.at(r, j);
   cell.value = value;
   cell.missing = 0;
@@ -44,7 +44,7 @@ int fill_column_gaps(ResultTable& table, int j, int max_gap, Workspace& ws, Even
       // Open to the end: the last value is carried on, whatever the
       // length. A column without any value has nothing to carry.
       if (a > kFirstFilledRow) {
-        const long double last = table.at(a - 1, j).value;
+        const ResultValue last = table.at(a - 1, j).value;
         for (int k = a; k <= n; ++k) mark_filled(table, k, j, last, 1);
       }
       break;
@@ -55,13 +55,13 @@ int fill_column_gaps(ResultTable& table, int j, int max_gap, Workspace& ws, Even
     if (length > max_gap) {
       ws.ajout_suivi("    ---> régression NON effectuée sur " + span);
     } else {
-      const long double before = table.at(a - 1, j).value;
-      const long double after = table.at(b, j).value;
-      const long double slope = (after - before) / (b - a + 1);
+      const ResultValue before = table.at(a - 1, j).value;
+      const ResultValue after = table.at(b, j).value;
+      const ResultValue slope = (after - before) / (b - a + 1);
       for (int k = a; k < b; ++k) {
         // Nothing written precedes a gap at the first row: it takes the
         // value that ends it.
-        const long double value = a == kFirstFilledRow ? after : before + slope * (k - a + 1);
+        const ResultValue value = a == kFirstFilledRow ? after : before + slope * (k - a + 1);
         mark_filled(table, k, j, value, 2);
         ++filled;
       }
@@ -89,13 +89,13 @@ PassSettings PassSettings::read(const Workspace& ws) {
 void force_growth(ResultTable& table) {
   const int n = table.grid_count;
   const auto size = static_cast<std::size_t>(n) + 1;
-  std::vector<long double> kept(size, 0);
-  std::vector<long double> offset(size, 0);
+  std::vector<ResultValue> kept(size, 0);
+  std::vector<ResultValue> offset(size, 0);
   std::vector<std::uint8_t> drop(size, 0);
   for (int j = 2; j < table.map.count; ++j) {
     for (int r = 1; r <= n; ++r) {
       ResultCell& cell = table.at(r, j);
-      long double& k = kept[static_cast<std::size_t>(r)];
+      ResultValue& k = kept[static_cast<std::size_t>(r)];
       if (cell.missing) {
         cell.missing = 0;
         cell.value = 0;
@@ -147,7 +147,7 @@ void apply_differences(ResultTable& table, bool derivative, TDateTime step_days,
                             : "  calcul des delta Y (rétro cumul)  y(i) - y(i-1)");
   ws.ajout_suivi("");
   const int n = table.grid_count;
-  std::vector<long double> y(static_cast<std::size_t>(n) + 1, 0);
+  std::vector<ResultValue> y(static_cast<std::size_t>(n) + 1, 0);
   std::vector<std::uint8_t> absent(static_cast<std::size_t>(n) + 1, 0);
   for (int j = 2; j < table.map.count; ++j) {
     for (int r = 1; r <= n; ++r) {
@@ -164,7 +164,7 @@ void apply_differences(ResultTable& table, bool derivative, TDateTime step_days,
         cell.value = 0;
         cell.missing = 1;
       } else {
-        const long double difference = y[i] - y[i - 1];
+        const ResultValue difference = y[i] - y[i - 1];
         cell.value = derivative ? difference / step_days : difference;
         cell.missing = 0;
       }

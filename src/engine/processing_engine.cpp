@@ -2,6 +2,7 @@
 #include "engine/processing_engine.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "core/workspace.h"
 #include "engine/column_mapping.h"
@@ -50,6 +51,17 @@ void ProcessingEngine::prepare(const RunSettings& settings, const TimeGrid& grid
   m_report = FileReport();
 }
 
+void ProcessingEngine::set_up_parsers() {
+  m_parsers.clear();
+  // A second thread only pays where there is a second core, and a pattern
+  // that compares each date with the one before must be read in order.
+  m_parallel = std::thread::hardware_concurrency() >= 2 && !m_decoder->reads_in_order();
+  if (!m_parallel) return;
+  const FieldDecoder fields(m_settings.na, m_settings.system_decimal);
+  for (int i = 0; i < 2; ++i)
+    m_parsers.push_back(std::make_unique<LineParser>(m_settings.decode, fields, m_decoder->sources()));
+}
+
 FileCheck ProcessingEngine::begin_file(FileTable& table, const FileInput& input) {
   m_file = input;
   m_report = FileReport();
@@ -71,6 +83,7 @@ FileCheck ProcessingEngine::begin_file(FileTable& table, const FileInput& input)
     set_column_map(m_table, build_column_map(m_ws, m_settings.decode, source));
     show_column_map(m_ws, m_table.map);
     m_decoder->set_columns(m_table.map);
+    set_up_parsers();
     m_values.assign(static_cast<std::size_t>(m_table.map.data_count()), 0.0);
     m_missing.assign(static_cast<std::size_t>(m_table.map.data_count()), 0);
   }
@@ -104,16 +117,69 @@ bool ProcessingEngine::read_lines() {
   const long long every = block.last >= 20 ? block.last / 20 : 0;
   const long long block_lines = block.last - block.first + 1;
   const std::string row_text = std::to_string(m_file.row);
-  for (long long i = std::max(block.first, 0LL); i < size; ++i) {
-    process_line(lines[static_cast<std::size_t>(i)], i + 1);
+  auto after_line = [&] {
     const long long decoded = m_report.lines.decoded;
     if (every > 0 && block_lines > 0 && decoded % every == 0) {
       show_progress("3- patienter ... fic-" + row_text + "  " +
                     std::to_string(rounded_percent(decoded, block_lines)) + "%     ");
     }
-    if (m_pacer.tick()) return false;
+    return !m_pacer.tick();
+  };
+
+  const long long first = std::max(block.first, 0LL);
+  if (!m_parallel || !m_allow_parallel || size - first < m_parallel_block) {
+    for (long long i = first; i < size; ++i) {
+      process_line(lines[static_cast<std::size_t>(i)], i + 1);
+      if (!after_line()) return false;
+    }
+    return true;
+  }
+  // Blocks of lines are parsed on two threads, then taken in order on this
+  // one: corrections, grid rows and folding depend on the lines before.
+  for (long long begin = first; begin < size; begin += m_parallel_block) {
+    const long long end = std::min(size, begin + m_parallel_block);
+    parse_block(lines, static_cast<std::size_t>(begin), static_cast<std::size_t>(end));
+    for (long long i = begin; i < end; ++i) {
+      apply_parsed_line(lines[static_cast<std::size_t>(i)], i + 1, static_cast<std::size_t>(i - begin));
+      if (!after_line()) return false;
+    }
   }
   return true;
+}
+
+void ProcessingEngine::parse_block(const std::vector<std::string_view>& lines, std::size_t begin,
+                                   std::size_t end) {
+  m_parsed.resize(end - begin, m_decoder->sources().size());
+  const std::size_t middle = begin + (end - begin) / 2;
+  std::thread helper([&] { m_parsers[1]->parse(lines, middle, end, m_parsed, middle - begin); });
+  m_parsers[0]->parse(lines, begin, middle, m_parsed, 0);
+  helper.join();
+}
+
+void ProcessingEngine::apply_parsed_line(std::string_view line, long long line_number, std::size_t index) {
+  switch (m_parsed.kinds[index]) {
+    case ParsedKind::Exact:
+      process_line(line, line_number);
+      return;
+    case ParsedKind::Empty:
+      ++m_report.lines.decoded;
+      return;
+    case ParsedKind::Plain:
+      break;
+  }
+  DecodeCounters& counters = m_report.lines;
+  ++counters.decoded;
+  m_decoder->note_valid_date_read();
+  const TDateTime raw = m_parsed.instants[index];
+  const TDateTime t = m_corrector.correct_lazily(
+      raw, line_number, [raw] { return format_canonical(raw); }, m_ws.log);
+  const int row = m_locator.row_of(t);
+  if (row < 1) return;
+  const std::size_t columns = m_parsed.columns;
+  fold_line(m_table, m_settings.aggregation.method, row, m_parsed.values.data() + index * columns,
+            m_parsed.missing.data() + index * columns);
+  ++counters.extracted;
+  ++m_table.line_total;
 }
 
 const FileReport& ProcessingEngine::end_file(FileTable& table) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "engine/event_pacer.h"
 #include "engine/first_line_checks.h"
 #include "engine/grid_locator.h"
+#include "engine/line_parser.h"
 #include "engine/na_rules.h"
 #include "engine/result_format.h"
 #include "engine/result_table.h"
@@ -108,12 +110,21 @@ class ProcessingEngine {
   bool finish(const std::vector<std::string>& grid_entries, std::vector<std::string>& result_list,
               std::vector<std::string>& values_only_list);
 
+  // Lines are parsed in blocks of this many on two threads; files of fewer
+  // lines are read on one thread. Tests lower it to compare both readings.
+  static constexpr long long kParallelLines = 32768;
+  void set_parallel_block(long long lines) { m_parallel_block = lines; }
+  void set_parallel(bool parallel) { m_allow_parallel = parallel; }
+
   const DataSpan& span() const { return m_span; }
   const RunSettings& settings() const { return m_settings; }
   const ResultTable& table() const { return m_table; }
 
  private:
   void show_progress(const std::string& text) { m_progress(text); }
+  void set_up_parsers();
+  void parse_block(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end);
+  void apply_parsed_line(std::string_view line, long long line_number, std::size_t index);
 
   Workspace& m_ws;
   ResultTable& m_table;
@@ -129,6 +140,11 @@ class ProcessingEngine {
   FileReport m_report;
   double m_file_start = 0;
   DataSpan m_span;
+  bool m_parallel = false;
+  bool m_allow_parallel = true;
+  long long m_parallel_block = kParallelLines;
+  std::vector<std::unique_ptr<LineParser>> m_parsers;
+  ParsedBlock m_parsed;
 };
 
 // The tracking lines of a file's problems, each only when not 0: "nb_pb = ",

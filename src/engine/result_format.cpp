@@ -77,7 +77,7 @@ std::string missing_text(std::string_view na_text) {
   return std::string(na_text);
 }
 
-void append_number(std::string& out, long double value, int decimals, char decimal_mark) {
+void append_number(std::string& out, ResultValue value, int decimals, char decimal_mark) {
   std::array<char, 128> buffer;
   auto result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
@@ -96,7 +96,7 @@ void append_number(std::string& out, long double value, int decimals, char decim
   append_padded(out, wide.data(), result.ptr, decimal_mark);
 }
 
-void append_count(std::string& out, long double value, char decimal_mark) {
+void append_count(std::string& out, ResultValue value, char decimal_mark) {
   std::array<char, 64> buffer;
   std::to_chars_result result;
   if (value == std::floor(value) && std::fabs(value) < 1e15L) {

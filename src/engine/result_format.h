@@ -39,9 +39,9 @@ std::string missing_text(std::string_view na_text);
 
 // Appends the value in the "%5.<decimals>f" format: fixed notation, at least
 // five characters padded on the left with blanks, the given decimal mark.
-void append_number(std::string& out, long double value, int decimals, char decimal_mark);
+void append_number(std::string& out, ResultValue value, int decimals, char decimal_mark);
 // The line count in its shortest general form ("12", "2", "1,5").
-void append_count(std::string& out, long double value, char decimal_mark);
+void append_count(std::string& out, ResultValue value, char decimal_mark);
 // Output decimal separator: "virgule" turns every "." into "," in a text
 // that holds no ","; "point" turns every "," into "." in a text that holds
 // no ".".

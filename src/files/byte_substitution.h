@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "files/file_buffer.h"
+
 namespace talve {
 
 class Workspace;
@@ -18,7 +20,7 @@ enum class WholeFileState {
 struct WholeFile {
   WholeFileState state = WholeFileState::Missing;
   // Never null; empty unless the state is Read.
-  std::shared_ptr<std::string> bytes = std::make_shared<std::string>();
+  std::shared_ptr<FileBuffer> bytes = acquire_file_buffer();
 };
 
 // Reads a whole file in one piece into memory. A file that shrinks while it
@@ -26,7 +28,13 @@ struct WholeFile {
 WholeFile read_whole_file(const std::string& path);
 
 // Every byte equal to `byte` becomes `replacement`, in place.
-void substitute_byte(std::string& bytes, char byte, char replacement);
+void substitute_byte(char* data, std::size_t size, char byte, char replacement);
+inline void substitute_byte(std::string& bytes, char byte, char replacement) {
+  substitute_byte(bytes.data(), bytes.size(), byte, replacement);
+}
+inline void substitute_byte(FileBuffer& bytes, char byte, char replacement) {
+  substitute_byte(bytes.data(), bytes.size(), byte, replacement);
+}
 
 enum class CopyOutcome { Copied, SourceMissing, SourceEmpty, WriteFailed };
 

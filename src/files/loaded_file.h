@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/file_buffer.h"
+
 namespace talve {
 
 // The lines of a data file as the loader left them: one buffer holding the
@@ -16,8 +18,12 @@ namespace talve {
 class LoadedFile {
  public:
   LoadedFile() = default;
-  LoadedFile(std::shared_ptr<const std::string> bytes, std::vector<std::string_view> lines)
+  LoadedFile(std::shared_ptr<const FileBuffer> bytes, std::vector<std::string_view> lines)
       : m_bytes(std::move(bytes)), m_lines(std::move(lines)) {}
+
+  // A file made of a text as it stands (no substitution), cut into lines:
+  // for tests and for texts that never were on disk.
+  static LoadedFile from_text(std::string_view text);
 
   const std::vector<std::string_view>& lines() const { return m_lines; }
   std::size_t size() const { return m_lines.size(); }
@@ -34,7 +40,7 @@ class LoadedFile {
   std::size_t byte_count() const { return m_bytes ? m_bytes->size() : 0; }
 
  private:
-  std::shared_ptr<const std::string> m_bytes;
+  std::shared_ptr<const FileBuffer> m_bytes;
   std::vector<std::string_view> m_lines;
 };
 

@@ -26,7 +26,7 @@ enum class Substitution {
   Tabulation,       // NUL -> 0x01, then TAB -> ";"
 };
 
-void apply(Substitution substitution, std::string& bytes) {
+void apply(Substitution substitution, FileBuffer& bytes) {
   switch (substitution) {
     case Substitution::None:
       break;
@@ -77,7 +77,7 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out) {
 
   // Neither NUL nor TAB ends a line, so the lines are the same before and
   // after the substitutions: cut once, rewrite the bytes under the views.
-  std::vector<std::string_view> lines = split_lines(*file.bytes);
+  std::vector<std::string_view> lines = split_lines(file.bytes->view());
 
   const bool first_copy = tabulation || mode == InputMode::Files;
   const Substitution first = tabulation                 ? Substitution::Tabulation

@@ -41,6 +41,18 @@ class CompiledDateTemplate {
   DateReading read(std::string_view value);
 
   const std::string& pattern() const { return m_pattern; }
+  // A multiformat pattern reads each date against the one before it: its
+  // lines must be read in order, by one reader.
+  bool reads_in_order() const { return m_multiformat; }
+  // A four-digit year that reads as a number ends a run of inverted dates
+  // in the reader (see DateTimeReader::year_was_number).
+  bool has_four_digit_year() const { return m_has_year && m_layout.four_digit_year; }
+  // What reading a value with a numeric four-digit year does to the
+  // reader, for a value that was read by another template (a parser on
+  // another thread): the run of inverted dates ends.
+  void note_numeric_year() {
+    if (has_four_digit_year()) m_reader->year_was_number();
+  }
 
  private:
   // Where the fields of one form of the pattern are.

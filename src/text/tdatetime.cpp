@@ -98,16 +98,30 @@ std::int64_t whole_seconds(TDateTime value) {
   return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
 }
 
-TDateTime from_whole_seconds(std::int64_t seconds) {
-  return static_cast<double>(seconds) / kSecondsPerDay;
-}
+TDateTime from_whole_seconds(std::int64_t seconds) { return static_cast<double>(seconds) / kSecondsPerDay; }
 
 std::string format_canonical(TDateTime value) {
+  // Written by hand: the time grid writes a text per instant, and printf
+  // would cost more than everything else of it.
   const CivilDateTime v = decode_date_time(value);
-  char buffer[48];
-  std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d %02d:%02d:%02d", v.date.day, v.date.month,
-                v.date.year, v.time.hour, v.time.minute, v.time.second);
-  return buffer;
+  std::string text(19, ' ');
+  auto put = [&text](std::size_t at, int number, int width) {
+    for (int i = width - 1; i >= 0; --i) {
+      text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + number % 10);
+      number /= 10;
+    }
+  };
+  put(0, v.date.day, 2);
+  text[2] = '/';
+  put(3, v.date.month, 2);
+  text[5] = '/';
+  put(6, v.date.year, 4);
+  put(11, v.time.hour, 2);
+  text[13] = ':';
+  put(14, v.time.minute, 2);
+  text[16] = ':';
+  put(17, v.time.second, 2);
+  return text;
 }
 
 std::string format_date(TDateTime value) { return format_canonical(value).substr(0, 10); }
@@ -143,9 +157,8 @@ std::string weekday_name(TDateTime value) {
   static const std::array<const char*, 7> kNames = {"dimanche", "lundi",    "mardi", "mercredi",
                                                     "jeudi",    "vendredi", "samedi"};
   // 30/12/1899 was a Saturday.
-  const std::int64_t day = decode_date_time(value).date.year > 0
-                               ? day_number(decode_date_time(value).date)
-                               : 0;
+  const std::int64_t day =
+      decode_date_time(value).date.year > 0 ? day_number(decode_date_time(value).date) : 0;
   const std::int64_t index = ((day + 6) % 7 + 7) % 7;
   return kNames[static_cast<std::size_t>(index)];
 }

@@ -21,7 +21,7 @@ struct RawLine {
   long long seconds = 0;
   bool dated = true;
   std::string text;
-  std::optional<long double> values[kColumns];
+  std::optional<double> values[kColumns];
 };
 
 struct Config {
@@ -35,7 +35,7 @@ struct Config {
 
 // A number written with 0 to 3 decimals and "." or "," as its mark; the
 // value is what the C library reads from the same digits.
-std::string random_number(std::mt19937& random, long double& value) {
+std::string random_number(std::mt19937& random, double& value) {
   const long long mantissa = static_cast<long long>(random() % 20001) - 10000;
   const int decimals = static_cast<int>(random() % 4);
   long long scale = 1;
@@ -54,9 +54,9 @@ std::string random_number(std::mt19937& random, long double& value) {
   return text;
 }
 
-std::string random_field(std::mt19937& random, std::optional<long double>& value, bool clean) {
+std::string random_field(std::mt19937& random, std::optional<double>& value, bool clean) {
   const unsigned r = clean ? 0 : random() % 100;
-  long double number = 0;
+  double number = 0;
   if (r < 70) {
     const std::string text = random_number(random, number);
     value = number;
@@ -67,7 +67,7 @@ std::string random_field(std::mt19937& random, std::optional<long double>& value
   if (r < 88) return "";
   if (r < 92) return "abc";
   const int limit = static_cast<int>(random() % 5);
-  value = limit + 0.5L;
+  value = limit + 0.5;
   return "<" + std::to_string(limit) + ".5";
 }
 
@@ -101,7 +101,7 @@ std::vector<RawLine> random_lines(std::mt19937& random, long long start, long lo
 // The rows of the reference: per row, per column, the value or nothing,
 // and the line count.
 struct ReferenceRow {
-  std::optional<long double> cells[kColumns];
+  std::optional<double> cells[kColumns];
   long long nb = 0;
 };
 
@@ -109,7 +109,7 @@ std::vector<ReferenceRow> reference_rows(const std::vector<RawLine>& lines, cons
                                          const Config& c) {
   const int n = static_cast<int>(g.size()) - 1;  // g[1..n]
   std::vector<ReferenceRow> rows(static_cast<std::size_t>(n) + 2);
-  std::vector<std::vector<long double>> found(kColumns);
+  std::vector<std::vector<double>> found(kColumns);
   for (int r = 1; r <= n; ++r) {
     ReferenceRow& row = rows[static_cast<std::size_t>(r)];
     for (auto& list : found) list.clear();
@@ -133,9 +133,9 @@ std::vector<ReferenceRow> reference_rows(const std::vector<RawLine>& lines, cons
     for (int k = 0; k < kColumns; ++k) {
       const auto& v = found[static_cast<std::size_t>(k)];
       if (v.empty()) continue;
-      long double x = v[0];
-      long double sum = 0;
-      for (long double y : v) {
+      double x = v[0];
+      double sum = 0;
+      for (double y : v) {
         sum += y;
         if (c.method == Method::Max && y > x) x = y;
         if (c.method == Method::Min && y < x) x = y;
@@ -143,14 +143,14 @@ std::vector<ReferenceRow> reference_rows(const std::vector<RawLine>& lines, cons
       switch (c.method) {
         case Method::Mean:
         case Method::MeanFillGaps:
-          x = sum / static_cast<long double>(v.size());
+          x = sum / static_cast<double>(v.size());
           break;
         case Method::Last:
           x = v.back();
           break;
         case Method::Cumul: {
           const ReferenceRow& above = rows[static_cast<std::size_t>(r - 1)];
-          x = sum + (r >= 2 && above.cells[k] ? *above.cells[k] : 0.0L);
+          x = sum + (r >= 2 && above.cells[k] ? *above.cells[k] : 0.0);
           break;
         }
         default:
@@ -175,9 +175,9 @@ std::vector<ReferenceRow> reference_rows(const std::vector<RawLine>& lines, cons
   return rows;
 }
 
-std::string reference_number(long double value, int decimals, char mark) {
+std::string reference_number(double value, int decimals, char mark) {
   char buffer[128];
-  std::snprintf(buffer, sizeof buffer, "%5.*Lf", decimals, value);
+  std::snprintf(buffer, sizeof buffer, "%5.*f", decimals, value);
   std::string text = buffer;
   for (char& ch : text)
     if (ch == '.') ch = mark;

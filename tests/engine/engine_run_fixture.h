@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -58,6 +60,7 @@ class EngineRun {
   // abandoned or stopped.
   bool run(const TimeGrid& grid, int data_columns, const std::string& title_line) {
     ProcessingEngine engine(ws, table);
+    if (configure) configure(engine);
     engine.prepare(grid, data_columns);
     for (std::size_t i = 0; i < paths.size(); ++i) {
       LoadedFile loaded;
@@ -78,6 +81,9 @@ class EngineRun {
     span = engine.span();
     return engine.finish(grid.entries, result, values);
   }
+
+  // Called on the engine before the run, to choose how it reads.
+  std::function<void(ProcessingEngine&)> configure;
 
   ProgramHome home;
   TempDir dir;

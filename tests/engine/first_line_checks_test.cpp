@@ -14,10 +14,7 @@
 namespace talve {
 namespace {
 
-LoadedFile file_of(const std::string& text) {
-  auto bytes = std::make_shared<std::string>(text);
-  return LoadedFile(bytes, split_lines(*bytes));
-}
+LoadedFile file_of(const std::string& text) { return LoadedFile::from_text(text); }
 
 class FirstLineChecks : public ::testing::Test {
  protected:

@@ -18,7 +18,7 @@ using testing::na;
 using testing::v;
 
 struct NumberCase {
-  long double value;
+  double value;
   int decimals;
   char mark;
   const char* text;
@@ -26,21 +26,21 @@ struct NumberCase {
 
 TEST(ResultFormat, NumberFormatTextByText) {
   const NumberCase cases[] = {
-      {1.5L, 2, ',', " 1,50"},
+      {1.5, 2, ',', " 1,50"},
       {0, 2, ',', " 0,00"},
       {-1, 2, ',', "-1,00"},
-      {123.456L, 2, ',', "123,46"},
-      {12345.6L, 2, '.', "12345.60"},
+      {123.456, 2, ',', "123,46"},
+      {12345.6, 2, '.', "12345.60"},
       {2, 0, ',', "    2"},
-      {2.5L, 0, ',', "    2"},
-      {3.5L, 0, ',', "    4"},
-      {-0.001L, 2, ',', "-0,00"},
-      {0.125L, 2, ',', " 0,12"},
-      {1e20L, 1, ',', "100000000000000000000,0"},
+      {2.5, 0, ',', "    2"},
+      {3.5, 0, ',', "    4"},
+      {-0.001, 2, ',', "-0,00"},
+      {0.125, 2, ',', " 0,12"},
+      {1e20, 1, ',', "100000000000000000000,0"},
       {7, 3, ',', "7,000"},
       {-7, 3, ',', "-7,000"},
       {99999, 0, ',', "99999"},
-      {1.0L / 3, 10, ',', "0,3333333333"},
+      {1.0 / 3, 10, ',', "0,3333333333"},
   };
   for (const NumberCase& c : cases) {
     std::string out;
@@ -48,7 +48,7 @@ TEST(ResultFormat, NumberFormatTextByText) {
     EXPECT_EQ(out, c.text) << static_cast<double>(c.value) << " / " << c.decimals;
   }
   std::string huge;
-  append_number(huge, 1e300L, 2, ',');
+  append_number(huge, 1e300, 2, ',');
   EXPECT_EQ(huge.size(), 304u);
   EXPECT_EQ(huge.substr(0, 2), "10");
   std::string infinite;
@@ -107,7 +107,7 @@ TEST(ResultFormat, CountInShortestForm) {
   out += '|';
   append_count(out, 1000000, ',');
   out += '|';
-  append_count(out, 1.5L, ',');
+  append_count(out, 1.5, ',');
   EXPECT_EQ(out, "12|0|1000000|1,5");
 }
 

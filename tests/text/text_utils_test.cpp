@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "text/system_locale.h"
 
 namespace talve {
@@ -155,6 +157,47 @@ TEST(TextUtils, NumberFormats) {
   std::string value = "1.5;2,5";
   sep_decimal_systeme(value);
   EXPECT_EQ(value, "1,5;2,5");
+}
+
+}  // namespace
+}  // namespace talve
+
+namespace talve {
+namespace {
+
+// The byte-by-byte reading of line ends that the fast cutting must match.
+std::vector<std::string> reference_lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string current;
+  bool open = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(current);
+      current.clear();
+      open = false;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      current.push_back(c);
+      open = true;
+    }
+  }
+  if (open) lines.push_back(current);
+  return lines;
+}
+
+TEST(TextUtils, SplitLinesAgreesWithAByteByByteReading) {
+  std::mt19937 random(7);
+  const char alphabet[] = {'a', '\r', '\n', ';'};
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    const int length = static_cast<int>(random() % 12);
+    for (int i = 0; i < length; ++i) text.push_back(alphabet[random() % 4]);
+    const auto lines = split_lines(text);
+    const auto expected = reference_lines(text);
+    ASSERT_EQ(lines.size(), expected.size()) << testing::PrintToString(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(lines[i], expected[i]);
+  }
 }
 
 }  // namespace

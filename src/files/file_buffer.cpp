@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/file_buffer.h"
+
+#include <cstring>
+#include <mutex>
+#include <vector>
+
+namespace talve {
+namespace {
+
+// Two buffers are enough: the file being read and the one a pre-reading or
+// a preview may still hold. More would only keep memory that the largest
+// file already justified.
+constexpr std::size_t kPooledBuffers = 2;
+
+struct Pool {
+  std::mutex mutex;
+  std::vector<std::unique_ptr<FileBuffer>> free;
+};
+
+Pool& pool() {
+  static Pool* instance = new Pool;  // never destroyed: buffers may come back at exit
+  return *instance;
+}
+
+}  // namespace
+
+void FileBuffer::resize(std::size_t size) {
+  if (size > m_capacity) {
+    // Grow by half again, so that a file read in chunks is copied few times.
+    const std::size_t capacity = std::max(size, m_capacity + m_capacity / 2);
+    std::unique_ptr<char[]> data(new char[capacity]);
+    if (m_size > 0) std::memcpy(data.get(), m_data.get(), m_size);
+    m_data = std::move(data);
+    m_capacity = capacity;
+  }
+  m_size = size;
+}
+
+std::shared_ptr<FileBuffer> acquire_file_buffer() {
+  std::unique_ptr<FileBuffer> buffer;
+  {
+    std::lock_guard lock(pool().mutex);
+    if (!pool().free.empty()) {
+      buffer = std::move(pool().free.back());
+      pool().free.pop_back();
+    }
+  }
+  if (!buffer) buffer = std::make_unique<FileBuffer>();
+  buffer->clear();
+  return std::shared_ptr<FileBuffer>(buffer.release(), [](FileBuffer* released) {
+    std::unique_ptr<FileBuffer> owned(released);
+    std::lock_guard lock(pool().mutex);
+    if (pool().free.size() < kPooledBuffers) pool().free.push_back(std::move(owned));
+  });
+}
+
+}  // namespace talve

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Lines parsed on two threads must give exactly what the reading of every
+// line in order gives: result rows, tracking lines, counters and FileTable
+// cells, whatever the file holds.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine_run_fixture.h"
+#include "grid_fixture.h"
+
+namespace talve {
+namespace {
+
+using testing::EngineRun;
+
+// A logger file with every oddity the reading treats apart.
+std::vector<std::string> messy_file(unsigned seed, long long start) {
+  std::mt19937 random(seed);
+  std::vector<std::string> lines{"date;a;b;c"};
+  long long t = start;
+  for (int i = 0; i < 6000; ++i) {
+    const unsigned pick = random() % 100;
+    if (pick < 3) {
+      t -= 600;  // backward jump
+    } else if (pick < 8) {
+      // repeated instant
+    } else {
+      t += 30 + static_cast<long long>(random() % 90);
+    }
+    std::string date = format_canonical(from_whole_seconds(t));
+    if (pick == 10) date = "31/02/2022 10:00:00";
+    if (pick == 11) date = "";
+    if (pick == 12)
+      date = date.substr(6, 4) + "/" + date.substr(3, 2) + "/" + date.substr(0, 2) + date.substr(10);
+    if (pick == 13) date = "12:00";
+    std::string line = date;
+    for (int k = 0; k < 3; ++k) {
+      const unsigned v = random() % 50;
+      line += ";";
+      if (v == 0)
+        line += "NA";
+      else if (v == 1)
+        line += "-99999";
+      else if (v == 2)
+        line += "<0,5";
+      else if (v == 3)
+        line += "abc";
+      else if (v == 4)
+        line += "";
+      else
+        line +=
+            std::to_string(static_cast<int>(random() % 2000) - 1000) + "," + std::to_string(random() % 100);
+    }
+    if (pick == 14) line = "";
+    if (pick == 15) line = std::string("bad\x01line;1;2;3");
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+struct Outcome {
+  std::vector<std::string> result;
+  std::vector<std::string> tracking;
+  std::vector<std::vector<std::string>> table;
+  std::vector<long long> counters;
+};
+
+Outcome read_all(bool parallel) {
+  EngineRun run;
+  run.set("CheckBox_correction_si_t1egalt2.Checked", "true");
+  run.set("CheckBox_correction_si_t1supt2.Checked", "true");
+  run.configure = [parallel](ProcessingEngine& engine) {
+    engine.set_parallel(parallel);
+    engine.set_parallel_block(97);
+  };
+  const long long start = whole_seconds(testing::at("07/11/2021 00:00:00"));
+  run.add_file("a.csv", messy_file(1, start));
+  run.add_file("b.csv", messy_file(2, start + 86400));
+  const TimeGrid grid = testing::regular_grid("07/11/2021 00:00:00", 900, 400);
+  EXPECT_TRUE(run.run(grid, 3, "date\ta\tb\tc"));
+  Outcome out;
+  out.result = run.result;
+  out.tracking = run.ui.tracking;
+  out.table = run.files.rows();
+  for (const FileReport& report : run.reports) {
+    out.counters.push_back(report.lines.decoded);
+    out.counters.push_back(report.lines.extracted);
+    out.counters.push_back(report.lines.problem_lines);
+    out.counters.push_back(report.steps.one_day);
+    out.counters.push_back(report.steps.one_second);
+  }
+  out.counters.push_back(run.ws.dates.inverted_total());
+  return out;
+}
+
+TEST(ParallelReading, GivesWhatTheReadingInOrderGives) {
+  const Outcome in_order = read_all(false);
+  const Outcome parallel = read_all(true);
+  EXPECT_EQ(parallel.result, in_order.result);
+  EXPECT_EQ(parallel.tracking, in_order.tracking);
+  EXPECT_EQ(parallel.counters, in_order.counters);
+  // The processing time of each file differs from one run to the other.
+  auto without_durations = [](std::vector<std::vector<std::string>> rows) {
+    for (auto& row : rows) row[11].clear();
+    return rows;
+  };
+  EXPECT_EQ(without_durations(parallel.table), without_durations(in_order.table));
+  EXPECT_GT(in_order.counters[2], 0);      // the file did hold unreadable lines
+  EXPECT_GT(in_order.counters.back(), 0);  // and inverted dates
+}
+
+}  // namespace
+}  // namespace talve
