@@ -7,6 +7,7 @@
 #include "core/workspace.h"
 #include "files/byte_substitution.h"
 #include "files/data_block.h"
+#include "files/parallel_read.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -70,14 +71,14 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out) {
     return false;
   }
 
-  WholeFile file = read_whole_file(path);
+  std::vector<std::string_view> lines;
+  WholeFile file = read_and_split(path, lines);
   // The spreadsheet's converted file is read as it is, and so is the
   // clipboard file: a missing one is reported like any other data file.
   if (file.state == WholeFileState::Missing) ws.ui().message("fichier inexistant\n" + path);
 
   // Neither NUL nor TAB ends a line, so the lines are the same before and
   // after the substitutions: cut once, rewrite the bytes under the views.
-  std::vector<std::string_view> lines = split_lines(file.bytes->view());
 
   const bool first_copy = tabulation || mode == InputMode::Files;
   const Substitution first = tabulation                 ? Substitution::Tabulation
