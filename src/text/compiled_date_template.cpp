@@ -197,11 +197,26 @@ DateReading CompiledDateTemplate::fields_to_instant(std::string_view day, std::s
     const TDateTime instant = m_reader->texte_vers_datetime(canonical, normalised);
     return {normalised.empty() ? DateOutcome::invalid : DateOutcome::instant, instant};
   }
-  CivilDateTime parts;
-  parts.date = CivilDate{number_of(year), number_of(month), number_of(day)};
-  parts.time = TimeOfDay{number_of(hour), number_of(minute), number_of(second), 0};
-  if (parts.time.hour <= 23 && parts.time.minute <= 59 && parts.time.second <= 59) {
-    if (const auto instant = encode_date_time(parts)) return {DateOutcome::instant, *instant};
+  const int hours = number_of(hour), minutes = number_of(minute), seconds = number_of(second);
+  if (hours <= 23 && minutes <= 59 && seconds <= 59) {
+    // The same sum as encode_date_time, with the date of the line before
+    // when it is the same one.
+    char key[8];
+    std::memcpy(key, day.data(), 2);
+    std::memcpy(key + 2, month.data(), 2);
+    std::memcpy(key + 4, year.data(), 4);
+    if (!m_has_last_date || std::memcmp(key, m_last_date, sizeof key) != 0) {
+      const auto date = encode_date(number_of(year), number_of(month), number_of(day));
+      m_has_last_date = date.has_value();
+      if (date) {
+        std::memcpy(m_last_date, key, sizeof key);
+        m_last_day = *date;
+      }
+    }
+    if (m_has_last_date) {
+      const TDateTime time = encode_time(hours, minutes, seconds, 0);
+      return {DateOutcome::instant, m_last_day < 0 ? m_last_day - time : m_last_day + time};
+    }
   }
   m_reader->trace(date_error_line(canonical, canonical));
   return {DateOutcome::invalid, 0};

@@ -82,6 +82,11 @@ class CompiledDateTemplate {
   std::string m_literal_date_prefix;
   Layout m_layout;
   Layout m_inverted;  // the date part the other way round, for non-numeric years
+  // The last calendar date read (day, month and year digits) and its value:
+  // the lines of a logger file share their date by the hundred.
+  char m_last_date[8] = {};
+  TDateTime m_last_day = 0;
+  bool m_has_last_date = false;
 };
 
 }  // namespace talve
