@@ -57,15 +57,19 @@ void apply_folders(Session& s, const BatchOptions& options) {
   DataDescription& d = s.description;
   if (options.data_dir) d.assign("dossier_choisi", absolute_folder(*options.data_dir));
   if (options.output_dir) d.assign("dossier_choisi_sortie", absolute_folder(*options.output_dir));
-  // Every listed file is pre-read and processed.
+  // Every listed file is pre-read and processed; one that does not fit the
+  // description is left out (and named) rather than stopping the listing.
   d.assign("CheckBox_prelire_tous.Checked", "true");
+  s.table_state.leave_out_refused_files = true;
   s.table_state.checked_files.clear();
   s.table_state.first_checked_row = 1;
 }
 
 // Steps 1 and 2; false, with the reason, when the run cannot follow.
-bool list_and_build_grid(Session& s, std::string& reason) {
-  if (lister_tableau(s) != ListingResult::completed || s.file_table.file_row_count() < 1) {
+bool list_and_build_grid(Session& s, ConsoleInterface& ui, std::string& reason) {
+  const ListingResult listed = lister_tableau(s);
+  for (const std::string& path : s.table_state.left_out_files) ui.note("fichier écarté : " + path);
+  if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {
     reason = "la liste des fichiers de " + s.description.text("dossier_choisi") + " n'a pas pu être faite";
     return false;
   }
@@ -103,7 +107,7 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
   }
   session.period = *period;
   apply_folders(session, options);
-  if (!list_and_build_grid(session, reason)) return fail(ui, reason);
+  if (!list_and_build_grid(session, ui, reason)) return fail(ui, reason);
 
   const RunOutcome outcome = traiter_fichier_click(session);
   progress.clear();

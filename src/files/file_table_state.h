@@ -50,6 +50,12 @@ struct FileTableState {
   int pre_read_since_listing = 0;
   // The table is hidden behind `Panel3` while a long listing runs.
   bool table_hidden = false;
+  // Where nobody can correct the description (the batch mode), a file whose
+  // pre-reading would stop the listing is left out of the table instead, so
+  // that one bad file among many does not cost the result of the others.
+  bool leave_out_refused_files = false;
+  // The paths of the files the last listing left out.
+  std::vector<std::string> left_out_files;
 
   // The file pre-read last, as loaded.
   LoadedFile last_loaded;

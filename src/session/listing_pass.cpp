@@ -162,6 +162,19 @@ bool after_file(Pass& pass, int row, double file_start) {
   return !s.flags.stop;
 }
 
+bool refuses_file(PreReadOutcome outcome) {
+  return outcome == PreReadOutcome::stop || outcome == PreReadOutcome::stop_and_reset;
+}
+
+// The file does not fit the description and nobody is there to correct
+// it: its row goes, the log names it, and the listing goes on.
+void leave_out(Pass& pass, int row, const ListedFile& file) {
+  Session& s = pass.s;
+  s.file_table.erase_rows(row, row);
+  s.table_state.left_out_files.push_back(file.path);
+  s.ajout_suivi("  fichier écarté, il ne correspond pas à la description : " + file.path);
+}
+
 PassEnd list_files(Pass& pass) {
   Session& s = pass.s;
   int index = 0;
@@ -174,7 +187,14 @@ PassEnd list_files(Pass& pass) {
     bool content_ok = false;
     const int row = add_file_row(pass, index, file, content, content_loaded, content_ok);
     if (to_pre_read(pass, row, file.name)) {
-      switch (pre_read(pass, index, row, file, content, content_loaded, content_ok)) {
+      const PreReadOutcome outcome = pre_read(pass, index, row, file, content, content_loaded, content_ok);
+      if (refuses_file(outcome) && s.table_state.leave_out_refused_files) {
+        leave_out(pass, row, file);
+        s.ui().process_events();
+        if (s.flags.stop) return PassEnd::stopped;
+        continue;
+      }
+      switch (outcome) {
         case PreReadOutcome::read:
         case PreReadOutcome::empty_file:
           break;
@@ -201,6 +221,7 @@ PassEnd run_listing_pass(Session& s) {
   FileTableState& state = s.table_state;
   state.listing_start = now();
   state.pre_read_since_listing = 0;
+  state.left_out_files.clear();
   s.ajout_suivi("t0 = " + format_time(state.listing_start));
   s.dates.listing_started();
   s.set_caption("Label_patienter", "1- listage, patienter ...");

@@ -106,7 +106,7 @@ RunOutcome traiter_fichier_click(Session& s) {
       s.flags.busy = true;
       const RunEnd end = execute_run(s);
       if (end == RunEnd::Finished && s.run.result_written) outcome = RunOutcome::Written;
-      if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed) {
+      if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge) {
         s.set_visible("Label_patienter", false);
         s.run.traiter_colour = ButtonColour::Blue;
       }

@@ -13,6 +13,7 @@
 #include "session/listing_sources.h"
 #include "session/pending_links.h"
 #include "session/progress_display.h"
+#include "session/result_table_limit.h"
 #include "session/result_writing.h"
 #include "session/session.h"
 #include "text/text_utils.h"
@@ -101,7 +102,8 @@ void count_sizes(RunContext& run) {
   }
 }
 
-void prepare(RunContext& run) {
+// False when the ResultTable would be too large: nothing is prepared.
+bool prepare(RunContext& run) {
   Session& s = run.s;
   s.run.chart_enabled = false;
   s.run.traiter_colour = ButtonColour::Red;
@@ -116,6 +118,7 @@ void prepare(RunContext& run) {
   progress(s, percent_text(9));
   progress(s, percent_text(10));
   take_pre_read_facts(run);
+  if (!result_table_fits(s, run.grid.count(), run.data_columns)) return false;
   count_sizes(run);
   run.engine.set_progress([&s](const std::string& text) { progress(s, text); });
   run.engine.prepare(run.grid, run.data_columns);
@@ -125,6 +128,7 @@ void prepare(RunContext& run) {
     s.ajout_suivi("");
     s.ajout_suivi("  Liste partielle");
   }
+  return true;
 }
 
 std::string join_preview(const LoadedFile& file) {
@@ -229,7 +233,7 @@ RunEnd execute_run(Session& s) {
   }
   note_last_run_period(s);
   RunContext run(s);
-  prepare(run);
+  if (!prepare(run)) return RunEnd::TooLarge;
   for (int row = 1; row < s.file_table.row_count(); ++row) {
     if (!row_selected(run, row)) continue;
     const RowEnd end = read_row(run, row);

@@ -10,6 +10,7 @@ enum class RunEnd {
   NoGrid,      // the TimeGrid was empty: nothing was read
   LoadFailed,  // a file could not be loaded: no result
   Abandoned,   // the user cancelled at a question about a file: no result
+  TooLarge,    // the ResultTable would not fit in memory: nothing was read
   Finished,    // the lists were formatted and handed to the result writer
 };
 

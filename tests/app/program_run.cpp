@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/program_run.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace talve::testing {
+namespace {
+
+// A program that wants more memory than this has gone wrong: it fails
+// alone instead of taking the machine down with it. The sanitizer's shadow
+// memory needs an address space without limit.
+constexpr rlim_t kAddressSpaceLimit = rlim_t{6} << 30;
+
+// The environment of the child: the test's own, with the program's folder
+// and the locale replaced.
+std::vector<std::string> child_environment(const std::string& home) {
+  std::vector<std::string> env;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string text(*entry);
+    if (text.starts_with("TALVE_HOME=") || text.starts_with("LC_ALL=")) continue;
+    env.push_back(text);
+  }
+  env.push_back("TALVE_HOME=" + home);
+  env.push_back("LC_ALL=C");
+  return env;
+}
+
+std::vector<char*> pointers(std::vector<std::string>& texts) {
+  std::vector<char*> list;
+  for (std::string& text : texts) list.push_back(text.data());
+  list.push_back(nullptr);
+  return list;
+}
+
+// Only async-signal-safe calls between fork and exec.
+[[noreturn]] void exec_child(const ProgramRun& run, char** argv, char** envp, int out_fd, int err_fd) {
+  const int null_fd = ::open("/dev/null", O_RDONLY);
+  if (null_fd < 0 || ::dup2(null_fd, 0) < 0 || ::dup2(out_fd, 1) < 0 || ::dup2(err_fd, 2) < 0) ::_exit(126);
+  if (::chdir(run.folder.c_str()) != 0) ::_exit(126);
+  if (run.file_size_limit >= 0) {
+    ::signal(SIGXFSZ, SIG_IGN);  // an ignored signal stays ignored across exec
+    const rlimit limit{static_cast<rlim_t>(run.file_size_limit), static_cast<rlim_t>(run.file_size_limit)};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
+  }
+  if (!kSanitizedBuild) {
+    const rlimit limit{kAddressSpaceLimit, kAddressSpaceLimit};
+    ::setrlimit(RLIMIT_AS, &limit);
+  }
+  ::execve(argv[0], argv, envp);
+  ::_exit(127);
+}
+
+// Reads what the child writes on its two pipes until both close, and waits
+// for it; kills it at the time limit. Pipes, not files: a file-size limit
+// given to the child must not cut its own messages short.
+void collect(pid_t pid, int out_fd, int err_fd, int timeout_seconds, ProgramOutcome& outcome) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeout_seconds);
+  pollfd fds[2] = {{out_fd, POLLIN, 0}, {err_fd, POLLIN, 0}};
+  std::string* sinks[2] = {&outcome.out, &outcome.err};
+  int open_count = 2;
+  char buffer[65536];
+  while (open_count > 0) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      outcome.timed_out = true;
+      ::kill(pid, SIGKILL);
+      break;
+    }
+    if (::poll(fds, 2, 10) < 0 && errno != EINTR) break;
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+      const ssize_t got = ::read(fds[i].fd, buffer, sizeof buffer);
+      if (got > 0) {
+        sinks[i]->append(buffer, static_cast<std::size_t>(got));
+      } else if (got == 0 || errno != EINTR) {
+        ::close(fds[i].fd);
+        fds[i].fd = -1;
+        --open_count;
+      }
+    }
+  }
+  for (const pollfd& fd : fds)
+    if (fd.fd >= 0) ::close(fd.fd);
+  int raw = 0;
+  ::waitpid(pid, &raw, 0);
+  if (WIFEXITED(raw)) outcome.status = WEXITSTATUS(raw);
+  if (WIFSIGNALED(raw)) outcome.signal = WTERMSIG(raw);
+}
+
+}  // namespace
+
+std::string ProgramOutcome::summary() const {
+  std::string text = timed_out ? "killed at its time limit" : "status " + std::to_string(status);
+  if (signal != 0) text += ", signal " + std::to_string(signal);
+  // The end of the error stream holds the reason; a whole line of many
+  // megabytes would drown the report.
+  constexpr std::size_t kShown = 3000;
+  text += "\n--- error stream" + std::string(err.size() > kShown ? " (end)" : "") + ":\n";
+  return text + (err.size() > kShown ? err.substr(err.size() - kShown) : err);
+}
+
+ProgramOutcome run_program(const ProgramRun& run) {
+  std::vector<std::string> args{TALVE_PROGRAM};
+  args.insert(args.end(), run.args.begin(), run.args.end());
+  std::vector<std::string> env = child_environment(run.home);
+  std::vector<char*> argv = pointers(args);
+  std::vector<char*> envp = pointers(env);
+
+  int out_pipe[2];
+  int err_pipe[2];
+  if (::pipe2(out_pipe, O_CLOEXEC) != 0 || ::pipe2(err_pipe, O_CLOEXEC) != 0)
+    throw std::runtime_error("pipe failed");
+  ProgramOutcome outcome;
+  const pid_t pid = ::fork();
+  if (pid == 0) exec_child(run, argv.data(), envp.data(), out_pipe[1], err_pipe[1]);
+  ::close(out_pipe[1]);
+  ::close(err_pipe[1]);
+  if (pid < 0) throw std::runtime_error("fork failed");
+  collect(pid, out_pipe[0], err_pipe[0], run.timeout_seconds, outcome);
+  return outcome;
+}
+
+}  // namespace talve::testing

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace talve::testing {
+
+// The tests and the program are built with AddressSanitizer: everything runs
+// several times slower and the address space cannot be limited.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitizedBuild = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitizedBuild = true;
+#else
+inline constexpr bool kSanitizedBuild = false;
+#endif
+#else
+inline constexpr bool kSanitizedBuild = false;
+#endif
+
+// One run of the built program in a child process, as a user starts it
+// from a terminal: its own working folder and TALVE_HOME, the "C" locale,
+// no terminal on its streams. Every run has a time limit: a program that
+// hangs is killed and the outcome says so.
+struct ProgramRun {
+  std::vector<std::string> args;  // without the program itself
+  std::string folder;             // working folder
+  std::string home;               // TALVE_HOME
+  int timeout_seconds = 60;
+  // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that a write beyond it
+  // fails instead of killing the program; -1 for none.
+  long long file_size_limit = -1;
+};
+
+struct ProgramOutcome {
+  int status = -1;  // exit status; -1 when the program did not exit by itself
+  int signal = 0;   // the signal that ended it, 0 when none
+  bool timed_out = false;
+  std::string out;  // standard output (UTF-8, as a terminal shows it)
+  std::string err;  // standard error
+
+  // How the run ended and what it wrote on its error stream, for the
+  // messages of failed assertions.
+  std::string summary() const;
+};
+
+ProgramOutcome run_program(const ProgramRun& run);
+
+}  // namespace talve::testing
