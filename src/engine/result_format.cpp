@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/result_format.h"
 
+#include <thread>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -137,49 +139,89 @@ void start_result_lists(const ResultTable& table, const OutputFormat& format,
   values_only_list.push_back(std::move(value_titles));
 }
 
+namespace {
+
+// Rows are formatted this many at a time, the second half of each block on
+// another thread; progress and the stop flag are seen between blocks.
+constexpr int kFormatBlock = 4096;
+
+// The text of row r: its values, then, from row 2 on, the result row (the
+// instant, the separator and the same values).
+void format_row(const ResultTable& table, const std::vector<std::string>& grid_entries,
+                const OutputFormat& format, int r, std::string& row, std::string& values) {
+  const int count = table.map.count;
+  values.clear();
+  const bool empty_row = table.nb(r) == 0;
+  for (int j = 2; j < count; ++j) {
+    if (j > 2) values += format.separator;
+    const ResultCell& cell = table.at(r, j);
+    if (empty_row || cell.missing) {
+      values += format.missing_text;
+    } else {
+      append_number(values, cell.value, format.decimals, format.system_decimal);
+    }
+  }
+  if (count > 2) values += format.separator;
+  append_count(values, table.nb(r), format.system_decimal);
+  row = grid_entries[static_cast<std::size_t>(r)];
+  row += format.separator;
+  row += values;
+  apply_output_decimal(row, format.decimal_choice);
+  apply_output_decimal(values, format.decimal_choice);
+}
+
+void format_range(const ResultTable& table, const std::vector<std::string>& grid_entries,
+                  const OutputFormat& format, int first, int last, std::vector<std::string>& rows,
+                  std::vector<std::string>& values) {
+  for (int r = first; r <= last; ++r) {
+    const auto k = static_cast<std::size_t>(r - first);
+    format_row(table, grid_entries, format, r, rows[k], values[k]);
+  }
+}
+
+}  // namespace
+
 bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
                  std::vector<std::string>& result_list, std::vector<std::string>& values_only_list,
                  const ProgressText& progress, EventPacer& pacer) {
   const int n = table.grid_count;
-  const int count = table.map.count;
   result_list.reserve(result_list.size() + static_cast<std::size_t>(n));
   values_only_list.reserve(values_only_list.size() + static_cast<std::size_t>(n));
+  const bool two_threads = std::thread::hardware_concurrency() >= 2;
   long long shown_percent = -1;
   bool complete = true;
-  std::string values;
-  for (int r = 1; r <= n; ++r) {
-    // The values part first: the result row is the instant, the separator
-    // and the same values, so both lists line up with their title rows.
-    values.clear();
-    const bool empty_row = table.nb(r) == 0;
-    for (int j = 2; j < count; ++j) {
-      if (j > 2) values += format.separator;
-      const ResultCell& cell = table.at(r, j);
-      if (empty_row || cell.missing) {
-        values += format.missing_text;
-      } else {
-        append_number(values, cell.value, format.decimals, format.system_decimal);
-      }
-    }
-    if (count > 2) values += format.separator;
-    append_count(values, table.nb(r), format.system_decimal);
-    if (r >= 2) {
-      std::string row = grid_entries[static_cast<std::size_t>(r)];
-      row += format.separator;
-      row += values;
-      apply_output_decimal(row, format.decimal_choice);
-      apply_output_decimal(values, format.decimal_choice);
-      result_list.push_back(std::move(row));
-      values_only_list.push_back(values);
-    }
+  std::vector<std::string> rows(kFormatBlock), values(kFormatBlock);
+  std::vector<std::string> tail_rows, tail_values;
+  // After each row, as if the rows were formatted one by one: progress, then
+  // a stop leaves out every row after this one.
+  auto after_row = [&](int r) {
     const long long percent = percent_half_even(r, n);
     if (percent != shown_percent) {
       shown_percent = percent;
       progress("3- patienter ... formatage " + std::to_string(percent) + "%   ");
     }
-    if (pacer.tick()) {
-      complete = false;
-      break;
+    if (pacer.tick()) complete = false;
+  };
+  // Row 1 (the instant t0, lower bound of the first interval) is not written.
+  if (n >= 1) after_row(1);
+  for (int first = 2; first <= n && complete; first += kFormatBlock) {
+    const int last = std::min(n, first + kFormatBlock - 1);
+    const int middle = two_threads && last - first > 64 ? (first + last) / 2 : last;
+    std::thread helper;
+    if (middle < last) {
+      tail_rows.resize(static_cast<std::size_t>(last - middle));
+      tail_values.resize(tail_rows.size());
+      helper = std::thread(
+          [&] { format_range(table, grid_entries, format, middle + 1, last, tail_rows, tail_values); });
+    }
+    format_range(table, grid_entries, format, first, middle, rows, values);
+    if (helper.joinable()) helper.join();
+    for (int r = first; r <= last && complete; ++r) {
+      const bool head = r <= middle;
+      const auto k = static_cast<std::size_t>(head ? r - first : r - middle - 1);
+      result_list.push_back(std::move(head ? rows[k] : tail_rows[k]));
+      values_only_list.push_back(std::move(head ? values[k] : tail_values[k]));
+      after_row(r);
     }
   }
   count_empty_cells(table);

@@ -8,10 +8,9 @@
 namespace talve {
 namespace {
 
-// Two buffers are enough: the file being read and the one a pre-reading or
-// a preview may still hold. More would only keep memory that the largest
-// file already justified.
-constexpr std::size_t kPooledBuffers = 2;
+// One buffer is enough: files are read one after the other, and a second
+// kept buffer would only hold as much memory again as the largest file.
+constexpr std::size_t kPooledBuffers = 1;
 
 struct Pool {
   std::mutex mutex;

@@ -105,6 +105,9 @@ void count_sizes(RunContext& run) {
 // False when the ResultTable would be too large: nothing is prepared.
 bool prepare(RunContext& run) {
   Session& s = run.s;
+  // The run loads every file itself: the lines the listing kept of the file
+  // it pre-read last would only double the memory of the largest file.
+  s.table_state.last_loaded = LoadedFile();
   s.run.chart_enabled = false;
   s.run.traiter_colour = ButtonColour::Red;
   progress(s, percent_text(0));

@@ -65,6 +65,63 @@ CompiledDateTemplate::CompiledDateTemplate(DateTimeReader& reader, std::string_v
   m_has_year = has_group(form, "aa");
   m_layout = layout_of(form);
   if (m_layout.four_digit_year) m_inverted = layout_of(inverted_pattern(form));
+  set_up_plain_reading();
+}
+
+void CompiledDateTemplate::set_up_plain_reading() {
+  const Layout& l = m_layout;
+  struct Field {
+    std::size_t at, width;
+  };
+  const Field fields[] = {{l.year, 4}, {l.month, 2},  {l.day, 2},
+                          {l.hour, 2}, {l.minute, 2}, {l.has_seconds ? l.second : 0, 2}};
+  m_plain =
+      m_has_year && l.four_digit_year && !m_date_alone && !m_time_alone && m_literal_date_prefix.empty();
+  m_plain_size = 0;
+  for (const Field& field : fields) {
+    // A group missing from the pattern (minutes written "mm"...) has no
+    // position: such patterns take the general reading.
+    if (field.at == std::string::npos || field.at + field.width > kLongestFastValue) {
+      m_plain = false;
+      continue;
+    }
+    m_plain_size = std::max(m_plain_size, field.at + field.width);
+  }
+}
+
+// The value with its fields where the pattern puts them, all digits and in
+// their ranges: the reading reduces to numbers, without a working copy nor
+// a canonical text. False sends the value through the general reading,
+// which gives the same instant and writes the traces.
+bool CompiledDateTemplate::read_plain(std::string_view value, DateReading& reading) {
+  const Layout& l = m_layout;
+  const char* v = value.data();
+  auto digits = [v](std::size_t at, std::size_t count, int& out) {
+    out = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+      if (!is_digit(v[i])) return false;
+      out = out * 10 + (v[i] - '0');
+    }
+    return true;
+  };
+  int year = 0, month = 0, day = 0, hours = 0, minutes = 0, seconds = 0;
+  if (!digits(l.year, 4, year) || !digits(l.month, 2, month) || !digits(l.day, 2, day) ||
+      !digits(l.hour, 2, hours) || !digits(l.minute, 2, minutes) ||
+      (l.has_seconds && !digits(l.second, 2, seconds)))
+    return false;
+  if (day < 1 || day > 31 || month < 1 || month > 12 || hours > 23 || minutes > 59 || seconds > 59)
+    return false;
+  const int key = (year * 100 + month) * 100 + day;
+  if (key != m_plain_key) {
+    const auto date = encode_date(year, month, day);
+    if (!date) return false;
+    m_plain_key = key;
+    m_plain_day = *date;
+  }
+  m_reader->year_was_number();
+  const TDateTime time = encode_time(hours, minutes, seconds, 0);
+  reading = {DateOutcome::instant, m_plain_day < 0 ? m_plain_day - time : m_plain_day + time};
+  return true;
 }
 
 CompiledDateTemplate::Layout CompiledDateTemplate::layout_of(std::string_view pattern) {
@@ -124,6 +181,8 @@ std::size_t CompiledDateTemplate::working_copy(std::string_view value, char* out
 DateReading CompiledDateTemplate::read(std::string_view value) {
   if (value.empty()) return {DateOutcome::no_value, 0};
   if (m_multiformat || value.size() > kLongestFastValue) return read_through_text(value);
+  DateReading plain;
+  if (m_plain && value.size() >= m_plain_size && value[0] != '"' && read_plain(value, plain)) return plain;
 
   char buffer[kWorkingSize];
   std::size_t size = working_copy(value, buffer);

@@ -67,6 +67,8 @@ class CompiledDateTemplate {
   static Layout layout_of(std::string_view pattern);
 
   DateReading read_through_text(std::string_view value);
+  void set_up_plain_reading();
+  bool read_plain(std::string_view value, DateReading& reading);
   // Fills the working copy (quotes, date alone, time alone, written date);
   // returns its length.
   std::size_t working_copy(std::string_view value, char* out) const;
@@ -87,6 +89,11 @@ class CompiledDateTemplate {
   char m_last_date[8] = {};
   TDateTime m_last_day = 0;
   bool m_has_last_date = false;
+  // The plain reading: a four-digit year, every field inside the value.
+  bool m_plain = false;
+  std::size_t m_plain_size = 0;
+  int m_plain_key = -1;  // yyyymmdd of m_plain_day
+  TDateTime m_plain_day = 0;
 };
 
 }  // namespace talve

@@ -24,6 +24,17 @@ bool is_numeric_char(char c) { return is_digit(c) || c == '+' || c == ',' || c =
 
 // --- fields ---------------------------------------------------------------
 
+namespace {
+
+// Blanks off both ends, inline: the splitter trims every field of every line.
+inline std::string_view trimmed_field(const char* first, const char* last) {
+  while (first < last && *first == ' ') ++first;
+  while (last > first && last[-1] == ' ') --last;
+  return {first, static_cast<std::size_t>(last - first)};
+}
+
+}  // namespace
+
 std::size_t FieldSplitter::split(std::string_view line, char separator) {
   m_fields.clear();
   if (line.empty()) return 0;
@@ -54,7 +65,7 @@ std::size_t FieldSplitter::split(std::string_view line, char separator) {
         _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i)), wanted)));
     while (mask != 0) {
       const std::size_t end = i + static_cast<std::size_t>(__builtin_ctz(mask));
-      m_fields.push_back(trim_view(line.substr(start, end - start)));
+      m_fields.push_back(trimmed_field(data + start, data + end));
       start = end + 1;
       mask &= mask - 1;
     }
@@ -62,10 +73,10 @@ std::size_t FieldSplitter::split(std::string_view line, char separator) {
 #endif
   for (; i < size; ++i) {
     if (data[i] != separator) continue;
-    m_fields.push_back(trim_view(line.substr(start, i - start)));
+    m_fields.push_back(trimmed_field(data + start, data + i));
     start = i + 1;
   }
-  if (start < size) m_fields.push_back(trim_view(line.substr(start)));
+  if (start < size) m_fields.push_back(trimmed_field(data + start, data + size));
   return m_fields.size();
 }
 
