@@ -45,7 +45,7 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
 
 // Only async-signal-safe calls between fork and exec.
 [[noreturn]] void exec_child(const ProgramRun& run, char** argv, char** envp, int out_fd, int err_fd) {
-  const int null_fd = ::open("/dev/null", O_RDONLY);
+  const int null_fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
   if (null_fd < 0 || ::dup2(null_fd, 0) < 0 || ::dup2(out_fd, 1) < 0 || ::dup2(err_fd, 2) < 0) ::_exit(126);
   if (::chdir(run.folder.c_str()) != 0) ::_exit(126);
   if (run.file_size_limit >= 0) {
