@@ -18,6 +18,8 @@ std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& 
     if (arg == "--batch") continue;
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--list-only") {
+      options.list_only = true;
     } else if (arg == "--start") {
       if (!value(options.start)) return std::nullopt;
     } else if (arg == "--end") {
@@ -61,6 +63,8 @@ const std::string& batch_usage() {
       "  --date-test le|lt             test des dates : (inf ou =) par défaut, ou (inf strict)\n"
       "  --data-dir DOSSIER            remplace le répertoire des données\n"
       "  --output-dir DOSSIER          remplace le répertoire de sortie\n"
+      "  --list-only                   seulement lister et pré-lire les fichiers : le tableau des\n"
+      "                                fichiers est écrit sur la sortie standard, sans traitement\n"
       "  --help                        affiche cette aide\n";
   return kUsage;
 }

@@ -11,6 +11,7 @@ namespace talve {
 // texts once converted from the terminal's UTF-8).
 struct BatchOptions {
   bool help = false;
+  bool list_only = false;  // step 1 only: the file table on standard output
   std::string description_path;
   std::optional<std::string> start;
   std::optional<std::string> end;

@@ -65,14 +65,30 @@ void apply_folders(Session& s, const BatchOptions& options) {
   s.table_state.first_checked_row = 1;
 }
 
-// Steps 1 and 2; false, with the reason, when the run cannot follow.
-bool list_and_build_grid(Session& s, ConsoleInterface& ui, std::string& reason) {
+// Step 1; false, with the reason, when nothing can follow.
+bool list_files(Session& s, ConsoleInterface& ui, std::string& reason) {
   const ListingResult listed = lister_tableau(s);
   for (const std::string& path : s.table_state.left_out_files) ui.note("fichier écarté : " + path);
   if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {
     reason = "la liste des fichiers de " + s.description.text("dossier_choisi") + " n'a pas pu être faite";
     return false;
   }
+  return true;
+}
+
+// The file table as the report writes it, one line per row.
+void write_file_table(const Session& s, std::ostream& out) {
+  for (const auto& row : s.file_table.rows()) {
+    std::string line;
+    for (const std::string& cell : row) line += " \t" + cell;
+    out << cp1252_to_utf8(line) << '\n';
+  }
+  out << std::flush;
+}
+
+// Steps 1 and 2; false, with the reason, when the run cannot follow.
+bool list_and_build_grid(Session& s, ConsoleInterface& ui, std::string& reason) {
+  if (!list_files(s, ui, reason)) return false;
   GridTarget target{s, s.grid, s.result_list, 0.0};
   const GridOutcome built = create_grid(target).outcome;
   if (built != GridOutcome::Built || s.grid.count() < 2) {
@@ -107,6 +123,12 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
   }
   session.period = *period;
   apply_folders(session, options);
+  if (options.list_only) {
+    if (!list_files(session, ui, reason)) return fail(ui, reason);
+    progress.clear();
+    write_file_table(session, out);
+    return kBatchWritten;
+  }
   if (!list_and_build_grid(session, ui, reason)) return fail(ui, reason);
 
   const RunOutcome outcome = traiter_fichier_click(session);

@@ -231,3 +231,26 @@ TEST_F(Batch, HelpIsFrench) {
 
 }  // namespace
 }  // namespace talve
+
+namespace talve {
+namespace {
+
+TEST_F(Batch, ListOnlyPrintsTheFileTableAndWritesNoResult) {
+  const Outcome outcome = run({"--batch", "etude/cas.dsc", "--list-only"});
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_FALSE(std::filesystem::exists(result));
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < outcome.out.size();) {
+    const std::size_t end = outcome.out.find('\n', start);
+    lines.push_back(outcome.out.substr(start, end - start));
+    start = end + 1;
+  }
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].rfind(" \tn \tfichier \ts/", 0), 0u) << lines[0];
+  EXPECT_NE(lines[1].find(" \tnord_1.csv \t"), std::string::npos);
+  EXPECT_NE(lines[1].find("01/01/2021 00:30:00 \t01/01/2021 02:00:00"), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find(" \tsud_1.csv \t"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace talve
