@@ -18,7 +18,7 @@ enum class DateTest { LessOrEqual = 0, Strict = 1 };
 struct Period {
   std::string start_caption = "07/11/2021 00:00:00";  // `Label_temps_deb`
   std::string end_caption = "08/11/2021 10:00:00";    // `Label_temps_fin`
-  TDateTime step_time = 15.0 * 60.0 / 86400.0;       // `TimePicker_pas`
+  TDateTime step_time = 15.0 * 60.0 / 86400.0;        // `TimePicker_pas`
   int step_count = 1;                                 // `SpinEdit_pas_jour_mois_annee`, 1..400
   StepKind step_kind = StepKind::Time;
   DateTest date_test = DateTest::LessOrEqual;

@@ -4,7 +4,8 @@
 namespace talve {
 
 const std::string& program_title() {
-  static const std::string kTitle = std::string("T a l v e") + "  -  " + "compilation de séries horodatées  " + "v7.44";
+  static const std::string kTitle =
+      std::string("T a l v e") + "  -  " + "compilation de séries horodatées  " + "v7.44";
   return kTitle;
 }
 

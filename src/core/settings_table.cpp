@@ -96,8 +96,8 @@ constexpr std::array<std::string_view, 2> kTitles = {"avec", "sans"};
 constexpr std::array<std::string_view, 2> kBlock = {"n° de ligne", "balises"};
 constexpr std::array<std::string_view, 2> kDateColumns = {"1 colonne", "2 colonnes"};
 constexpr std::array<std::string_view, 6> kMethods = {
-    "moyenne des n mesures OK",      "ponctuel = dernière mesure OK", "max des n  mesures OK ",
-    "min des n  mesures OK ",        "moy ET si vide = prec+suiv /2", "cumul"};
+    "moyenne des n mesures OK", "ponctuel = dernière mesure OK", "max des n  mesures OK ",
+    "min des n  mesures OK ",   "moy ET si vide = prec+suiv /2", "cumul"};
 constexpr std::array<std::string_view, 4> kOutputSeparators = {"tabulation", "espace", "espace+ tab",
                                                                "point-virgule"};
 constexpr std::array<std::string_view, 2> kColours = {"couleurs", "niveaux de gris"};

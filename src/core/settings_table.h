@@ -24,10 +24,10 @@ enum class DynamicValue {
 };
 
 struct SettingInfo {
-  std::string_view key;          // the text under which the description file stores it
+  std::string_view key;  // the text under which the description file stores it
   SettingKind kind;
-  std::string_view initial;      // value held at start-up, before any description
-  std::string_view if_absent;    // value of a key missing from a file, and of "Nouveau"
+  std::string_view initial;    // value held at start-up, before any description
+  std::string_view if_absent;  // value of a key missing from a file, and of "Nouveau"
   DynamicValue initial_dynamic = DynamicValue::None;
   DynamicValue absent_dynamic = DynamicValue::None;
 };

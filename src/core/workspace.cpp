@@ -19,6 +19,8 @@ const std::string& Workspace::caption(std::string_view control) const {
   return it == m_captions.end() ? kEmpty : it->second;
 }
 
-void Workspace::set_visible(std::string_view control, bool visible) { m_ui.visibility_changed(control, visible); }
+void Workspace::set_visible(std::string_view control, bool visible) {
+  m_ui.visibility_changed(control, visible);
+}
 
 }  // namespace talve

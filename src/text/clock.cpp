@@ -16,7 +16,8 @@ TDateTime now() {
   if (fixed_now()) return *fixed_now();
   const auto point = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(point);
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(point.time_since_epoch()).count() % 1000;
+  const auto ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(point.time_since_epoch()).count() % 1000;
   std::tm local{};
   localtime_r(&seconds, &local);
   CivilDateTime v;

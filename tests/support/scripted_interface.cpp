@@ -8,7 +8,9 @@
 namespace talve::testing {
 namespace {
 
-bool single_button(ButtonSet buttons) { return buttons == kOk || buttons == kYes || buttons == kCancel || buttons == kNo; }
+bool single_button(ButtonSet buttons) {
+  return buttons == kOk || buttons == kYes || buttons == kCancel || buttons == kNo;
+}
 
 Answer only_answer(ButtonSet buttons) {
   if (buttons == kYes) return Answer::Yes;
@@ -86,7 +88,8 @@ std::optional<std::string> ScriptedInterface::save_file(const FileDialogRequest&
   return next_dialog(request);
 }
 
-std::optional<std::string> ScriptedInterface::choose_folder(const std::string& title, const std::string& initial) {
+std::optional<std::string> ScriptedInterface::choose_folder(const std::string& title,
+                                                            const std::string& initial) {
   FileDialogRequest request;
   request.title = title;
   request.initial_folder = initial;

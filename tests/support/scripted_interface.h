@@ -58,7 +58,9 @@ class ScriptedInterface : public UserInterface {
   std::optional<std::string> open_file(const FileDialogRequest& request) override;
   std::optional<std::string> save_file(const FileDialogRequest& request) override;
   std::optional<std::string> choose_folder(const std::string& title, const std::string& initial) override;
-  void open_in_editor(const std::string& path, const std::string&) override { opened_in_editor.push_back(path); }
+  void open_in_editor(const std::string& path, const std::string&) override {
+    opened_in_editor.push_back(path);
+  }
   std::string clipboard_text() override { return clipboard; }
   void set_clipboard_text(const std::string& text) override { clipboard = text; }
   void play_end_sound() override { ++end_sounds; }

@@ -52,8 +52,10 @@ ProgramHome::ProgramHome() {
 }
 
 ProgramHome::~ProgramHome() {
-  if (m_had_previous) setenv("TALVE_HOME", m_previous.c_str(), 1);
-  else unsetenv("TALVE_HOME");
+  if (m_had_previous)
+    setenv("TALVE_HOME", m_previous.c_str(), 1);
+  else
+    unsetenv("TALVE_HOME");
 }
 
 }  // namespace talve::testing

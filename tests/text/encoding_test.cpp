@@ -38,12 +38,12 @@ TEST(Encoding, ConvertsBothWays) {
   const RoundTrip cases[] = {
       {"", ""},
       {"abc", "abc"},
-      {"\xE9", "\xC3\xA9"},                 // é
-      {"\xB0", "\xC2\xB0"},                 // °
-      {"\x80", "\xE2\x82\xAC"},             // euro sign
-      {"\x9C", "\xC5\x93"},                 // oe ligature
-      {"\x81", "\xC2\x81"},                 // undefined byte kept as a C1 control
-      {"a\xE0z\xFF", "a\xC3\xA0z\xC3\xBF"}, // à, ÿ
+      {"\xE9", "\xC3\xA9"},                  // é
+      {"\xB0", "\xC2\xB0"},                  // °
+      {"\x80", "\xE2\x82\xAC"},              // euro sign
+      {"\x9C", "\xC5\x93"},                  // oe ligature
+      {"\x81", "\xC2\x81"},                  // undefined byte kept as a C1 control
+      {"a\xE0z\xFF", "a\xC3\xA0z\xC3\xBF"},  // à, ÿ
   };
   for (const auto& c : cases) {
     EXPECT_EQ(cp1252_to_utf8(c.cp1252), c.utf8);
@@ -58,10 +58,10 @@ TEST(Encoding, EveryByteSurvivesTheRoundTrip) {
 }
 
 TEST(Encoding, UnmappableAndInvalidUtf8) {
-  EXPECT_EQ(utf8_to_cp1252("\xE2\x88\x9E"), "?");        // infinity sign has no byte
-  EXPECT_EQ(utf8_to_cp1252("\xF0\x9F\x98\x80"), "?");    // emoji
-  EXPECT_EQ(utf8_to_cp1252("caf\xE9"), "caf\xE9");       // already Windows-1252
-  EXPECT_EQ(utf8_to_cp1252("\xC3"), "\xC3");             // truncated sequence
+  EXPECT_EQ(utf8_to_cp1252("\xE2\x88\x9E"), "?");      // infinity sign has no byte
+  EXPECT_EQ(utf8_to_cp1252("\xF0\x9F\x98\x80"), "?");  // emoji
+  EXPECT_EQ(utf8_to_cp1252("caf\xE9"), "caf\xE9");     // already Windows-1252
+  EXPECT_EQ(utf8_to_cp1252("\xC3"), "\xC3");           // truncated sequence
 }
 
 }  // namespace
