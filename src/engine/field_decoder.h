@@ -39,6 +39,13 @@ class FieldDecoder {
   }
 
   const NaRules& rules() const { return m_rules; }
+  // True when a field that is neither empty nor an equivalence text and
+  // reads as a plain decimal number (at most 15 digits, no exponent, one
+  // optional leading "<") is that number: no bounds, no rewriting of the
+  // decimal mark, no equivalence text holding a mark.
+  bool plain_numbers_read_as_written() const {
+    return !m_literal && !m_rules.has_bounds() && !m_marked_equivalences;
+  }
 
  private:
   FieldState decode_in_place(std::string_view field, double& value) const;

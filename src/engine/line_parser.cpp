@@ -6,6 +6,42 @@ namespace {
 
 std::size_t field_index(int column) { return column > 0 ? static_cast<std::size_t>(column) : 0; }
 
+// Powers of ten that a double holds exactly: a mantissa of at most 15
+// digits divided by one of them is rounded once, as a correctly rounded
+// reading of the text is.
+constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The plain form of a number: one optional "<", a sign, digits, a decimal
+// mark ("." or ",") and digits, at most 15 digits in all. False for any
+// other text, which the field decoder then reads in full.
+bool plain_number(std::string_view text, std::uint64_t& mantissa, int& scale, bool& negative) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  if (p < end && *p == '<') ++p;
+  negative = p < end && *p == '-';
+  if (p < end && (*p == '+' || *p == '-')) ++p;
+  std::uint64_t m = 0;
+  int digits = 0;
+  while (p < end && static_cast<unsigned>(*p - '0') < 10) {
+    m = m * 10 + static_cast<unsigned>(*p++ - '0');
+    ++digits;
+  }
+  int fraction = 0;
+  if (p < end && (*p == '.' || *p == ',')) {
+    ++p;
+    while (p < end && static_cast<unsigned>(*p - '0') < 10) {
+      m = m * 10 + static_cast<unsigned>(*p++ - '0');
+      ++fraction;
+    }
+  }
+  digits += fraction;
+  if (p != end || digits == 0 || digits > 15) return false;
+  mantissa = m;
+  scale = fraction;
+  return true;
+}
+
 }  // namespace
 
 void ParsedBlock::resize(std::size_t lines, std::size_t data_columns) {
@@ -25,7 +61,10 @@ LineParser::LineParser(const DecodeSettings& settings, const FieldDecoder& field
       m_date_column(field_index(settings.date_column)),
       m_time_column(field_index(settings.time_column)),
       m_reader(&m_tally),
-      m_template(m_reader, settings.pattern) {}
+      m_template(m_reader, settings.pattern),
+      m_plain_numbers(m_fields.plain_numbers_read_as_written()) {
+  m_pending.reserve(m_sources.size());
+}
 
 std::string_view LineParser::date_value() {
   if (!m_settings.two_date_columns) return m_splitter.field(m_datetime_column);
@@ -47,14 +86,51 @@ ParsedKind LineParser::parse_line(std::string_view line, TDateTime& instant, dou
       m_reader.inverted_total() != inverted)
     return ParsedKind::Exact;
   instant = reading.instant;
+  const bool decoded =
+      m_plain_numbers ? decode_plain_fields(values, missing) : decode_fields(values, missing);
+  return decoded ? ParsedKind::Plain : ParsedKind::Exact;
+}
+
+bool LineParser::decode_fields(double* values, std::uint8_t* missing) {
   for (std::size_t k = 0; k < m_sources.size(); ++k) {
     double value = 0;
     const FieldState state = m_fields.decode(m_splitter.field(m_sources[k]), value, m_rewritten);
-    if (state == FieldState::conversion_problem) return ParsedKind::Exact;
+    if (state == FieldState::conversion_problem) return false;
     values[k] = value;
     missing[k] = state != FieldState::value;
   }
-  return ParsedKind::Plain;
+  return true;
+}
+
+// The same outcome as decode_fields when the decoder reads plain numbers
+// as written: empty fields and equivalence texts are missing, plain numbers
+// are read here, anything else goes through the decoder.
+bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
+  const NaRules& rules = m_fields.rules();
+  m_pending.clear();
+  for (std::size_t k = 0; k < m_sources.size(); ++k) {
+    const std::string_view field = m_splitter.field(m_sources[k]);
+    Pending number{};
+    if (field.empty() || rules.equivalent(field)) {
+      values[k] = 0;
+      missing[k] = 1;
+    } else if (plain_number(field, number.mantissa, number.scale, number.negative)) {
+      number.column = k;
+      m_pending.push_back(number);
+      missing[k] = 0;
+    } else {
+      double value = 0;
+      const FieldState state = m_fields.decode(field, value, m_rewritten);
+      if (state == FieldState::conversion_problem) return false;
+      values[k] = value;
+      missing[k] = state != FieldState::value;
+    }
+  }
+  for (const Pending& number : m_pending) {
+    const double value = static_cast<double>(number.mantissa) / kExactPowers[number.scale];
+    values[number.column] = number.negative ? -value : value;
+  }
+  return true;
 }
 
 void LineParser::parse(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,

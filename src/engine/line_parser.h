@@ -60,6 +60,8 @@ class LineParser {
   };
 
   ParsedKind parse_line(std::string_view line, TDateTime& instant, double* values, std::uint8_t* missing);
+  bool decode_fields(double* values, std::uint8_t* missing);
+  bool decode_plain_fields(double* values, std::uint8_t* missing);
   std::string_view date_value();
 
   DecodeSettings m_settings;
@@ -74,6 +76,17 @@ class LineParser {
   FieldSplitter m_splitter;
   std::string m_joined;
   std::string m_rewritten;
+  bool m_plain_numbers = false;
+  // Numbers waiting for their one division, done together at the end of a
+  // line so that the divisions of a line overlap instead of each waiting
+  // for the one before.
+  struct Pending {
+    std::uint64_t mantissa;
+    int scale;
+    bool negative;
+    std::size_t column;
+  };
+  std::vector<Pending> m_pending;
 };
 
 }  // namespace talve
