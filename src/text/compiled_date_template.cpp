@@ -2,7 +2,9 @@
 #include "text/compiled_date_template.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <span>
 
 #include "text/clock.h"
 #include "text/text_utils.h"
@@ -73,18 +75,24 @@ void CompiledDateTemplate::set_up_plain_reading() {
   struct Field {
     std::size_t at, width;
   };
-  const Field fields[] = {{l.year, 4}, {l.month, 2},  {l.day, 2},
-                          {l.hour, 2}, {l.minute, 2}, {l.has_seconds ? l.second : 0, 2}};
+  const Field all_fields[] = {{l.year, 4}, {l.month, 2},  {l.day, 2},
+                              {l.hour, 2}, {l.minute, 2}, {l.second, 2}};
+  const std::span<const Field> fields(all_fields, l.has_seconds ? 6 : 5);
   m_plain =
       m_has_year && l.four_digit_year && !m_date_alone && !m_time_alone && m_literal_date_prefix.empty();
   m_plain_size = 0;
+  std::uint64_t taken = 0;  // the value's characters some field reads
   for (const Field& field : fields) {
-    // A group missing from the pattern (minutes written "mm"...) has no
-    // position: such patterns take the general reading.
     if (field.at == std::string::npos || field.at + field.width > kLongestFastValue) {
       m_plain = false;
       continue;
     }
+    // A group missing from the pattern reads from position 0, over another
+    // field: the fields then hold fewer digits than the general reading
+    // asks for, so such patterns take the general reading.
+    const std::uint64_t bits = ((std::uint64_t{1} << field.width) - 1) << field.at;
+    if (taken & bits) m_plain = false;
+    taken |= bits;
     m_plain_size = std::max(m_plain_size, field.at + field.width);
   }
 }

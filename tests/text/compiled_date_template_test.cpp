@@ -170,6 +170,37 @@ TEST(CompiledDateTemplate, AgreesWithTheTextPathOnEveryPickerPattern) {
   set_fixed_now(std::nullopt);
 }
 
+// A pattern lacking a group reads that group from position 0, over the
+// year: its fields then hold fewer digits than the reading asks for, and
+// the compiled reading must refuse what the text path refuses.
+TEST(CompiledDateTemplate, PatternsWithMissingGroupsAgreeWithTheTextPath) {
+  struct Case {
+    const char* pattern;
+    const char* value;
+  };
+  const Case cases[] = {
+      {"aaaa\xC5"
+       "3",
+       "0221`:T1105:a0"},  // found by the date fuzz target
+      {"aaaa_3", "0221`:T1105:a0"},
+      {"aaaa", "0221 1105 0"},
+      {"aaaa_mm", "0201 0000 00"},
+      {"aaaa_mm_jj", "2022/03/12"},
+      {"aaaa_mm_jj_hh", "2022/03/12 01 x0"},
+  };
+  for (const Case& c : cases) {
+    DateTimeReader text_reader, compiled_reader;
+    text_reader.run_started();
+    compiled_reader.run_started();
+    const DateReading expected = read_through_text(text_reader, c.value, c.pattern);
+    CompiledDateTemplate compiled(compiled_reader, c.pattern);
+    const DateReading got = compiled.read(c.value);
+    EXPECT_EQ(static_cast<int>(got.outcome), static_cast<int>(expected.outcome))
+        << c.pattern << " " << c.value;
+    EXPECT_EQ(got.instant, expected.instant) << c.pattern << " " << c.value;
+  }
+}
+
 TEST(CompiledDateTemplate, ReadsTheInstantOfCommonLayouts) {
   struct Case {
     const char* pattern;
