@@ -72,4 +72,22 @@ DataBlock locate_data_block(const std::vector<std::string_view>& lines, const Da
   return block;
 }
 
+DataBlock locate_data_block(const LoadedFile& file, const DataDescription& description) {
+  if (!file.is_outline()) return locate_data_block(file.lines(), description);
+  DataBlock block;
+  block.marker = 0;
+  block.first = line_number_setting(description, "Edit_num_ligne_donnee.text") - 1;
+  block.last = 0;
+  for (std::size_t i = file.size(); i-- > 1;) {
+    if (!trim_view(file.line_or_empty(static_cast<long long>(i))).empty()) {
+      block.last = static_cast<long long>(i);
+      break;
+    }
+  }
+  block.title = description.choice("RadioGroup_avec_sans_intitule_ItemIndex") == kWithoutTitles
+                    ? -1
+                    : line_number_setting(description, "Edit_num_ligne_intitule_col.text") - 1;
+  return block;
+}
+
 }  // namespace talve

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "files/loaded_file.h"
+
 #include <string_view>
 #include <vector>
 
@@ -22,6 +24,9 @@ struct DataBlock {
 // Locates the data block by line number (`RadioGroup_numlig_balise_ItemIndex`
 // 0) or by the begin and end marker lines (1).
 DataBlock locate_data_block(const std::vector<std::string_view>& lines, const DataDescription& description);
+// The same for a loaded file, whole or an outline (an outline is made only
+// for line numbers, and holds the last line that is not blank).
+DataBlock locate_data_block(const LoadedFile& file, const DataDescription& description);
 
 // A line-number setting read as an integer (blanks around allowed); 0 when
 // it does not read. Values beyond +-2^40 are held at that bound.

@@ -25,23 +25,49 @@ class LoadedFile {
   // for tests and for texts that never were on disk.
   static LoadedFile from_text(std::string_view text);
 
+  // An outline of a file: its first lines, its last lines and its line
+  // count, without the lines between, which the pre-reading never looks at.
+  // The head holds lines 0.., the tail the lines that end the file.
+  static LoadedFile outline(std::shared_ptr<const FileBuffer> head_bytes, std::vector<std::string_view> head,
+                            std::shared_ptr<const FileBuffer> tail_bytes, std::vector<std::string_view> tail,
+                            std::size_t line_count);
+  bool is_outline() const { return m_outline; }
+  // The lines from the start that are known: every line, or the head of an
+  // outline.
+  const std::vector<std::string_view>& first_lines() const { return m_lines; }
+
+  // Every line; only for a file loaded whole (not an outline).
   const std::vector<std::string_view>& lines() const { return m_lines; }
-  std::size_t size() const { return m_lines.size(); }
-  bool empty() const { return m_lines.empty(); }
-  std::string_view operator[](std::size_t index) const { return m_lines[index]; }
-  // The line at a signed index, "" outside the file (the positions of a data
-  // block may be -1 or past the last line).
-  std::string_view line_or_empty(long long index) const {
-    return index >= 0 && static_cast<std::size_t>(index) < m_lines.size()
-               ? m_lines[static_cast<std::size_t>(index)]
-               : std::string_view();
+  std::size_t size() const { return m_outline ? m_line_count : m_lines.size(); }
+  bool empty() const { return size() == 0; }
+  std::string_view operator[](std::size_t index) const {
+    return line_or_empty(static_cast<long long>(index));
   }
+  // The line at a signed index, "" outside the file (the positions of a data
+  // block may be -1 or past the last line) and, in an outline, between its
+  // head and its tail.
+  std::string_view line_or_empty(long long index) const {
+    if (index < 0) return {};
+    const auto i = static_cast<std::size_t>(index);
+    if (i < m_lines.size()) return m_lines[i];
+    if (!m_outline || i >= m_line_count) return {};
+    const std::size_t tail_start = m_line_count - m_tail.size();
+    return i >= tail_start ? m_tail[i - tail_start] : std::string_view();
+  }
+  // The index of the first line of the tail (the line count for a file
+  // loaded whole, whose lines are all in the head).
+  std::size_t tail_start() const { return m_outline ? m_line_count - m_tail.size() : m_lines.size(); }
   // Size in bytes of what was read.
   std::size_t byte_count() const { return m_bytes ? m_bytes->size() : 0; }
 
  private:
   std::shared_ptr<const FileBuffer> m_bytes;
   std::vector<std::string_view> m_lines;
+  // Outline only.
+  bool m_outline = false;
+  std::shared_ptr<const FileBuffer> m_tail_bytes;
+  std::vector<std::string_view> m_tail;
+  std::size_t m_line_count = 0;
 };
 
 }  // namespace talve

@@ -121,7 +121,7 @@ PreReadOutcome pre_read_file(Workspace& ws, FileTable& table, int row, const std
     fill_empty_row(table, row);
     return PreReadOutcome::empty_file;
   }
-  const DataBlock block = locate_data_block(file.lines(), ws.description);
+  const DataBlock block = locate_data_block(file, ws.description);
   facts = PreReadFacts();
   facts.marker_line = block.marker;
   facts.first_line = block.first;

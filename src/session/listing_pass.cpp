@@ -5,6 +5,8 @@
 #include <set>
 
 #include "files/check_marks.h"
+#include "files/data_block.h"
+#include "files/file_outline.h"
 #include "files/file_preview.h"
 #include "files/listing_button.h"
 #include "files/listing_settings.h"
@@ -44,12 +46,24 @@ struct Pass {
 
 std::string join_preview(const LoadedFile& file) {
   std::string text;
-  for (const std::string& line : preview_lines(file.lines())) text += line + "\n";
+  for (const std::string& line : preview_lines(file.first_lines())) text += line + "\n";
   return text;
 }
 
-bool load_for_listing(Session& s, const std::string& path, LoadedFile& file) {
-  const bool loaded = load_data_file(s, path, file);
+// The first lines the pre-reading may look at: the preview, the title and
+// first data lines, the line of the station rule.
+std::size_t head_lines_needed(const Session& s, const ListingSettings& settings) {
+  const DataDescription& d = s.description;
+  const long long data_line = line_number_setting(d, "Edit_num_ligne_donnee.text");
+  const long long title_line = line_number_setting(d, "Edit_num_ligne_intitule_col.text");
+  const long long station_line = entier_apres_cle(settings.station_rule, "LIGNE", 1);
+  const long long needed = std::max({21LL, data_line, title_line, station_line}) + 2;
+  return needed > 0 ? static_cast<std::size_t>(needed) : 0;
+}
+
+bool load_for_listing(Session& s, const std::string& path, LoadedFile& file,
+                      const ListingSettings& settings) {
+  const bool loaded = load_for_pre_reading(s, path, file, head_lines_needed(s, settings));
   s.set_caption("Memo6", join_preview(file));
   return loaded;
 }
@@ -77,9 +91,9 @@ int add_file_row(Pass& pass, int index, const ListedFile& file, LoadedFile& cont
   std::string station;
   if (s.flags.input_mode != InputMode::Clipboard) {
     if (source_station(pass.settings.station_rule) == StationSource::contenu) {
-      content_ok = load_for_listing(s, file.path, content);
+      content_ok = load_for_listing(s, file.path, content, pass.settings);
       content_loaded = true;
-      station = content_ok ? station_contenu(content.lines(), pass.settings.station_rule)
+      station = content_ok ? station_contenu(content.first_lines(), pass.settings.station_rule)
                            : std::string(kStationInitiale);
     } else {
       station = station_nom_fichier(file.name, pass.settings.station_rule);
@@ -125,7 +139,7 @@ PreReadOutcome pre_read(Pass& pass, int index, int row, const ListedFile& file, 
                         bool content_loaded, bool content_ok) {
   Session& s = pass.s;
   show_file_being_read(s, index, file.name, static_cast<double>(file.size) / kBytesPerKilobyte / 1000);
-  if (!content_loaded) content_ok = load_for_listing(s, file.path, content);
+  if (!content_loaded) content_ok = load_for_listing(s, file.path, content, pass.settings);
   if (!content_ok) return PreReadOutcome::stop;
   PreReadFacts facts;
   const PreReadOutcome outcome =

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/file_outline.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "core/workspace.h"
+#include "files/byte_substitution.h"
+#include "files/data_block.h"
+#include "files/loader.h"
+#include "text/text_utils.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace talve {
+namespace {
+
+constexpr std::size_t kBlock = 1u << 20;       // read and counted at a time
+constexpr std::size_t kTailBytes = 64u << 10;  // kept at the end of the file
+constexpr int kTabulationChoice = 0;
+constexpr int kByMarkers = 1;
+
+struct Descriptor {
+  int fd = -1;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+int bits16(unsigned mask) {
+  static const std::array<unsigned char, 256> kBits = [] {
+    std::array<unsigned char, 256> table{};
+    for (unsigned i = 0; i < 256; ++i) table[i] = static_cast<unsigned char>(__builtin_popcount(i));
+    return table;
+  }();
+  return kBits[mask & 0xFF] + kBits[(mask >> 8) & 0xFF];
+}
+
+long long read_at(int fd, char* out, std::size_t size, std::size_t offset) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::pread(fd, out + done, size - done, static_cast<off_t>(offset + done));
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return static_cast<long long>(done);
+}
+
+bool ends_a_line(char c) { return c == '\n' || c == '\r'; }
+
+// The lines of the first bytes of a file that are whole (the last one is
+// left out when the bytes stop inside it, unless they are the whole file).
+std::vector<std::string_view> whole_lines_of_head(std::string_view head, bool whole_file) {
+  std::vector<std::string_view> lines = split_lines(head);
+  if (!whole_file && !head.empty() && !ends_a_line(head.back()) && !lines.empty()) lines.pop_back();
+  return lines;
+}
+
+// The lines of the last bytes of a file that are whole: from the byte after
+// the first line end on (or all of them when they are the whole file).
+std::vector<std::string_view> whole_lines_of_tail(std::string_view tail, bool whole_file) {
+  if (whole_file) return split_lines(tail);
+  std::size_t start = 0;
+  while (start < tail.size() && !ends_a_line(tail[start])) ++start;
+  if (start == tail.size()) return {};
+  start += tail[start] == '\r' && start + 1 < tail.size() && tail[start + 1] == '\n' ? 2 : 1;
+  return split_lines(tail.substr(start));
+}
+
+void substitute(FileBuffer& bytes, bool tabulation, bool second_load) {
+  if (tabulation) {
+    substitute_byte(bytes, '\0', '\x01');
+    substitute_byte(bytes, '\t', ';');
+  } else {
+    substitute_byte(bytes, '\0', second_load ? '_' : '\x01');
+  }
+}
+
+}  // namespace
+
+void LineEndCounter::add(std::string_view chunk) {
+  if (chunk.empty()) return;
+  const char* data = chunk.data();
+  const std::size_t size = chunk.size();
+  if (m_pending_cr && data[0] != '\n') ++m_ends;  // a lone CR ended the last chunk
+  m_pending_cr = false;
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  // Every LF ends a line; a CR does unless an LF follows it. Blocks whose
+  // next byte is still in this chunk are counted sixteen bytes at a time.
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i zero = _mm_setzero_si128();
+  while (i + 16 < size) {
+    __m128i lanes = zero;
+    for (int round = 0; round < 255 && i + 16 < size; ++round, i += 16) {
+      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+      const __m128i is_lf = _mm_cmpeq_epi8(block, lf);
+      lanes = _mm_sub_epi8(lanes, is_lf);
+      const auto crs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, cr)));
+      if (crs != 0) {
+        const auto lfs = static_cast<unsigned>(_mm_movemask_epi8(is_lf));
+        const unsigned followed = (lfs >> 1) | (data[i + 16] == '\n' ? 0x8000u : 0u);
+        m_ends += static_cast<std::size_t>(bits16(crs & ~followed));
+      }
+    }
+    const __m128i sums = _mm_sad_epu8(lanes, zero);
+    m_ends += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+              static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+  }
+#endif
+  for (; i < size; ++i) {
+    if (data[i] == '\n') {
+      ++m_ends;
+    } else if (data[i] == '\r') {
+      if (i + 1 < size) {
+        m_ends += data[i + 1] != '\n';
+      } else {
+        m_pending_cr = true;
+      }
+    }
+  }
+  m_open_line = !ends_a_line(data[size - 1]);
+}
+
+std::size_t LineEndCounter::lines() const { return m_ends + (m_pending_cr ? 1 : 0) + (m_open_line ? 1 : 0); }
+
+bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& out, std::size_t head_lines) {
+  const DataDescription& description = ws.description;
+  if (ws.flags.input_mode != InputMode::Files ||
+      description.choice("RadioGroup_numlig_balise_ItemIndex") == kByMarkers)
+    return load_data_file(ws, path, out);
+  Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  struct stat status {};
+  // Missing, empty or not a regular file: the whole load says so.
+  if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0)
+    return load_data_file(ws, path, out);
+
+  // One pass in cache-sized blocks: the line count, and the head kept.
+  auto head = std::make_shared<FileBuffer>();
+  thread_local std::unique_ptr<char[]> block(new char[kBlock]);
+  LineEndCounter counter;
+  std::size_t size = 0;
+  for (long long got; (got = read_at(file.fd, block.get(), kBlock, size)) > 0;) {
+    if (size == 0) {
+      head->resize(static_cast<std::size_t>(got));
+      std::memcpy(head->data(), block.get(), static_cast<std::size_t>(got));
+    }
+    counter.add(std::string_view(block.get(), static_cast<std::size_t>(got)));
+    size += static_cast<std::size_t>(got);
+  }
+  if (size == 0) return load_data_file(ws, path, out);
+  const std::size_t line_count = counter.lines();
+  const bool head_is_file = head->size() == size;
+  std::vector<std::string_view> head_view = whole_lines_of_head(head->view(), head_is_file);
+  if (head_view.size() < std::min(head_lines, line_count)) return load_data_file(ws, path, out);
+
+  auto tail = std::make_shared<FileBuffer>();
+  const std::size_t tail_size = std::min(size, kTailBytes);
+  tail->resize(tail_size);
+  if (read_at(file.fd, tail->data(), tail_size, size - tail_size) != static_cast<long long>(tail_size))
+    return load_data_file(ws, path, out);
+  std::vector<std::string_view> tail_view = whole_lines_of_tail(tail->view(), tail_size == size);
+  if (tail_view.size() > line_count) return load_data_file(ws, path, out);  // the file changed meanwhile
+  // The pre-reading looks for the last line that is not blank, down to the
+  // second line: it must lie in the tail, or the tail must reach that far.
+  const std::size_t tail_start = line_count - tail_view.size();
+  bool found = tail_start <= 1;
+  for (std::size_t i = tail_view.size(); i-- > 0 && !found;)
+    found = tail_start + i >= 1 && !trim_view(tail_view[i]).empty();
+  if (!found) return load_data_file(ws, path, out);
+
+  const bool tabulation = description.choice("RadioGroup_separateur_colonne_ItemIndex") == kTabulationChoice;
+  const long long minimum_lines = line_number_setting(description, "Edit_num_ligne_donnee.text") + 2;
+  const bool second_load =
+      static_cast<long long>(line_count) < minimum_lines || description.checked("CheckBox_car_null.Checked");
+  substitute(*head, tabulation, second_load);
+  substitute(*tail, tabulation, second_load);
+  out = LoadedFile::outline(std::move(head), std::move(head_view), std::move(tail), std::move(tail_view),
+                            line_count);
+  return true;
+}
+
+}  // namespace talve
