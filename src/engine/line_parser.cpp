@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/line_parser.h"
 
+#include "engine/plain_number.h"
+
 namespace talve {
 namespace {
 
@@ -11,36 +13,6 @@ std::size_t field_index(int column) { return column > 0 ? static_cast<std::size_
 // reading of the text is.
 constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// The plain form of a number: one optional "<", a sign, digits, a decimal
-// mark ("." or ",") and digits, at most 15 digits in all. False for any
-// other text, which the field decoder then reads in full.
-bool plain_number(std::string_view text, std::uint64_t& mantissa, int& scale, bool& negative) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  if (p < end && *p == '<') ++p;
-  negative = p < end && *p == '-';
-  if (p < end && (*p == '+' || *p == '-')) ++p;
-  std::uint64_t m = 0;
-  int digits = 0;
-  while (p < end && static_cast<unsigned>(*p - '0') < 10) {
-    m = m * 10 + static_cast<unsigned>(*p++ - '0');
-    ++digits;
-  }
-  int fraction = 0;
-  if (p < end && (*p == '.' || *p == ',')) {
-    ++p;
-    while (p < end && static_cast<unsigned>(*p - '0') < 10) {
-      m = m * 10 + static_cast<unsigned>(*p++ - '0');
-      ++fraction;
-    }
-  }
-  digits += fraction;
-  if (p != end || digits == 0 || digits > 15) return false;
-  mantissa = m;
-  scale = fraction;
-  return true;
-}
 
 }  // namespace
 
@@ -78,6 +50,7 @@ ParsedKind LineParser::parse_line(std::string_view line, TDateTime& instant, dou
                                   std::uint8_t* missing) {
   if (line_unreadable(line, m_settings.control_chars_unreadable)) return ParsedKind::Exact;
   if (line.empty()) return ParsedKind::Empty;
+  m_line_end = line.data() + line.size();
   m_splitter.split(line, m_settings.split);
   const long long traced = m_tally.lines;
   const int inverted = m_reader.inverted_total();
@@ -110,13 +83,13 @@ bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
   m_pending.clear();
   for (std::size_t k = 0; k < m_sources.size(); ++k) {
     const std::string_view field = m_splitter.field(m_sources[k]);
-    Pending number{};
+    Pending pending{};
     if (field.empty() || rules.equivalent(field)) {
       values[k] = 0;
       missing[k] = 1;
-    } else if (plain_number(field, number.mantissa, number.scale, number.negative)) {
-      number.column = k;
-      m_pending.push_back(number);
+    } else if (read_plain_number(field, m_line_end, pending.number)) {
+      pending.column = k;
+      m_pending.push_back(pending);
       missing[k] = 0;
     } else {
       double value = 0;
@@ -126,9 +99,10 @@ bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
       missing[k] = state != FieldState::value;
     }
   }
-  for (const Pending& number : m_pending) {
+  for (const Pending& pending : m_pending) {
+    const PlainNumber& number = pending.number;
     const double value = static_cast<double>(number.mantissa) / kExactPowers[number.scale];
-    values[number.column] = number.negative ? -value : value;
+    values[pending.column] = number.negative ? -value : value;
   }
   return true;
 }

@@ -8,6 +8,7 @@
 
 #include "engine/decoding.h"
 #include "engine/field_decoder.h"
+#include "engine/plain_number.h"
 #include "text/compiled_date_template.h"
 #include "text/datetime_reader.h"
 #include "text/text_utils.h"
@@ -81,11 +82,12 @@ class LineParser {
   // line so that the divisions of a line overlap instead of each waiting
   // for the one before.
   struct Pending {
-    std::uint64_t mantissa;
-    int scale;
-    bool negative;
+    PlainNumber number;
     std::size_t column;
   };
+  // The end of the line being read: plain numbers read their digits eight
+  // bytes at a time up to there.
+  const char* m_line_end = nullptr;
   std::vector<Pending> m_pending;
 };
 

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The eight-at-a-time reading of plain numbers must give the outcome of the
+// character-by-character one on every text, whatever bytes follow the field
+// in its line.
+#include "engine/plain_number.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace talve {
+namespace {
+
+struct Outcome {
+  bool plain;
+  PlainNumber number;
+};
+
+Outcome one_at_a_time(std::string_view text) {
+  Outcome out{};
+  out.plain = read_plain_number(text, out.number);
+  return out;
+}
+
+// The text inside a line, followed by `after` and as many bytes as the fast
+// reading may look at.
+Outcome eight_at_a_time(std::string_view text, std::string_view after) {
+  std::string line(text);
+  line += after;
+  const std::size_t line_size = line.size();
+  line += "00000000";
+  Outcome out{};
+  out.plain =
+      read_plain_number(std::string_view(line.data(), text.size()), line.data() + line_size, out.number);
+  return out;
+}
+
+void expect_same(std::string_view text, std::string_view after) {
+  const Outcome want = one_at_a_time(text);
+  const Outcome got = eight_at_a_time(text, after);
+  ASSERT_EQ(got.plain, want.plain) << "<" << text << "> then <" << after << ">";
+  if (!want.plain) return;
+  ASSERT_EQ(got.number.mantissa, want.number.mantissa) << "<" << text << ">";
+  ASSERT_EQ(got.number.scale, want.number.scale) << "<" << text << ">";
+  ASSERT_EQ(got.number.negative, want.number.negative) << "<" << text << ">";
+}
+
+TEST(PlainNumber, ReadsThePlainForms) {
+  struct Case {
+    const char* text;
+    bool plain;
+    std::uint64_t mantissa;
+    int scale;
+    bool negative;
+  };
+  const Case cases[] = {
+      {"-38.208", true, 38208, 3, true},
+      {"30.227", true, 30227, 3, false},
+      {"<0,5", true, 5, 1, false},
+      {"+7", true, 7, 0, false},
+      {"5.", true, 5, 0, false},
+      {".5", true, 5, 1, false},
+      {"-.25", true, 25, 2, true},
+      {"12345678", true, 12345678, 0, false},
+      {"1234567.8", true, 12345678, 1, false},
+      {"123456789012345", true, 123456789012345ULL, 0, false},
+      {"1234567890123456", false, 0, 0, false},  // 16 digits
+      {"", false, 0, 0, false},
+      {"-", false, 0, 0, false},
+      {".", false, 0, 0, false},
+      {"1.2.3", false, 0, 0, false},
+      {"1e5", false, 0, 0, false},
+      {" 1", false, 0, 0, false},
+      {"1 ", false, 0, 0, false},
+      {"NA", false, 0, 0, false},
+      {"--1", false, 0, 0, false},
+      {"<<1", false, 0, 0, false},
+      {"1/2", false, 0, 0, false},
+      {"\xB9", false, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    for (const char* after : {"", ";12.5;-3", "\r\n"}) {
+      const Outcome got = eight_at_a_time(c.text, after);
+      EXPECT_EQ(got.plain, c.plain) << c.text;
+      if (!c.plain || !got.plain) continue;
+      EXPECT_EQ(got.number.mantissa, c.mantissa) << c.text;
+      EXPECT_EQ(got.number.scale, c.scale) << c.text;
+      EXPECT_EQ(got.number.negative, c.negative) << c.text;
+    }
+  }
+}
+
+// Every text of up to five characters over the characters that matter.
+TEST(PlainNumber, EveryShortTextAgrees) {
+  const std::string alphabet = "019.,-+<a/:\xB0";
+  std::string text;
+  auto visit = [&](auto&& self, std::size_t length) -> void {
+    expect_same(text, "");                // the last field of its line
+    expect_same(text, ";-12.5;7.25;NA");  // eight bytes readable after it
+    expect_same(text, ".5\t\xFF\x01\x02\x03\x04\x05");
+    if (length == 5 || testing::Test::HasFatalFailure()) return;
+    for (char c : alphabet) {
+      text.push_back(c);
+      self(self, length + 1);
+      text.pop_back();
+    }
+  };
+  visit(visit, 0);
+}
+
+TEST(PlainNumber, LongerRandomTextsAgree) {
+  std::mt19937 random(7);
+  const std::string alphabet = "0123456789012345678901234567890123456789.,-+<e ";
+  for (int i = 0; i < 300000 && !testing::Test::HasFatalFailure(); ++i) {
+    std::string text, after;
+    const std::size_t length = random() % 18;
+    for (std::size_t k = 0; k < length; ++k) text.push_back(alphabet[random() % alphabet.size()]);
+    const std::size_t extra = random() % 10;
+    for (std::size_t k = 0; k < extra; ++k) after.push_back(static_cast<char>(random() % 256));
+    expect_same(text, after);
+  }
+}
+
+}  // namespace
+}  // namespace talve
