@@ -35,7 +35,7 @@ LineParser::LineParser(const DecodeSettings& settings, const FieldDecoder& field
       m_reader(&m_tally),
       m_template(m_reader, settings.pattern),
       m_plain_numbers(m_fields.plain_numbers_read_as_written()) {
-  m_pending.reserve(m_sources.size());
+  m_pending.resize(m_sources.size());
 }
 
 std::string_view LineParser::date_value() {
@@ -80,16 +80,15 @@ bool LineParser::decode_fields(double* values, std::uint8_t* missing) {
 // are read here, anything else goes through the decoder.
 bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
   const NaRules& rules = m_fields.rules();
-  m_pending.clear();
+  Pending* const pending = m_pending.data();
+  std::size_t waiting = 0;
   for (std::size_t k = 0; k < m_sources.size(); ++k) {
     const std::string_view field = m_splitter.field(m_sources[k]);
-    Pending pending{};
     if (field.empty() || rules.equivalent(field)) {
       values[k] = 0;
       missing[k] = 1;
-    } else if (read_plain_number(field, m_line_end, pending.number)) {
-      pending.column = k;
-      m_pending.push_back(pending);
+    } else if (read_plain_number(field, m_line_end, pending[waiting].number)) {
+      pending[waiting++].column = k;
       missing[k] = 0;
     } else {
       double value = 0;
@@ -99,10 +98,10 @@ bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
       missing[k] = state != FieldState::value;
     }
   }
-  for (const Pending& pending : m_pending) {
-    const PlainNumber& number = pending.number;
+  for (std::size_t i = 0; i < waiting; ++i) {
+    const PlainNumber& number = pending[i].number;
     const double value = static_cast<double>(number.mantissa) / kExactPowers[number.scale];
-    values[pending.column] = number.negative ? -value : value;
+    values[pending[i].column] = number.negative ? -value : value;
   }
   return true;
 }

@@ -1,67 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/plain_number.h"
 
-#include <bit>
-#include <cstring>
-
 namespace talve {
-namespace {
-
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-
-// The low `count` bytes of a word (count from 0 to 8).
-std::uint64_t low_bytes(unsigned count) { return count >= 8 ? ~0ULL : (1ULL << (8 * count)) - 1; }
-
-// The high bit of every byte of `word` that is zero, and of no other.
-std::uint64_t zero_bytes(std::uint64_t word) {
-  const std::uint64_t low7 = ~kHighBits;
-  return ~(((word & low7) + low7) | word | low7);
-}
-
-// The high bit of every byte that is not a digit; the lowest such byte is
-// always marked, bytes above it may be marked by the borrow it causes.
-std::uint64_t non_digit_bytes(std::uint64_t word) {
-  const std::uint64_t shifted = word - 0x30 * kOnes;
-  return (shifted | (shifted + 0x76 * kOnes)) & kHighBits;
-}
-
-// The value of eight digits, the first one in the lowest byte, each already
-// less 0x30.
-std::uint64_t eight_digits(std::uint64_t digits) {
-  digits = digits * 10 + (digits >> 8);
-  digits = (((digits & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
-            (((digits >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
-           32;
-  return static_cast<std::uint32_t>(digits);
-}
-
-// The body after the sign: at most eight characters, digits with at most
-// one decimal mark, read as one word whose low `size` bytes are the body.
-bool read_body_word(std::uint64_t word, unsigned size, PlainNumber& number) {
-  const std::uint64_t in_body = low_bytes(size) & kHighBits;
-  // "." and "," are 0x2E and 0x2C: with bit 1 set, both read 0x2E.
-  const std::uint64_t marks = zero_bytes((word | 0x02 * kOnes) ^ (0x2E * kOnes)) & in_body;
-  unsigned digits = size;
-  unsigned fraction = 0;
-  if (marks != 0) {
-    if ((marks & (marks - 1)) != 0) return false;  // two marks
-    const unsigned at = static_cast<unsigned>(std::countr_zero(marks)) / 8;
-    const std::uint64_t before = low_bytes(at);
-    word = (word & before) | ((word >> 8) & ~before);
-    digits = size - 1;
-    fraction = digits - at;
-  }
-  if (digits == 0) return false;
-  std::uint64_t values = word - 0x30 * kOnes;
-  if (non_digit_bytes(word) & low_bytes(digits) & kHighBits) return false;
-  values <<= 8 * (8 - digits);  // leading zeros in the bytes freed
-  number.mantissa = eight_digits(values);
-  number.scale = static_cast<int>(fraction);
-  return true;
-}
-
-}  // namespace
 
 bool read_plain_number(std::string_view text, PlainNumber& number) {
   const char* p = text.data();
@@ -86,21 +26,6 @@ bool read_plain_number(std::string_view text, PlainNumber& number) {
   digits += fraction;
   if (p != end || digits == 0 || digits > 15) return false;
   number = {m, fraction, negative};
-  return true;
-}
-
-bool read_plain_number(std::string_view text, const char* readable_end, PlainNumber& number) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  if (p < end && *p == '<') ++p;
-  const bool negative = p < end && *p == '-';
-  p += p < end && (*p == '+' || *p == '-');
-  const std::size_t size = static_cast<std::size_t>(end - p);
-  if (size > 8 || readable_end - p < 8) return read_plain_number(text, number);
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  if (!read_body_word(word, static_cast<unsigned>(size), number)) return false;
-  number.negative = negative;
   return true;
 }
 
