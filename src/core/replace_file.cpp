@@ -53,7 +53,10 @@ bool replace_file(const std::string& path, std::string_view bytes, std::string* 
 
   struct stat existing {};
   const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
-  bool ok = ::fchmod(fd, mode) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
+  // The bytes are on the disk before the rename makes them the file, so
+  // that a crash never leaves the name on a file without its data;
+  // fdatasync flushes them with the size, not the times.
+  bool ok = ::fchmod(fd, mode) == 0 && write_all(fd, bytes) && ::fdatasync(fd) == 0;
   const int saved_errno = errno;
   ok = (::close(fd) == 0) && ok;
   if (ok && std::rename(temp.c_str(), target.c_str()) == 0) return true;

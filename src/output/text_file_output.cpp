@@ -9,8 +9,12 @@
 namespace talve {
 
 bool write_text_lines(const std::string& path, const std::vector<std::string>& lines, std::string& reason) {
+  return write_joined_text(path, join_lines_crlf(lines), reason);
+}
+
+bool write_joined_text(const std::string& path, std::string_view text, std::string& reason) {
   std::string system_reason;
-  if (replace_file(path, join_lines_crlf(lines), &system_reason)) return true;
+  if (replace_file(path, text, &system_reason)) return true;
   reason = write_failure_reason(path, system_reason);
   return false;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace talve {
@@ -12,6 +13,9 @@ namespace talve {
 // limit) never leaves a truncated file and never destroys the previous one.
 // On failure returns false with the reason in French.
 bool write_text_lines(const std::string& path, const std::vector<std::string>& lines, std::string& reason);
+// The same for lines already joined (join_lines_crlf), when the text is
+// also wanted for the window or the clipboard.
+bool write_joined_text(const std::string& path, std::string_view text, std::string& reason);
 
 // The reason a file could not be written into its folder, in French: the
 // folder does not exist, is not a folder, or refused the writing (with the

@@ -39,13 +39,13 @@ void report_failure(Session& s, const std::string& what, const std::string& path
 // The result list in its file, in the result view and on the clipboard.
 bool save_result_file(Session& s, const std::string& path) {
   std::string reason;
-  if (!write_text_lines(path, s.result_list, reason)) {
+  const std::string text = join_lines_crlf(s.result_list);
+  if (!write_joined_text(path, text, reason)) {
     report_failure(s, "fichier résultat", path, reason,
                    "\n\n Les données calculées sont conservées : choisir un autre répertoire de sortie\n"
                    " puis les enregistrer avec \"sauver ->\".");
     return false;
   }
-  const std::string text = join_lines_crlf(s.result_list);
   s.set_caption("RichEdit3", text);
   if (!clipboard_input(s)) s.ui().set_clipboard_text(text);
   s.set_visible("RichEdit3", true);
@@ -155,8 +155,8 @@ void sauver_click(Session& s) {
 void sans_coldate_click(Session& s) {
   if (s.values_only_list.empty()) return;
   std::string reason;
-  write_text_lines(program_file("~tmp.txt"), s.values_only_list, reason);
   const std::string text = join_lines_crlf(s.values_only_list);
+  write_joined_text(program_file("~tmp.txt"), text, reason);
   s.set_caption("RichEdit4", text);
   if (!clipboard_input(s)) s.ui().set_clipboard_text(text);
   s.set_visible("RichEdit3", false);
