@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <thread>
 
 #include "core/workspace.h"
 #include "files/byte_substitution.h"
@@ -25,6 +26,8 @@ namespace {
 
 constexpr std::size_t kBlock = 1u << 20;       // read and counted at a time
 constexpr std::size_t kTailBytes = 64u << 10;  // kept at the end of the file
+// Files from this size on are counted by two threads.
+constexpr std::size_t kParallelCount = 8u << 20;
 constexpr int kTabulationChoice = 0;
 constexpr int kByMarkers = 1;
 
@@ -77,6 +80,60 @@ std::vector<std::string_view> whole_lines_of_tail(std::string_view tail, bool wh
   if (start == tail.size()) return {};
   start += tail[start] == '\r' && start + 1 < tail.size() && tail[start + 1] == '\n' ? 2 : 1;
   return split_lines(tail.substr(start));
+}
+
+struct CountedRange {
+  LineEndCounter counter;
+  std::size_t size = 0;  // bytes read
+  char first = 0;        // the first byte read
+};
+
+// Counts the line ends of [offset, offset + size), or of the bytes up to the
+// end of the file when `to_end`; the first block read is copied to `head`
+// when given.
+CountedRange count_range(int fd, std::size_t offset, std::size_t size, bool to_end, FileBuffer* head) {
+  CountedRange range;
+  thread_local const std::unique_ptr<char[]> block(new char[kBlock]);
+  while (to_end || range.size < size) {
+    const std::size_t want = to_end ? kBlock : std::min(kBlock, size - range.size);
+    const long long got = read_at(fd, block.get(), want, offset + range.size);
+    if (got <= 0) break;
+    const auto bytes = static_cast<std::size_t>(got);
+    if (range.size == 0) {
+      range.first = block[0];
+      if (head) {
+        head->resize(bytes);
+        std::memcpy(head->data(), block.get(), bytes);
+      }
+    }
+    range.counter.add(std::string_view(block.get(), bytes));
+    range.size += bytes;
+    if (!to_end && bytes < want) break;  // the file shrank meanwhile
+  }
+  return range;
+}
+
+struct CountedFile {
+  std::size_t size = 0;
+  std::size_t lines = 0;
+};
+
+// The line count of a whole file and its first block. A large file is
+// counted by two threads, one per half; the second half is read to the end
+// of the file, so that a file that grows meanwhile is counted whole.
+CountedFile count_lines(int fd, std::size_t expected_size, FileBuffer& head) {
+  if (expected_size < kParallelCount || std::thread::hardware_concurrency() < 2) {
+    const CountedRange all = count_range(fd, 0, 0, true, &head);
+    return {all.size, all.counter.lines()};
+  }
+  const std::size_t half = expected_size / 2;
+  CountedRange second;
+  std::thread helper([&] { second = count_range(fd, half, 0, true, nullptr); });
+  CountedRange first = count_range(fd, 0, half, false, &head);
+  helper.join();
+  if (first.size < half) return {first.size, first.counter.lines()};  // the file shrank: its first part
+  if (second.size > 0) first.counter.append(second.counter, second.first);
+  return {first.size + second.size, first.counter.lines()};
 }
 
 void substitute(FileBuffer& bytes, bool tabulation, bool second_load) {
@@ -135,6 +192,13 @@ void LineEndCounter::add(std::string_view chunk) {
   m_open_line = !ends_a_line(data[size - 1]);
 }
 
+void LineEndCounter::append(const LineEndCounter& next, char next_first) {
+  if (m_pending_cr && next_first != '\n') ++m_ends;
+  m_ends += next.m_ends;
+  m_pending_cr = next.m_pending_cr;
+  m_open_line = next.m_open_line;
+}
+
 std::size_t LineEndCounter::lines() const { return m_ends + (m_pending_cr ? 1 : 0) + (m_open_line ? 1 : 0); }
 
 bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& out, std::size_t head_lines) {
@@ -150,19 +214,10 @@ bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& ou
 
   // One pass in cache-sized blocks: the line count, and the head kept.
   auto head = std::make_shared<FileBuffer>();
-  thread_local std::unique_ptr<char[]> block(new char[kBlock]);
-  LineEndCounter counter;
-  std::size_t size = 0;
-  for (long long got; (got = read_at(file.fd, block.get(), kBlock, size)) > 0;) {
-    if (size == 0) {
-      head->resize(static_cast<std::size_t>(got));
-      std::memcpy(head->data(), block.get(), static_cast<std::size_t>(got));
-    }
-    counter.add(std::string_view(block.get(), static_cast<std::size_t>(got)));
-    size += static_cast<std::size_t>(got);
-  }
+  const CountedFile counted = count_lines(file.fd, static_cast<std::size_t>(status.st_size), *head);
+  const std::size_t size = counted.size;
   if (size == 0) return load_data_file(ws, path, out);
-  const std::size_t line_count = counter.lines();
+  const std::size_t line_count = counted.lines;
   const bool head_is_file = head->size() == size;
   std::vector<std::string_view> head_view = whole_lines_of_head(head->view(), head_is_file);
   if (head_view.size() < std::min(head_lines, line_count)) return load_data_file(ws, path, out);

@@ -19,6 +19,10 @@ class LineEndCounter {
   void add(std::string_view chunk);
   // The number of lines of everything added, given its last byte.
   std::size_t lines() const;
+  // Takes in the count of the bytes that follow those added here, counted
+  // on their own (`next`, at least one byte, the first being `next_first`):
+  // the count is then that of both, as if they had been added here in turn.
+  void append(const LineEndCounter& next, char next_first);
 
  private:
   std::size_t m_ends = 0;

@@ -51,6 +51,49 @@ TEST(LineEndCounter, CountsTheLinesSplitLinesGivesInAnyChunking) {
   }
 }
 
+// Two parts counted apart, then put together, count as the whole: a part
+// ending on CR before one starting with LF makes one line end, not two.
+TEST(LineEndCounter, PartsCountedApartAddUpToTheWhole) {
+  std::mt19937 random(12);
+  const char alphabet[] = {'a', '\r', '\n', ';'};
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    const int length = 1 + static_cast<int>(random() % 40);
+    for (int i = 0; i < length; ++i) text.push_back(alphabet[random() % 4]);
+    for (std::size_t cut = 0; cut < text.size(); ++cut) {
+      LineEndCounter first, second;
+      first.add(std::string_view(text).substr(0, cut));
+      second.add(std::string_view(text).substr(cut));
+      first.append(second, text[cut]);
+      ASSERT_EQ(first.lines(), split_lines(text).size()) << ::testing::PrintToString(text) << " cut " << cut;
+    }
+  }
+}
+
+// A file large enough to be counted by two threads, whose middle falls
+// between the CR and the LF of a line end.
+TEST(FileOutline, ALargeFileCountedInTwoHalvesKeepsItsCount) {
+  testing::TempDir dir;
+  testing::ProgramHome home;
+  testing::ScriptedInterface ui;
+  Workspace ws(ui);
+  std::string text;
+  const std::string line = "2021-11-07 00:00:48;30.227;-38.208\r\n";
+  while (text.size() < 9'000'000) text += line;
+  const std::size_t middle = text.size() / 2;
+  text[middle - 1] = '\r';
+  text[middle] = '\n';
+  for (const std::string& end : {std::string(), std::string("tail without end"), std::string("\r")}) {
+    const std::string path = dir.write("large.csv", text + end);
+    LoadedFile whole, outline;
+    ASSERT_TRUE(load_data_file(ws, path, whole));
+    ASSERT_TRUE(load_for_pre_reading(ws, path, outline, 30));
+    EXPECT_TRUE(outline.is_outline());
+    EXPECT_EQ(outline.size(), whole.size());
+    EXPECT_EQ(outline.line_or_empty(static_cast<long long>(whole.size()) - 1), whole[whole.size() - 1]);
+  }
+}
+
 // The outline a pre-reading gets must show the lines a whole load shows,
 // wherever it shows them, with the same count and data block.
 TEST(FileOutline, ShowsTheLinesOfAWholeLoad) {
