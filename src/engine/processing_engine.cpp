@@ -2,6 +2,7 @@
 #include "engine/processing_engine.h"
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 
 #include "core/workspace.h"
@@ -134,30 +135,57 @@ bool ProcessingEngine::read_lines() {
     }
     return true;
   }
-  // Blocks of lines are parsed on two threads, then taken in order on this
-  // one: corrections, grid rows and folding depend on the lines before.
+  // Blocks of lines are parsed on two threads and taken in order on this
+  // one (corrections, grid rows and folding depend on the lines before):
+  // while this thread takes a block, the other parses the next one, and
+  // this one joins it as soon as it is done.
+  const auto block_end = [&](long long begin) { return std::min(size, begin + m_parallel_block); };
+  ParsedBlock* current = &m_parsed[0];
+  ParsedBlock* next = &m_parsed[1];
+  parse_block(lines, static_cast<std::size_t>(first), static_cast<std::size_t>(block_end(first)), *current,
+              nullptr);
   for (long long begin = first; begin < size; begin += m_parallel_block) {
-    const long long end = std::min(size, begin + m_parallel_block);
-    parse_block(lines, static_cast<std::size_t>(begin), static_cast<std::size_t>(end));
-    for (long long i = begin; i < end; ++i) {
-      apply_parsed_line(lines[static_cast<std::size_t>(i)], i + 1, static_cast<std::size_t>(i - begin));
-      if (!after_line()) return false;
+    const long long end = block_end(begin);
+    bool go_on = true;
+    auto apply_block = [&] {
+      for (long long i = begin; i < end && go_on; ++i) {
+        apply_parsed_line(*current, lines[static_cast<std::size_t>(i)], i + 1,
+                          static_cast<std::size_t>(i - begin));
+        go_on = after_line();
+      }
+    };
+    if (end < size) {
+      parse_block(lines, static_cast<std::size_t>(end), static_cast<std::size_t>(block_end(end)), *next,
+                  apply_block);
+    } else {
+      apply_block();
     }
+    if (!go_on) return false;
+    std::swap(current, next);
   }
   return true;
 }
 
+// Parses lines [begin, end) into `block` in chunks taken by two threads in
+// turn; `first` (when given) runs on this thread before it takes chunks.
 void ProcessingEngine::parse_block(const std::vector<std::string_view>& lines, std::size_t begin,
-                                   std::size_t end) {
-  m_parsed.resize(end - begin, m_decoder->sources().size());
-  const std::size_t middle = begin + (end - begin) / 2;
-  std::thread helper([&] { m_parsers[1]->parse(lines, middle, end, m_parsed, middle - begin); });
-  m_parsers[0]->parse(lines, begin, middle, m_parsed, 0);
-  helper.join();
+                                   std::size_t end, ParsedBlock& block, const std::function<void()>& first) {
+  block.resize(end - begin, m_decoder->sources().size());
+  const std::size_t chunk = std::max<std::size_t>(1, std::min<std::size_t>(kChunkLines, (end - begin) / 8));
+  std::atomic<std::size_t> taken{begin};
+  auto take_chunks = [&](LineParser& parser) {
+    for (std::size_t from; (from = taken.fetch_add(chunk)) < end;)
+      parser.parse(lines, from, std::min(end, from + chunk), block, from - begin);
+  };
+  // Joined on the way out, also when `first` throws.
+  std::jthread helper([&] { take_chunks(*m_parsers[1]); });
+  if (first) first();
+  take_chunks(*m_parsers[0]);
 }
 
-void ProcessingEngine::apply_parsed_line(std::string_view line, long long line_number, std::size_t index) {
-  switch (m_parsed.kinds[index]) {
+void ProcessingEngine::apply_parsed_line(const ParsedBlock& parsed, std::string_view line,
+                                         long long line_number, std::size_t index) {
+  switch (parsed.kinds[index]) {
     case ParsedKind::Exact:
       process_line(line, line_number);
       return;
@@ -170,14 +198,14 @@ void ProcessingEngine::apply_parsed_line(std::string_view line, long long line_n
   DecodeCounters& counters = m_report.lines;
   ++counters.decoded;
   m_decoder->note_valid_date_read();
-  const TDateTime raw = m_parsed.instants[index];
+  const TDateTime raw = parsed.instants[index];
   const TDateTime t = m_corrector.correct_lazily(
       raw, line_number, [raw] { return format_canonical(raw); }, m_ws.log);
   const int row = m_locator.row_of(t);
   if (row < 1) return;
-  const std::size_t columns = m_parsed.columns;
-  fold_line(m_table, m_settings.aggregation.method, row, m_parsed.values.data() + index * columns,
-            m_parsed.missing.data() + index * columns);
+  const std::size_t columns = parsed.columns;
+  fold_line(m_table, m_settings.aggregation.method, row, parsed.values.data() + index * columns,
+            parsed.missing.data() + index * columns);
   ++counters.extracted;
   ++m_table.line_total;
 }

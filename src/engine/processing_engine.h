@@ -123,8 +123,12 @@ class ProcessingEngine {
  private:
   void show_progress(const std::string& text) { m_progress(text); }
   void set_up_parsers();
-  void parse_block(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end);
-  void apply_parsed_line(std::string_view line, long long line_number, std::size_t index);
+  // Lines taken at a time by a parsing thread.
+  static constexpr std::size_t kChunkLines = 2048;
+  void parse_block(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,
+                   ParsedBlock& block, const std::function<void()>& first);
+  void apply_parsed_line(const ParsedBlock& parsed, std::string_view line, long long line_number,
+                         std::size_t index);
 
   Workspace& m_ws;
   ResultTable& m_table;
@@ -144,7 +148,7 @@ class ProcessingEngine {
   bool m_allow_parallel = true;
   long long m_parallel_block = kParallelLines;
   std::vector<std::unique_ptr<LineParser>> m_parsers;
-  ParsedBlock m_parsed;
+  ParsedBlock m_parsed[2];  // the block taken in order and the one parsed meanwhile
 };
 
 // The tracking lines of a file's problems, each only when not 0: "nb_pb = ",

@@ -68,13 +68,13 @@ struct Outcome {
   std::vector<long long> counters;
 };
 
-Outcome read_all(bool parallel) {
+Outcome read_all(bool parallel, long long block = 97) {
   EngineRun run;
   run.set("CheckBox_correction_si_t1egalt2.Checked", "true");
   run.set("CheckBox_correction_si_t1supt2.Checked", "true");
-  run.configure = [parallel](ProcessingEngine& engine) {
+  run.configure = [parallel, block](ProcessingEngine& engine) {
     engine.set_parallel(parallel);
-    engine.set_parallel_block(97);
+    engine.set_parallel_block(block);
   };
   const long long start = whole_seconds(testing::at("07/11/2021 00:00:00"));
   run.add_file("a.csv", messy_file(1, start));
@@ -98,6 +98,13 @@ Outcome read_all(bool parallel) {
 
 TEST(ParallelReading, GivesWhatTheReadingInOrderGives) {
   const Outcome in_order = read_all(false);
+  // Blocks of one line, of a few chunks, and one block longer than a file.
+  for (long long block : {1, 5, 97, 4000, 7000}) {
+    const Outcome other = read_all(true, block);
+    EXPECT_EQ(other.result, in_order.result) << block;
+    EXPECT_EQ(other.tracking, in_order.tracking) << block;
+    EXPECT_EQ(other.counters, in_order.counters) << block;
+  }
   const Outcome parallel = read_all(true);
   EXPECT_EQ(parallel.result, in_order.result);
   EXPECT_EQ(parallel.tracking, in_order.tracking);
