@@ -3,9 +3,12 @@
 
 #include <thread>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "core/data_description.h"
 #include "core/workspace.h"
@@ -79,8 +82,55 @@ std::string missing_text(std::string_view na_text) {
   return std::string(na_text);
 }
 
+namespace {
+
+// The fixed-point text of `value` with `decimals` decimals, written from
+// the integer nearest to value * 10^decimals: the digits to_chars gives
+// whenever that product lies clearly away from a halfway point, which the
+// rounding of the product (one ulp at most) cannot then cross. False for
+// the values near a halfway point, the large ones and the non-finite ones,
+// which to_chars writes.
+bool write_fixed_from_integer(ResultValue value, int decimals, std::array<char, 128>& buffer,
+                              std::size_t& size) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (decimals < 0 || decimals > 15) return false;
+  const double magnitude = std::fabs(value * kPowers[decimals]);
+  if (!(magnitude < 1e15)) return false;
+  const double whole = std::floor(magnitude);
+  const double fraction = magnitude - whole;  // exact below 2^52
+  if (std::fabs(fraction - 0.5) <= magnitude * 0x1p-50 + 0x1p-60) return false;
+  const auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+
+  // The digits, with zeros in front up to one before the mark ("0.05").
+  char digits[40];
+  const std::size_t wanted = static_cast<std::size_t>(decimals) + 1;
+  std::size_t count = static_cast<std::size_t>(std::to_chars(digits, digits + 24, rounded).ptr - digits);
+  if (count < wanted) {
+    std::memmove(digits + (wanted - count), digits, count);
+    std::memset(digits, '0', wanted - count);
+    count = wanted;
+  }
+  const std::size_t integer_digits = count - static_cast<std::size_t>(decimals);
+  char* out = buffer.data();
+  if (std::signbit(value)) *out++ = '-';
+  out = std::copy(digits, digits + integer_digits, out);
+  if (decimals > 0) {
+    *out++ = '.';
+    out = std::copy(digits + integer_digits, digits + count, out);
+  }
+  size = static_cast<std::size_t>(out - buffer.data());
+  return true;
+}
+
+}  // namespace
+
 void append_number(std::string& out, ResultValue value, int decimals, char decimal_mark) {
   std::array<char, 128> buffer;
+  if (std::size_t size = 0; write_fixed_from_integer(value, decimals, buffer, size)) {
+    append_padded(out, buffer.data(), buffer.data() + size, decimal_mark);
+    return;
+  }
   auto result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
   if (result.ec == std::errc()) {
@@ -231,10 +281,11 @@ bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entrie
 void count_empty_cells(ResultTable& table) {
   const int count = table.map.count;
   table.empty_counts.assign(static_cast<std::size_t>(std::max(count, 0)) + 1, 0);
-  for (int j = 2; j < count; ++j) {
-    int empty = 0;
-    for (int r = 2; r <= table.grid_count; ++r) empty += !table.holds_value(r, j);
-    table.empty_counts[static_cast<std::size_t>(j)] = empty;
+  // Row by row, as the cells lie in memory.
+  for (int r = 2; r <= table.grid_count; ++r) {
+    const bool empty_row = table.nb(r) == 0;
+    for (int j = 2; j < count; ++j)
+      table.empty_counts[static_cast<std::size_t>(j)] += empty_row || table.at(r, j).missing != 0;
   }
 }
 

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "core/workspace.h"
 #include "engine/event_pacer.h"
@@ -54,6 +58,39 @@ TEST(ResultFormat, NumberFormatTextByText) {
   std::string infinite;
   append_number(infinite, INFINITY, 2, ',');
   EXPECT_EQ(infinite, "  inf");
+}
+
+// The text of every number is to_chars's fixed form, padded: values near a
+// halfway point, exact binary ties, signed zeros and very small or large
+// magnitudes included.
+TEST(ResultFormat, NumbersAreWrittenAsToCharsWritesThem) {
+  auto reference = [](double value, int decimals) {
+    char buffer[512];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
+    std::string text(buffer, end);
+    if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');
+    return text;
+  };
+  std::vector<double> values = {
+      0,     -0.0,   0.125, -0.125, 0.375,   2.5,    1.005,   -0.001,  0.05,
+      0.005, 0.0049, 0.015, 1e-300, 123.455, 99.995, -99.995, 1e14,    9.99e14,
+      1e15,  1e20,   -1e16, 0.5,    1.5,     2.675,  -2.675,  1.0 / 3, 4503599627370495.5};
+  std::mt19937_64 random(3);
+  for (int i = 0; i < 200000; ++i) {
+    const double magnitude = std::pow(10.0, static_cast<double>(random() % 24) - 8);
+    const double value = (static_cast<double>(random() % 2000001) - 1000000.0) / 1000000.0 * magnitude;
+    values.push_back(value);
+    // Decimal ties as data give them: k + 0.5 units of the last decimal.
+    values.push_back((static_cast<double>(random() % 200001) - 100000.0 + 0.5) / 1000.0);
+  }
+  for (const double value : values) {
+    for (int decimals : {0, 1, 2, 3, 6, 15}) {
+      std::string out;
+      append_number(out, value, decimals, '.');
+      ASSERT_EQ(out, reference(value, decimals)) << value << " with " << decimals << " decimals";
+    }
+  }
 }
 
 TEST(ResultFormat, DecimalsSetting) {
