@@ -3,6 +3,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "text/ascii.h"
 
@@ -107,9 +108,15 @@ constexpr std::array<std::string_view, 2> kColours = {"couleurs", "niveaux de gr
 std::span<const SettingInfo> settings_table() { return kSettings; }
 
 int setting_index(std::string_view key) {
-  for (std::size_t i = 0; i < kSettings.size(); ++i)
-    if (kSettings[i].key == key) return static_cast<int>(i);
-  return -1;
+  // Every read or write of a setting looks its key up: a hash table
+  // instead of 65 comparisons.
+  static const std::unordered_map<std::string_view, int> kIndex = [] {
+    std::unordered_map<std::string_view, int> index;
+    for (std::size_t i = 0; i < kSettings.size(); ++i) index.emplace(kSettings[i].key, static_cast<int>(i));
+    return index;
+  }();
+  const auto found = kIndex.find(key);
+  return found == kIndex.end() ? -1 : found->second;
 }
 
 int setting_index_nocase(std::string_view key) {
