@@ -50,6 +50,7 @@ ParsedKind LineParser::parse_line(std::string_view line, TDateTime& instant, dou
                                   std::uint8_t* missing) {
   if (line_unreadable(line, m_settings.control_chars_unreadable)) return ParsedKind::Exact;
   if (line.empty()) return ParsedKind::Empty;
+  m_line_begin = line.data();
   m_line_end = line.data() + line.size();
   m_splitter.split(line, m_settings.split);
   const long long traced = m_tally.lines;
@@ -87,7 +88,7 @@ bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
     if (field.empty() || rules.equivalent(field)) {
       values[k] = 0;
       missing[k] = 1;
-    } else if (read_plain_number(field, m_line_end, pending[waiting].number)) {
+    } else if (read_plain_number(field, m_line_begin, m_line_end, pending[waiting].number)) {
       pending[waiting++].column = k;
       missing[k] = 0;
     } else {

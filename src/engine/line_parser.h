@@ -85,8 +85,9 @@ class LineParser {
     PlainNumber number;
     std::size_t column;
   };
-  // The end of the line being read: plain numbers read their digits eight
-  // bytes at a time up to there.
+  // The line being read: plain numbers read their digits eight bytes at a
+  // time within it.
+  const char* m_line_begin = nullptr;
   const char* m_line_end = nullptr;
   std::vector<Pending> m_pending;
 };

@@ -81,20 +81,29 @@ inline bool read_body_word(std::uint64_t word, unsigned size, PlainNumber& numbe
 }  // namespace plain_number_detail
 
 // The same reading, with the same outcome on every text, that takes the
-// characters eight at a time when the eight bytes from the first digit can
-// be read, that is lie before `readable_end` (the end of the line the text
-// belongs to): the digits of a field are then checked and converted without
-// a branch per character.
-inline bool read_plain_number(std::string_view text, const char* readable_end, PlainNumber& number) {
+// characters eight at a time when eight bytes around the digits can be read,
+// that is lie within [readable_begin, readable_end) (the line the text
+// belongs to): the eight from the first digit, or, for the last field of a
+// line, the eight that end with its last one. The digits of a field are then
+// checked and converted without a branch per character.
+inline bool read_plain_number(std::string_view text, const char* readable_begin, const char* readable_end,
+                              PlainNumber& number) {
   const char* p = text.data();
   const char* const end = p + text.size();
   if (p < end && *p == '<') ++p;
   const bool negative = p < end && *p == '-';
   p += p < end && (*p == '+' || *p == '-');
   const std::size_t size = static_cast<std::size_t>(end - p);
-  if (size > 8 || readable_end - p < 8) return read_plain_number(text, number);
+  if (size == 0 || size > 8) return read_plain_number(text, number);
   std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
+  if (readable_end - p >= 8) {
+    std::memcpy(&word, p, sizeof word);
+  } else if (end - readable_begin >= 8) {
+    std::memcpy(&word, end - 8, sizeof word);
+    word >>= 8 * (8 - size);  // the bytes before the body leave the word
+  } else {
+    return read_plain_number(text, number);
+  }
   if (!plain_number_detail::read_body_word(word, static_cast<unsigned>(size), number)) return false;
   number.negative = negative;
   return true;

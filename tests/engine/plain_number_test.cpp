@@ -23,23 +23,20 @@ Outcome one_at_a_time(std::string_view text) {
   return out;
 }
 
-// The text inside a line, followed by `after` and as many bytes as the fast
-// reading may look at.
-Outcome eight_at_a_time(std::string_view text, std::string_view after) {
-  std::string line(text);
-  line += after;
-  const std::size_t line_size = line.size();
-  line += "00000000";
+// The text inside a line, between `before` and `after`: the fast reading
+// may look at the line's bytes around the text, never past them.
+Outcome eight_at_a_time(std::string_view text, std::string_view after, std::string_view before = {}) {
+  const std::string line = std::string(before) + std::string(text) + std::string(after);
   Outcome out{};
-  out.plain =
-      read_plain_number(std::string_view(line.data(), text.size()), line.data() + line_size, out.number);
+  out.plain = read_plain_number(std::string_view(line.data() + before.size(), text.size()), line.data(),
+                                line.data() + line.size(), out.number);
   return out;
 }
 
-void expect_same(std::string_view text, std::string_view after) {
+void expect_same(std::string_view text, std::string_view after, std::string_view before = {}) {
   const Outcome want = one_at_a_time(text);
-  const Outcome got = eight_at_a_time(text, after);
-  ASSERT_EQ(got.plain, want.plain) << "<" << text << "> then <" << after << ">";
+  const Outcome got = eight_at_a_time(text, after, before);
+  ASSERT_EQ(got.plain, want.plain) << "<" << before << "|" << text << "|" << after << ">";
   if (!want.plain) return;
   ASSERT_EQ(got.number.mantissa, want.number.mantissa) << "<" << text << ">";
   ASSERT_EQ(got.number.scale, want.number.scale) << "<" << text << ">";
@@ -81,7 +78,7 @@ TEST(PlainNumber, ReadsThePlainForms) {
   };
   for (const Case& c : cases) {
     for (const char* after : {"", ";12.5;-3", "\r\n"}) {
-      const Outcome got = eight_at_a_time(c.text, after);
+      const Outcome got = eight_at_a_time(c.text, after, after[0] == '\r' ? "07/11/2021 00:00:48;" : "");
       EXPECT_EQ(got.plain, c.plain) << c.text;
       if (!c.plain || !got.plain) continue;
       EXPECT_EQ(got.number.mantissa, c.mantissa) << c.text;
@@ -96,8 +93,10 @@ TEST(PlainNumber, EveryShortTextAgrees) {
   const std::string alphabet = "019.,-+<a/:\xB0";
   std::string text;
   auto visit = [&](auto&& self, std::size_t length) -> void {
-    expect_same(text, "");                // the last field of its line
-    expect_same(text, ";-12.5;7.25;NA");  // eight bytes readable after it
+    expect_same(text, "");                          // alone in its line: one at a time
+    expect_same(text, ";-12.5;7.25;NA");            // eight bytes readable after it
+    expect_same(text, "", "2021-11-07 00:00:48;");  // the last field of a line
+    expect_same(text, "\r", "\xFF\x01;-3.5;");
     expect_same(text, ".5\t\xFF\x01\x02\x03\x04\x05");
     if (length == 5 || testing::Test::HasFatalFailure()) return;
     for (char c : alphabet) {
@@ -116,9 +115,11 @@ TEST(PlainNumber, LongerRandomTextsAgree) {
     std::string text, after;
     const std::size_t length = random() % 18;
     for (std::size_t k = 0; k < length; ++k) text.push_back(alphabet[random() % alphabet.size()]);
-    const std::size_t extra = random() % 10;
+    std::string before;
+    const std::size_t extra = random() % 10, ahead = random() % 10;
     for (std::size_t k = 0; k < extra; ++k) after.push_back(static_cast<char>(random() % 256));
-    expect_same(text, after);
+    for (std::size_t k = 0; k < ahead; ++k) before.push_back(static_cast<char>(random() % 256));
+    expect_same(text, after, before);
   }
 }
 
