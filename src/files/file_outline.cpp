@@ -3,10 +3,8 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <array>
-#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -14,6 +12,7 @@
 #include "core/workspace.h"
 #include "files/byte_substitution.h"
 #include "files/data_block.h"
+#include "files/file_range.h"
 #include "files/loader.h"
 #include "text/text_utils.h"
 
@@ -31,13 +30,6 @@ constexpr std::size_t kParallelCount = 8u << 20;
 constexpr int kTabulationChoice = 0;
 constexpr int kByMarkers = 1;
 
-struct Descriptor {
-  int fd = -1;
-  ~Descriptor() {
-    if (fd >= 0) ::close(fd);
-  }
-};
-
 int bits16(unsigned mask) {
   static const std::array<unsigned char, 256> kBits = [] {
     std::array<unsigned char, 256> table{};
@@ -45,20 +37,6 @@ int bits16(unsigned mask) {
     return table;
   }();
   return kBits[mask & 0xFF] + kBits[(mask >> 8) & 0xFF];
-}
-
-long long read_at(int fd, char* out, std::size_t size, std::size_t offset) {
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t got = ::pread(fd, out + done, size - done, static_cast<off_t>(offset + done));
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return -1;
-    }
-    if (got == 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  return static_cast<long long>(done);
 }
 
 bool ends_a_line(char c) { return c == '\n' || c == '\r'; }
@@ -96,7 +74,7 @@ CountedRange count_range(int fd, std::size_t offset, std::size_t size, bool to_e
   thread_local const std::unique_ptr<char[]> block(new char[kBlock]);
   while (to_end || range.size < size) {
     const std::size_t want = to_end ? kBlock : std::min(kBlock, size - range.size);
-    const long long got = read_at(fd, block.get(), want, offset + range.size);
+    const long long got = read_range(fd, block.get(), want, offset + range.size);
     if (got <= 0) break;
     const auto bytes = static_cast<std::size_t>(got);
     if (range.size == 0) {
@@ -206,7 +184,7 @@ bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& ou
   if (ws.flags.input_mode != InputMode::Files ||
       description.choice("RadioGroup_numlig_balise_ItemIndex") == kByMarkers)
     return load_data_file(ws, path, out);
-  Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
   struct stat status {};
   // Missing, empty or not a regular file: the whole load says so.
   if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0)
@@ -225,7 +203,7 @@ bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& ou
   auto tail = std::make_shared<FileBuffer>();
   const std::size_t tail_size = std::min(size, kTailBytes);
   tail->resize(tail_size);
-  if (read_at(file.fd, tail->data(), tail_size, size - tail_size) != static_cast<long long>(tail_size))
+  if (read_range(file.fd, tail->data(), tail_size, size - tail_size) != static_cast<long long>(tail_size))
     return load_data_file(ws, path, out);
   std::vector<std::string_view> tail_view = whole_lines_of_tail(tail->view(), tail_size == size);
   if (tail_view.size() > line_count) return load_data_file(ws, path, out);  // the file changed meanwhile

@@ -3,12 +3,11 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstring>
 #include <thread>
 
+#include "files/file_range.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -18,34 +17,11 @@ namespace {
 // cost more than it saves.
 constexpr std::size_t kParallelBytes = 4u << 20;
 
-struct Descriptor {
-  int fd = -1;
-  ~Descriptor() {
-    if (fd >= 0) ::close(fd);
-  }
-};
-
-// Reads [offset, offset + size) with pread; the number of bytes read (fewer
-// at the end of a file that shrank), or -1 on an error.
-long long read_range(int fd, char* out, std::size_t size, std::size_t offset) {
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t got = ::pread(fd, out + done, size - done, static_cast<off_t>(offset + done));
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return -1;
-    }
-    if (got == 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  return static_cast<long long>(done);
-}
-
 }  // namespace
 
 WholeFile read_and_split(const std::string& path, std::vector<std::string_view>& lines) {
   lines.clear();
-  Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
   struct stat status {};
   const bool large = file.fd >= 0 && ::fstat(file.fd, &status) == 0 && S_ISREG(status.st_mode) &&
                      static_cast<std::size_t>(status.st_size) >= kParallelBytes &&
