@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_description.h"
 #include "app/program_run.h"
 #include "support/temp_dir.h"
+#include "support/text_lines.h"
 #include "text/encoding.h"
 #include "text/text_utils.h"
 
@@ -20,6 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
+using testing::crlf;
+using testing::rows_of;
 
 // The rows the good file gives alone over the hourly grid 01:00..04:00;
 // the 03:00 row is free for the bad files' lines.
@@ -33,24 +37,6 @@ const std::vector<std::string> kGoodRows = {
 std::vector<std::string> good_rows_with(const std::string& row_0300,
                                         const std::string& row_0400 = kGoodRows[3]) {
   return {kGoodRows[0], kGoodRows[1], row_0300, row_0400};
-}
-
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
-// The lines of a result file below its title row.
-std::vector<std::string> rows_of(const std::string& text) {
-  std::vector<std::string> rows;
-  std::size_t start = text.find("\r\n");
-  while (start != std::string::npos && start + 2 < text.size()) {
-    const std::size_t end = text.find("\r\n", start + 2);
-    rows.push_back(text.substr(start + 2, end - start - 2));
-    start = end;
-  }
-  return rows;
 }
 
 // Deterministic bytes that are no text: the same on every machine.
@@ -69,42 +55,9 @@ class BadInputs : public ::testing::Test {
     write_description("etude/cas.dsc", {});
   }
 
-  // The description of the batch tests; `extra` lines replace the ones of
-  // the same key.
+  // The batch tests' description, `extra` lines replacing or added.
   std::string write_description(const std::string& name, const std::vector<std::string>& extra) {
-    std::vector<std::string> lines = {
-        "dossier_choisi= ./donnees/",
-        "dossier_choisi_sortie= ./sorties/",
-        "Edit_masque.text= csv",
-        "RadioGroup_separateur_colonne_ItemIndex= 2",
-        "RadioGroup_avec_sans_intitule_ItemIndex= 0",
-        "Edit_num_ligne_intitule_col.text= 1",
-        "Edit_num_ligne_donnee.text= 2",
-        "RadioGroup_numlig_balise_ItemIndex= 0",
-        "Edit_num_col_datetime.text= 1",
-        "Edit_format_datetime_mesure.text= aaaa_mm_jj_hh_mn_ss",
-        "Edit_equiv_na.text= NA;-99999",
-        "Edit_NA.text= NA",
-        "Edit_nb_decimale.text= 2",
-        "RadioGroup_separateur_sortie_ItemIndex= 3",
-        "RadioGroup_DECIMAL_SEPARATOR_sortie_ItemIndex= 0",
-        "Edit_nom_fic_sortie.text= res",
-        "CheckBox_inc_nom.Checked= false",
-        "Edit_f_station.text= 1",
-        "Edit_f_date_fichier.text= ",
-        "Label_min_dsc.caption= 01/01/2021 01:00:00",
-        "Label_max_dsc.caption= 01/01/2021 04:00:00",
-        "Label_pas_dsc.caption= 01:00:00",
-    };
-    for (const std::string& line : extra) {
-      const std::size_t equals = line.find('=');
-      if (equals != std::string::npos && equals > 0) {
-        const std::string key = line.substr(0, equals + 1);
-        std::erase_if(lines, [&key](const std::string& l) { return l.starts_with(key); });
-      }
-      lines.push_back(line);
-    }
-    return dir.write(name, crlf(lines));
+    return dir.write(name, crlf(testing::batch_description(extra)));
   }
 
   // A data folder holding the good file and the bad one; returns the bad

@@ -2,14 +2,15 @@
 // The batch mode as a user meets it: the built program run on temporary
 // folders, its exit status, its standard output and error.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "app/batch_description.h"
+#include "app/program_run.h"
 #include "support/temp_dir.h"
+#include "support/text_lines.h"
 #include "text/encoding.h"
 
 namespace talve {
@@ -17,17 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status = -1;
-  std::string out;  // UTF-8, as the terminal shows it
-  std::string err;
-};
-
-std::string quoted(const std::string& text) {
-  std::string q = "'";
-  for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using Outcome = testing::ProgramOutcome;
 
 // The error stream holds the text (written here in Windows-1252).
 bool told(const Outcome& outcome, const std::string& text) {
@@ -53,52 +44,18 @@ class Batch : public ::testing::Test {
                 "2021-01-01 01:30:00;5.0;60", "2021-01-01 02:00:00;7.0;-99999"});
     write_file("etude/donnees/sud_1.csv", {"Date;T;H", "2021-01-01 03:10:00;10.0;70",
                                            "2021-01-01 03:50:00;12.0;NA", "2021-01-01 05:00:00;99.0;99"});
-    description = write_file("etude/cas.dsc", {
-                                                  "dossier_choisi= ./donnees/",
-                                                  "dossier_choisi_sortie= ./sorties/",
-                                                  "Edit_masque.text= csv",
-                                                  "RadioGroup_separateur_colonne_ItemIndex= 2",
-                                                  "RadioGroup_avec_sans_intitule_ItemIndex= 0",
-                                                  "Edit_num_ligne_intitule_col.text= 1",
-                                                  "Edit_num_ligne_donnee.text= 2",
-                                                  "RadioGroup_numlig_balise_ItemIndex= 0",
-                                                  "Edit_num_col_datetime.text= 1",
-                                                  "Edit_format_datetime_mesure.text= aaaa_mm_jj_hh_mn_ss",
-                                                  "Edit_equiv_na.text= NA;-99999",
-                                                  "Edit_NA.text= NA",
-                                                  "Edit_nb_decimale.text= 2",
-                                                  "RadioGroup_separateur_sortie_ItemIndex= 3",
-                                                  "RadioGroup_DECIMAL_SEPARATOR_sortie_ItemIndex= 0",
-                                                  "Edit_nom_fic_sortie.text= res",
-                                                  "CheckBox_inc_nom.Checked= false",
-                                                  "CheckBox_prelire_tous.Checked= false",
-                                                  "Edit_f_station.text= 1",
-                                                  "Edit_f_date_fichier.text= ",
-                                                  "Label_min_dsc.caption= 01/01/2021 01:00:00",
-                                                  "Label_max_dsc.caption= 01/01/2021 04:00:00",
-                                                  "Label_pas_dsc.caption= 01:00:00",
-                                              });
+    description =
+        write_file("etude/cas.dsc", testing::batch_description({"CheckBox_prelire_tous.Checked= false"}));
     result = dir.path() + "etude/sorties/res.txt";
   }
 
   std::string write_file(const std::string& name, const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return dir.write(name, text);
+    return dir.write(name, testing::crlf(lines));
   }
 
+  // The program started without a shell, in the test's folder.
   Outcome run(const std::vector<std::string>& args) {
-    std::string command = "cd " + quoted(dir.path()) +
-                          " && LC_ALL=C TALVE_HOME=" + quoted(dir.path() + "maison") + " " +
-                          quoted(TALVE_PROGRAM);
-    for (const std::string& arg : args) command += " " + quoted(arg);
-    command += " >" + quoted(dir.path() + "stdout") + " 2>" + quoted(dir.path() + "stderr") + " </dev/null";
-    const int raw = std::system(command.c_str());
-    Outcome outcome;
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    outcome.out = testing::read_bytes(dir.path() + "stdout");
-    outcome.err = testing::read_bytes(dir.path() + "stderr");
-    return outcome;
+    return testing::run_program(testing::ProgramRun{args, dir.path(), dir.path() + "maison", 60, -1});
   }
 
   std::string result_text() const { return testing::read_bytes(result); }

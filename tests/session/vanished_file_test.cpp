@@ -4,22 +4,14 @@
 #include <filesystem>
 
 #include "session/run_fixture.h"
+#include "support/text_lines.h"
 
 namespace talve {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> rows_of(const std::string& text) {
-  std::vector<std::string> rows;
-  std::size_t start = text.find("\r\n");
-  while (start != std::string::npos && start + 2 < text.size()) {
-    const std::size_t end = text.find("\r\n", start + 2);
-    rows.push_back(text.substr(start + 2, end - start - 2));
-    start = end;
-  }
-  return rows;
-}
+using testing::rows_of;
 
 using VanishedFile = RunTest;
 
