@@ -201,6 +201,8 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
                 const OutputFormat& format, int r, std::string& row, std::string& values) {
   const int count = table.map.count;
   values.clear();
+  // Room for a dozen characters a value, so that the text grows once.
+  values.reserve(static_cast<std::size_t>(std::max(count, 0)) * 12);
   const bool empty_row = table.nb(r) == 0;
   for (int j = 2; j < count; ++j) {
     if (j > 2) values += format.separator;
@@ -213,7 +215,10 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
   }
   if (count > 2) values += format.separator;
   append_count(values, table.nb(r), format.system_decimal);
-  row = grid_entries[static_cast<std::size_t>(r)];
+  const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
+  row.clear();
+  row.reserve(instant.size() + format.separator.size() + values.size());
+  row += instant;
   row += format.separator;
   row += values;
   apply_output_decimal(row, format.decimal_choice);
@@ -240,7 +245,9 @@ bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entrie
   const bool two_threads = std::thread::hardware_concurrency() >= 2;
   long long shown_percent = -1;
   bool complete = true;
-  std::vector<std::string> rows(kFormatBlock), values(kFormatBlock);
+  // Rows 2 to n, at most a block of them at a time.
+  const auto block = static_cast<std::size_t>(std::clamp(n - 1, 0, kFormatBlock));
+  std::vector<std::string> rows(block), values(block);
   std::vector<std::string> tail_rows, tail_values;
   // After each row, as if the rows were formatted one by one: progress, then
   // a stop leaves out every row after this one.
