@@ -85,7 +85,11 @@ bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
   std::size_t waiting = 0;
   for (std::size_t k = 0; k < m_sources.size(); ++k) {
     const std::string_view field = m_splitter.field(m_sources[k]);
-    if (field.empty() || rules.equivalent(field)) {
+    std::uint64_t word = 0;
+    const bool equivalent = load_text_word(field, m_line_begin, m_line_end, word)
+                                ? rules.equivalent_word(word, field.size(), field)
+                                : !field.empty() && rules.equivalent(field);
+    if (field.empty() || equivalent) {
       values[k] = 0;
       missing[k] = 1;
     } else if (read_plain_number(field, m_line_begin, m_line_end, pending[waiting].number)) {

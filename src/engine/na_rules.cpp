@@ -16,7 +16,20 @@ NaRules NaRules::from_texts(std::string_view equivalences, std::string_view lowe
   const int items = compter_car(';', equivalences) + 1;
   for (int i = 1; i <= items && i <= kMaxEquivalences; ++i) {
     rules.equivalences.push_back(champ_n(equivalences, i, ';'));
-    rules.lengths |= std::uint64_t{1} << length_bit(rules.equivalences.back().size());
+    const std::string& text = rules.equivalences.back();
+    rules.lengths |= std::uint64_t{1} << length_bit(text.size());
+    if (text.empty() || text.size() > 8) {
+      // An empty text never equals a field read here (empty fields are
+      // missing before any comparison); a long one needs the plain loop.
+      rules.all_short = rules.all_short && text.empty();
+      continue;
+    }
+    std::uint64_t word = 0;
+    for (std::size_t k = 0; k < text.size(); ++k)
+      word |= std::uint64_t{static_cast<unsigned char>(text[k])} << (8 * k);
+    rules.short_words[rules.short_count] = word;
+    rules.short_sizes[rules.short_count] = static_cast<std::uint8_t>(text.size());
+    ++rules.short_count;
   }
   if (!lower.empty()) rules.lower = lire_reel(lower);
   if (!upper.empty()) rules.upper = lire_reel(upper);

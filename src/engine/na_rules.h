@@ -23,6 +23,13 @@ struct NaRules {
   // Bit k set when an equivalence text is k characters long (63: longer),
   // so that most fields are told apart by their length alone.
   std::uint64_t lengths = 0;
+  // The texts of at most eight characters as words (first character in the
+  // lowest byte, zeros above the text), for a comparison without a branch
+  // per character; `all_short` when every text is one of them.
+  std::uint64_t short_words[kMaxEquivalences] = {};
+  std::uint8_t short_sizes[kMaxEquivalences] = {};
+  int short_count = 0;
+  bool all_short = true;
   std::optional<double> lower;
   std::optional<double> upper;
 
@@ -39,6 +46,17 @@ struct NaRules {
     return false;
   }
   // Equal texts, compared in place: the texts are a few characters long.
+  // The same answer as equivalent(field) for a field of 1 to 8 characters
+  // whose bytes are the low `size` bytes of `word` (the bytes above are
+  // ignored).
+  bool equivalent_word(std::uint64_t word, std::size_t size, std::string_view field) const {
+    if (!all_short) return equivalent(field);
+    const std::uint64_t kept = size >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * size)) - 1;
+    word &= kept;
+    bool same = false;
+    for (int i = 0; i < short_count; ++i) same |= (short_sizes[i] == size) & (short_words[i] == word);
+    return same;
+  }
   static bool same_text(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

@@ -80,6 +80,27 @@ inline bool read_body_word(std::uint64_t word, unsigned size, PlainNumber& numbe
 
 }  // namespace plain_number_detail
 
+// The bytes of a text of 1 to 8 characters as one word, its first character
+// in the lowest byte; the bytes above the text are unspecified. The eight
+// bytes are read within [readable_begin, readable_end): from the text's
+// start, or those that end with it. False when neither fits.
+inline bool load_text_word(std::string_view text, const char* readable_begin, const char* readable_end,
+                           std::uint64_t& word) {
+  const char* const p = text.data();
+  const std::size_t size = text.size();
+  if (size == 0 || size > 8) return false;
+  if (readable_end - p >= 8) {
+    std::memcpy(&word, p, sizeof word);
+    return true;
+  }
+  if (p + size - readable_begin >= 8) {
+    std::memcpy(&word, p + size - 8, sizeof word);
+    word >>= 8 * (8 - size);
+    return true;
+  }
+  return false;
+}
+
 // The same reading, with the same outcome on every text, that takes the
 // characters eight at a time when eight bytes around the digits can be read,
 // that is lie within [readable_begin, readable_end) (the line the text

@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/na_rules.h"
+
+#include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace talve {
 namespace {
@@ -120,6 +124,38 @@ TEST(PlainNumber, LongerRandomTextsAgree) {
     for (std::size_t k = 0; k < extra; ++k) after.push_back(static_cast<char>(random() % 256));
     for (std::size_t k = 0; k < ahead; ++k) before.push_back(static_cast<char>(random() % 256));
     expect_same(text, after, before);
+  }
+}
+
+// The equivalence texts compared as words give the answer of the comparison
+// character by character, for fields anywhere in their line.
+TEST(PlainNumber, EquivalenceWordsAgreeWithTheTexts) {
+  const char* rule_sets[] = {"NA;-99999", "NA;-99999;;NAN;-9999.000", "NA;une valeur longue;-1",
+                             "\xFF\x01;;0;00000000", "12345678;1234567;x"};
+  std::mt19937 random(11);
+  const std::string alphabet = "0129-NA.x\xFF\x01";
+  for (const char* texts : rule_sets) {
+    const NaRules rules = NaRules::from_texts(texts, "", "");
+    std::vector<std::string> fields(rules.equivalences.begin(), rules.equivalences.end());
+    for (int i = 0; i < 20000; ++i) {
+      std::string field;
+      const std::size_t length = 1 + random() % 9;
+      for (std::size_t k = 0; k < length; ++k) field.push_back(alphabet[random() % alphabet.size()]);
+      fields.push_back(field);
+    }
+    for (const std::string& field : fields) {
+      if (field.empty()) continue;
+      for (const char* around : {"", ";", ";-12.5;7.25;NA", "2021-11-07 00:00:48;"}) {
+        const std::string line = std::string(around) + field + around;
+        const std::string_view in_line(line.data() + std::strlen(around), field.size());
+        std::uint64_t word = 0;
+        const bool want = rules.equivalent(field);
+        if (load_text_word(in_line, line.data(), line.data() + line.size(), word)) {
+          ASSERT_EQ(rules.equivalent_word(word, field.size(), in_line), want)
+              << texts << " <" << field << ">";
+        }
+      }
+    }
   }
 }
 
