@@ -10,6 +10,7 @@
 #include "files/loader.h"
 #include "support/scripted_interface.h"
 #include "support/temp_dir.h"
+#include "support/text_lines.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -36,11 +37,8 @@ std::string random_text(std::mt19937& random, std::size_t size, int blank_end_li
 
 TEST(LineEndCounter, CountsTheLinesSplitLinesGivesInAnyChunking) {
   std::mt19937 random(11);
-  const char alphabet[] = {'a', '\r', '\n', ';'};
   for (int round = 0; round < 20000; ++round) {
-    std::string text;
-    const int length = static_cast<int>(random() % 60);
-    for (int i = 0; i < length; ++i) text.push_back(alphabet[random() % 4]);
+    const std::string text = testing::random_line_ends(random, 60);
     LineEndCounter counter;
     for (std::size_t at = 0; at < text.size();) {
       const std::size_t piece = 1 + random() % 20;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,16 @@ inline std::vector<std::string> rows_of(const std::string& text) {
     start = end;
   }
   return rows;
+}
+
+// A random text of fewer than `max_length` bytes made of letters, CR, LF and
+// ";": every way of ending lines, mixed.
+inline std::string random_line_ends(std::mt19937& random, unsigned max_length) {
+  static constexpr char kAlphabet[] = {'a', '\r', '\n', ';'};
+  std::string text;
+  const unsigned length = random() % max_length;
+  for (unsigned i = 0; i < length; ++i) text.push_back(kAlphabet[random() % 4]);
+  return text;
 }
 
 }  // namespace talve::testing

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/text_utils.h"
+#include "support/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -188,14 +189,11 @@ std::vector<std::string> reference_lines(const std::string& text) {
 
 TEST(TextUtils, SplitLinesAgreesWithAByteByByteReading) {
   std::mt19937 random(7);
-  const char alphabet[] = {'a', '\r', '\n', ';'};
   for (int round = 0; round < 20000; ++round) {
-    std::string text;
-    const int length = static_cast<int>(random() % 12);
-    for (int i = 0; i < length; ++i) text.push_back(alphabet[random() % 4]);
+    const std::string text = testing::random_line_ends(random, 12);
     const auto lines = split_lines(text);
     const auto expected = reference_lines(text);
-    ASSERT_EQ(lines.size(), expected.size()) << testing::PrintToString(text);
+    ASSERT_EQ(lines.size(), expected.size()) << ::testing::PrintToString(text);
     for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(lines[i], expected[i]);
   }
 }
