@@ -17,12 +17,13 @@ std::string bounds_text(std::string_view min_na, std::string_view max_na) {
 
 }  // namespace
 
-int empty_cells(const ResultTable& table, int column, int written_rows) {
+std::vector<int> empty_cells(const ResultTable& table, int written_rows) {
+  std::vector<int> empty(static_cast<std::size_t>(std::max(table.map.count, 0)) + 1, 0);
   // Row 1 is only the lower bound of the first interval: the file starts
-  // with row 2.
+  // with row 2. Row by row, as the cells lie in memory.
   const int last = std::min(written_rows + 1, table.grid_count);
-  int empty = 0;
-  for (int r = 2; r <= last; ++r) empty += !table.holds_value(r, column);
+  for (int r = 2; r <= last; ++r)
+    for (int j = 2; j < table.map.count; ++j) empty[static_cast<std::size_t>(j)] += !table.holds_value(r, j);
   return empty;
 }
 
@@ -37,8 +38,9 @@ std::vector<std::string> statistics_lines(const StatisticsInput& input) {
   long long empty_total = 0;
   if (input.table != nullptr) {
     const ColumnMap& map = input.table->map;
+    const std::vector<int> empty_by_column = empty_cells(*input.table, n);
     for (int j = 2; j < map.count; ++j) {
-      const int empty = empty_cells(*input.table, j, n);
+      const int empty = empty_by_column[static_cast<std::size_t>(j)];
       usable_total += n - empty;
       empty_total += empty;
       lines.push_back(std::to_string(n) + " - " + std::to_string(empty) + " = " + std::to_string(n - empty) +

@@ -26,8 +26,9 @@ struct StatisticsInput {
   std::string max_na;        // `Edit_max_na.text`
 };
 
-// The cells of data column j written as the missing text.
-int empty_cells(const ResultTable& table, int column, int written_rows);
+// Per output column (index j, data columns 2..C-1): the cells written as the
+// missing text among the first `written_rows` rows of the file.
+std::vector<int> empty_cells(const ResultTable& table, int written_rows);
 
 // The lines, in order, from the empty line that opens them to the closing
 // separator.

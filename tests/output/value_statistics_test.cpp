@@ -61,9 +61,9 @@ TEST(ValueStatistics, EveryCellWrittenAsMissingCountsOnce) {
 TEST(ValueStatistics, OnlyTheRowsWrittenAreCounted) {
   ResultTable table = full_table(6, {"T"});
   table.set_nb(5, 0);
-  EXPECT_EQ(empty_cells(table, 2, 5), 1);
-  EXPECT_EQ(empty_cells(table, 2, 2), 0);
-  EXPECT_EQ(empty_cells(table, 2, 0), 0);
+  EXPECT_EQ(empty_cells(table, 5)[2], 1);
+  EXPECT_EQ(empty_cells(table, 2)[2], 0);
+  EXPECT_EQ(empty_cells(table, 0)[2], 0);
   EXPECT_EQ(statistics_lines({&table, 0, 0, "", ""})[2], "0 - 0 = 0  <- T");
 }
 
