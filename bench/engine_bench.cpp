@@ -3,6 +3,7 @@
 // and folding, over a 9-column ";" file held in memory.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <memory>
 #include <random>
 #include <string>
@@ -91,6 +92,56 @@ void BM_ReadLines(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * count);
 }
 BENCHMARK(BM_ReadLines)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// Lines as the benchmark's logger files hold them: "aaaa-mm-jj hh:mn:ss", then
+// eight values of three decimals, either sign, one in fifty missing.
+std::vector<std::string> logger_lines(int count) {
+  std::mt19937 random(3);
+  std::vector<std::string> lines;
+  char text[32];
+  for (int i = 0; i < count; ++i) {
+    const long long s = 1636243200LL + 70LL * i;  // 2021-11-07 00:00:00, Unix time
+    const long long days = s / 86400, rest = s % 86400;
+    const int day = 7 + static_cast<int>(days % 28);
+    std::snprintf(text, sizeof text, "2021-11-%02d %02lld:%02lld:%02lld", day, rest / 3600, rest / 60 % 60,
+                  rest % 60);
+    std::string line = text;
+    for (int k = 0; k < 8; ++k) {
+      line += ';';
+      const auto pick = random() % 100;
+      if (pick == 0) {
+        line += "NA";
+      } else if (pick == 1) {
+        line += "-99999";
+      } else {
+        std::snprintf(text, sizeof text, "%.3f", static_cast<double>(random() % 100000) / 1000 - 50);
+        line += text;
+      }
+    }
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+// The parsing alone, on one thread: split, date, equivalences and numbers.
+void BM_ParseLines(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const std::vector<std::string> texts = logger_lines(count);
+  const std::vector<std::string_view> lines(texts.begin(), texts.end());
+  DecodeSettings settings;
+  settings.split = ';';
+  settings.pattern = "aaaa_mm_jj_hh_mn_ss";
+  const FieldDecoder fields(NaRules::from_texts("NA;-99999", "", ""), ',');
+  LineParser parser(settings, fields, {2, 3, 4, 5, 6, 7, 8, 9});
+  ParsedBlock block;
+  block.resize(lines.size(), 8);
+  for (auto _ : state) {
+    parser.parse(lines, 0, lines.size(), block, 0);
+    benchmark::DoNotOptimize(block.values.data());
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_ParseLines)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 void BM_Format(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
