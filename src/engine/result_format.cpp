@@ -90,8 +90,8 @@ namespace {
 // rounding of the product (one ulp at most) cannot then cross. False for
 // the values near a halfway point, the large ones and the non-finite ones,
 // which to_chars writes.
-bool write_fixed_from_integer(ResultValue value, int decimals, std::array<char, 128>& buffer,
-                              std::size_t& size) {
+bool write_fixed_from_integer(ResultValue value, int decimals, char decimal_mark,
+                              std::array<char, 128>& buffer, std::size_t& size) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   if (decimals < 0 || decimals > 15) return false;
@@ -116,7 +116,7 @@ bool write_fixed_from_integer(ResultValue value, int decimals, std::array<char, 
   if (std::signbit(value)) *out++ = '-';
   out = std::copy(digits, digits + integer_digits, out);
   if (decimals > 0) {
-    *out++ = '.';
+    *out++ = decimal_mark;
     out = std::copy(digits + integer_digits, digits + count, out);
   }
   size = static_cast<std::size_t>(out - buffer.data());
@@ -127,8 +127,8 @@ bool write_fixed_from_integer(ResultValue value, int decimals, std::array<char, 
 
 void append_number(std::string& out, ResultValue value, int decimals, char decimal_mark) {
   std::array<char, 128> buffer;
-  if (std::size_t size = 0; write_fixed_from_integer(value, decimals, buffer, size)) {
-    append_padded(out, buffer.data(), buffer.data() + size, decimal_mark);
+  if (std::size_t size = 0; write_fixed_from_integer(value, decimals, decimal_mark, buffer, size)) {
+    append_padded(out, buffer.data(), buffer.data() + size, '.');  // the mark is in place
     return;
   }
   auto result =
@@ -197,8 +197,24 @@ constexpr int kFormatBlock = 4096;
 
 // The text of row r: its values, then, from row 2 on, the result row (the
 // instant, the separator and the same values).
+bool has_decimal_mark(std::string_view text) { return text.find_first_of(".,") != std::string_view::npos; }
+
+// The mark the numbers of a row end up with when nothing else in the row
+// holds a "." or a ",": the output decimal choice then turns every mark of
+// the row into its own (or leaves the system's), so the numbers can be
+// written with it at once instead of the row being rewritten twice.
+char final_decimal_mark(const OutputFormat& format) {
+  if (format.decimal_choice == 0) return ',';
+  if (format.decimal_choice == 1) return '.';
+  return format.system_decimal;
+}
+
 void format_row(const ResultTable& table, const std::vector<std::string>& grid_entries,
                 const OutputFormat& format, int r, std::string& row, std::string& values) {
+  const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
+  const bool marks_from_numbers_only = !has_decimal_mark(format.missing_text) &&
+                                       !has_decimal_mark(format.separator) && !has_decimal_mark(instant);
+  const char mark = marks_from_numbers_only ? final_decimal_mark(format) : format.system_decimal;
   const int count = table.map.count;
   values.clear();
   // Room for a dozen characters a value, so that the text grows once.
@@ -210,17 +226,17 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
     if (empty_row || cell.missing) {
       values += format.missing_text;
     } else {
-      append_number(values, cell.value, format.decimals, format.system_decimal);
+      append_number(values, cell.value, format.decimals, mark);
     }
   }
   if (count > 2) values += format.separator;
-  append_count(values, table.nb(r), format.system_decimal);
-  const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
+  append_count(values, table.nb(r), mark);
   row.clear();
   row.reserve(instant.size() + format.separator.size() + values.size());
   row += instant;
   row += format.separator;
   row += values;
+  if (marks_from_numbers_only) return;
   apply_output_decimal(row, format.decimal_choice);
   apply_output_decimal(values, format.decimal_choice);
 }

@@ -241,6 +241,44 @@ TEST_F(FormatRows, BlankTabSeparatorKeepsValuesUnderTheirTitles) {
   EXPECT_EQ(result[1], "07/11/2021 00:15:00 \t    2 \tNA \t1");
 }
 
+// Every row as the numbers written with the system's mark and the output
+// decimal rule then applied to the whole row: what the rows must read,
+// whichever way they are produced.
+TEST_F(FormatRows, RowsFollowTheOutputDecimalRuleWhateverTheTexts) {
+  for (const char system : {',', '.'})
+    for (const int choice : {0, 1, 2})
+      for (const char* missing : {"NA", "N.A.", "1,0", ""})
+        for (const char* separator : {";", " \t", "."}) {
+          OutputFormat format;
+          format.decimals = 2;
+          format.separator = separator;
+          format.decimal_choice = choice;
+          format.missing_text = missing;
+          format.system_decimal = system;
+          write(format);
+          for (int r = 2; r <= grid.count(); ++r) {
+            std::string want_values;
+            for (int j = 2; j < table.map.count; ++j) {
+              if (j > 2) want_values += separator;
+              const ResultCell& cell = table.at(r, j);
+              if (table.nb(r) == 0 || cell.missing) {
+                want_values += missing;
+              } else {
+                append_number(want_values, cell.value, 2, system);
+              }
+            }
+            want_values += separator;
+            append_count(want_values, table.nb(r), system);
+            std::string want_row = grid.entries[static_cast<std::size_t>(r)] + separator + want_values;
+            apply_output_decimal(want_row, choice);
+            apply_output_decimal(want_values, choice);
+            const auto at = static_cast<std::size_t>(r - 1);
+            ASSERT_EQ(result[at], want_row) << system << choice << missing << separator;
+            ASSERT_EQ(values[at], want_values) << system << choice << missing << separator;
+          }
+        }
+}
+
 TEST(ResultFormatLong, ValuesOnlyRowsAreNotCut) {
   // Many columns make rows far longer than 255 characters; the values-only
   // row used to lose everything past that.
