@@ -197,7 +197,13 @@ constexpr int kFormatBlock = 4096;
 
 // The text of row r: its values, then, from row 2 on, the result row (the
 // instant, the separator and the same values).
-bool has_decimal_mark(std::string_view text) { return text.find_first_of(".,") != std::string_view::npos; }
+// A plain loop: the texts are a few characters long, shorter than what a
+// library search per character costs to set up.
+bool has_decimal_mark(std::string_view text) {
+  for (const char c : text)
+    if (c == '.' || c == ',') return true;
+  return false;
+}
 
 // The mark the numbers of a row end up with when nothing else in the row
 // holds a "." or a ",": the output decimal choice then turns every mark of
