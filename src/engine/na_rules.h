@@ -45,7 +45,6 @@ struct NaRules {
       if (same_text(text, field)) return true;
     return false;
   }
-  // Equal texts, compared in place: the texts are a few characters long.
   // The same answer as equivalent(field) for a field of 1 to 8 characters
   // whose bytes are the low `size` bytes of `word` (the bytes above are
   // ignored).
@@ -57,6 +56,7 @@ struct NaRules {
     for (int i = 0; i < short_count; ++i) same |= (short_sizes[i] == size) & (short_words[i] == word);
     return same;
   }
+  // Equal texts, compared in place: the texts are a few characters long.
   static bool same_text(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

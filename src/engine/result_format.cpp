@@ -195,8 +195,6 @@ namespace {
 // another thread; progress and the stop flag are seen between blocks.
 constexpr int kFormatBlock = 4096;
 
-// The text of row r: its values, then, from row 2 on, the result row (the
-// instant, the separator and the same values).
 // A plain loop: the texts are a few characters long, shorter than what a
 // library search per character costs to set up.
 bool has_decimal_mark(std::string_view text) {
@@ -215,6 +213,8 @@ char final_decimal_mark(const OutputFormat& format) {
   return format.system_decimal;
 }
 
+// The text of row r: its values, then, from row 2 on, the result row (the
+// instant, the separator and the same values).
 void format_row(const ResultTable& table, const std::vector<std::string>& grid_entries,
                 const OutputFormat& format, int r, std::string& row, std::string& values) {
   const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
