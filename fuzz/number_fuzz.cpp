@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The eight-at-a-time reading of plain numbers must agree with the
-// character-by-character one. The first byte gives the field's length, the
-// second where it starts in the line made of the other bytes.
+// character-by-character one, and so must the comparison of a field with the
+// equivalence texts as words. The first byte gives the field's length, the
+// second where it starts in the line made of the other bytes; the bytes
+// before the field are the ";"-separated equivalence texts.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
+#include "engine/na_rules.h"
 #include "engine/plain_number.h"
 #include "fuzz_support.h"
 
@@ -24,6 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (slow_plain != fast_plain) talve::fuzz::disagree();
   if (slow_plain &&
       (slow.mantissa != fast.mantissa || slow.scale != fast.scale || slow.negative != fast.negative))
+    talve::fuzz::disagree();
+
+  const talve::NaRules rules = talve::NaRules::from_texts(std::string_view(line, offset), "", "");
+  std::uint64_t word = 0;
+  if (talve::load_text_word(field, line, line + line_size, word) &&
+      rules.equivalent_word(word, field.size(), field) != rules.equivalent(field))
     talve::fuzz::disagree();
   return 0;
 }
