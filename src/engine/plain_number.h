@@ -115,16 +115,9 @@ inline bool read_plain_number(std::string_view text, const char* readable_begin,
   const bool negative = p < end && *p == '-';
   p += p < end && (*p == '+' || *p == '-');
   const std::size_t size = static_cast<std::size_t>(end - p);
-  if (size == 0 || size > 8) return read_plain_number(text, number);
   std::uint64_t word;
-  if (readable_end - p >= 8) {
-    std::memcpy(&word, p, sizeof word);
-  } else if (end - readable_begin >= 8) {
-    std::memcpy(&word, end - 8, sizeof word);
-    word >>= 8 * (8 - size);  // the bytes before the body leave the word
-  } else {
+  if (!load_text_word(std::string_view(p, size), readable_begin, readable_end, word))
     return read_plain_number(text, number);
-  }
   if (!plain_number_detail::read_body_word(word, static_cast<unsigned>(size), number)) return false;
   number.negative = negative;
   return true;
