@@ -39,12 +39,7 @@ DecodeSettings DecodeSettings::read(const DataDescription& description) {
 }
 
 bool line_unreadable(std::string_view line, bool control_chars_unreadable) {
-  if (!control_chars_unreadable) return std::memchr(line.data(), '\x01', line.size()) != nullptr;
-  for (char c : line) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 32 && byte != 9 && byte != 10 && byte != 13) return true;
-  }
-  return false;
+  return holds_control_bytes(line, unreadable_bytes(control_chars_unreadable));
 }
 
 void note_unreadable_line(std::string_view line, long long line_number, DecodeCounters& counters,

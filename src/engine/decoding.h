@@ -43,6 +43,11 @@ struct DecodeCounters {
 // A line holding a NUL of the file (0x01 in the loaded lines) or, when
 // asked, any control character other than TAB, LF and CR.
 bool line_unreadable(std::string_view line, bool control_chars_unreadable);
+// The bytes that make a line unreadable, for the splitter that looks for
+// them while it cuts the fields.
+inline ControlBytes unreadable_bytes(bool control_chars_unreadable) {
+  return control_chars_unreadable ? ControlBytes::AllButTabAndLineEnds : ControlBytes::StartOfHeading;
+}
 
 // Counts an unreadable line and traces the first two ("ligne " + k + " pb "
 // + its first 30 characters) and, at the third, "ligne " + k + " pb etc

@@ -33,12 +33,48 @@ inline std::string_view trimmed_field(const char* first, const char* last) {
   return {first, static_cast<std::size_t>(last - first)};
 }
 
+#if defined(__SSE2__)
+// The control bytes of a block of sixteen, one bit each.
+inline unsigned control_bits(__m128i block, ControlBytes control) {
+  if (control == ControlBytes::StartOfHeading)
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\x01'))));
+  // Below 0x20: the unsigned minimum with 0x1F is the byte itself.
+  const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(block, _mm_set1_epi8(0x1F)), block);
+  const __m128i allowed = _mm_or_si128(
+      _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\t')), _mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))),
+      _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(allowed, low)));
+}
+#endif
+
 }  // namespace
 
+bool holds_control_bytes(std::string_view text, ControlBytes control) {
+  switch (control) {
+    case ControlBytes::None:
+      return false;
+    case ControlBytes::StartOfHeading:
+      return std::memchr(text.data(), '\x01', text.size()) != nullptr;
+    case ControlBytes::AllButTabAndLineEnds:
+      break;
+  }
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 && byte != '\t' && byte != '\n' && byte != '\r') return true;
+  }
+  return false;
+}
+
 std::size_t FieldSplitter::split(std::string_view line, char separator) {
+  split_unless_control(line, separator, ControlBytes::None);
+  return m_fields.size();
+}
+
+bool FieldSplitter::split_unless_control(std::string_view line, char separator, ControlBytes control) {
   m_fields.clear();
-  if (line.empty()) return 0;
+  if (line.empty()) return true;
   if (separator == ' ') {
+    if (holds_control_bytes(line, control)) return false;
     // Runs of blanks count as one separator and the line's own leading or
     // trailing blanks make no empty field: the fields are the words.
     std::size_t i = 0;
@@ -48,7 +84,7 @@ std::size_t FieldSplitter::split(std::string_view line, char separator) {
       while (i < line.size() && line[i] != ' ') ++i;
       if (i > start) m_fields.push_back(line.substr(start, i - start));
     }
-    return m_fields.size();
+    return true;
   }
   // A separator in first place opens field 1 instead of closing an empty
   // field; one in last place closes the last field.
@@ -68,26 +104,37 @@ std::size_t FieldSplitter::split(std::string_view line, char separator) {
       mask &= mask - 1;
     }
   };
-  auto separators_at = [&](std::size_t at) {
-    return static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at)), wanted)));
+  auto block_at = [&](std::size_t at) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
   };
-  for (; i + 16 <= size; i += 16) take_separators(i, separators_at(i));
+  auto separators = [&](__m128i block) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted)));
+  };
+  const bool checked = control != ControlBytes::None;
+  for (; i + 16 <= size; i += 16) {
+    const __m128i block = block_at(i);
+    if (checked && control_bits(block, control) != 0) return false;
+    take_separators(i, separators(block));
+  }
   // The last bytes: the sixteen that end the line, without those already
   // searched, rather than a loop whose branch per byte mispredicts.
   if (i < size && size >= 16) {
     const std::size_t at = size - 16;
-    take_separators(at, separators_at(at) >> (i - at) << (i - at));
+    const __m128i block = block_at(at);
+    const unsigned fresh = ~0u << (i - at);
+    if (checked && (control_bits(block, control) & fresh) != 0) return false;
+    take_separators(at, separators(block) & fresh);
     i = size;
   }
 #endif
+  if (i < size && holds_control_bytes(line.substr(i), control)) return false;
   for (; i < size; ++i) {
     if (data[i] != separator) continue;
     m_fields.push_back(trimmed_field(data + start, data + i));
     start = i + 1;
   }
   if (start < size) m_fields.push_back(trimmed_field(data + start, data + size));
-  return m_fields.size();
+  return true;
 }
 
 std::string champ_n(std::string_view line, int n, char separator) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,10 +29,20 @@ std::string champ_n_large(std::string_view line, int n, std::string_view separat
 
 // Splits a line once into the fields `champ_n` would give, for the per-line
 // path of the engine: no allocation once the field table has grown.
+// Control bytes that make a line unreadable: none, the byte 0x01 alone, or
+// every byte below 0x20 but TAB, LF and CR.
+enum class ControlBytes : std::uint8_t { None, StartOfHeading, AllButTabAndLineEnds };
+
+// True when the text holds one of those bytes.
+bool holds_control_bytes(std::string_view text, ControlBytes control);
+
 class FieldSplitter {
  public:
   // Returns the number of fields.
   std::size_t split(std::string_view line, char separator);
+  // The same split, looking in the same pass for the control bytes: false,
+  // with the fields left unspecified, when the line holds one.
+  bool split_unless_control(std::string_view line, char separator, ControlBytes control);
   // Field n from 1, "" beyond the last one or for n < 1.
   std::string_view field(std::size_t n) const {
     return n >= 1 && n <= m_fields.size() ? m_fields[n - 1] : std::string_view();

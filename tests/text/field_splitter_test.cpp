@@ -91,5 +91,43 @@ TEST(FieldSplitter, AgreesWithChampNOnGeneratedLines) {
   }
 }
 
+// The byte rules as the users' files meet them: 0x01 alone, or every byte
+// below 0x20 but TAB, LF and CR.
+bool literal_control(const std::string& line, ControlBytes control) {
+  for (const char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (control == ControlBytes::StartOfHeading && byte == 1) return true;
+    if (control == ControlBytes::AllButTabAndLineEnds && byte < 32 && byte != 9 && byte != 10 && byte != 13)
+      return true;
+  }
+  return false;
+}
+
+TEST(FieldSplitter, SplitUnlessControlRefusesExactlyTheLinesWithControlBytes) {
+  std::mt19937 random(20240913);
+  // Mostly field bytes, with control bytes, bytes above 0x7F and blanks.
+  const std::string common = "12.-;;  ab\t";
+  const std::string rare("\x01\x02\x1f\x20\x7f\x80\xff\r\n\x00", 10);
+  for (const ControlBytes control :
+       {ControlBytes::None, ControlBytes::StartOfHeading, ControlBytes::AllButTabAndLineEnds}) {
+    for (char separator : {';', ' ', '\t'}) {
+      FieldSplitter plain, checked;
+      for (int round = 0; round < 6000; ++round) {
+        std::string line;
+        const int length = static_cast<int>(random() % 70);
+        for (int i = 0; i < length; ++i)
+          line.push_back(random() % 16 == 0 ? rare[random() % rare.size()]
+                                            : common[random() % common.size()]);
+        const bool refused = literal_control(line, control);
+        ASSERT_EQ(holds_control_bytes(line, control), refused) << "[" << line << "]";
+        ASSERT_EQ(checked.split_unless_control(line, separator, control), !refused) << "[" << line << "]";
+        if (refused) continue;
+        ASSERT_EQ(checked.size(), plain.split(line, separator)) << "[" << line << "]";
+        for (std::size_t n = 1; n <= plain.size(); ++n) ASSERT_EQ(checked.field(n), plain.field(n));
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace talve
