@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The eight-at-a-time reading of plain numbers must agree with the
-// character-by-character one, and so must the comparison of a field with the
-// equivalence texts as words. The first byte gives the field's length, the
-// second where it starts in the line made of the other bytes; the bytes
-// before the field are the ";"-separated equivalence texts.
+// character-by-character one, and so must the reading of a field loaded as
+// one word and the comparison of a field with the equivalence texts as words. The first byte gives the
+// field's length, the second where it starts in the line made of the other bytes; the bytes before the field
+// are the ";"-separated equivalence texts.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (slow_plain &&
       (slow.mantissa != fast.mantissa || slow.scale != fast.scale || slow.negative != fast.negative))
     talve::fuzz::disagree();
+
+  std::uint64_t loaded = 0;
+  if (talve::load_text_word(field, line, line + line_size, loaded)) {
+    talve::PlainNumber from_word;
+    const bool word_plain = talve::read_plain_word(loaded, static_cast<unsigned>(field.size()), from_word);
+    if (word_plain != (slow_plain && field.front() != '<')) talve::fuzz::disagree();
+    if (word_plain && (from_word.mantissa != slow.mantissa || from_word.scale != slow.scale ||
+                       from_word.negative != slow.negative))
+      talve::fuzz::disagree();
+  }
 
   const talve::NaRules rules = talve::NaRules::from_texts(std::string_view(line, offset), "", "");
   std::uint64_t word = 0;

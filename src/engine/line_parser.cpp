@@ -34,7 +34,8 @@ LineParser::LineParser(const DecodeSettings& settings, const FieldDecoder& field
       m_time_column(field_index(settings.time_column)),
       m_reader(&m_tally),
       m_template(m_reader, settings.pattern),
-      m_plain_numbers(m_fields.plain_numbers_read_as_written()) {
+      m_plain_numbers(m_fields.plain_numbers_read_as_written()),
+      m_control(unreadable_bytes(settings.control_chars_unreadable)) {
   m_pending.resize(m_sources.size());
 }
 
@@ -48,11 +49,10 @@ std::string_view LineParser::date_value() {
 
 ParsedKind LineParser::parse_line(std::string_view line, TDateTime& instant, double* values,
                                   std::uint8_t* missing) {
-  if (line_unreadable(line, m_settings.control_chars_unreadable)) return ParsedKind::Exact;
   if (line.empty()) return ParsedKind::Empty;
+  if (!m_splitter.split_unless_control(line, m_settings.split, m_control)) return ParsedKind::Exact;
   m_line_begin = line.data();
   m_line_end = line.data() + line.size();
-  m_splitter.split(line, m_settings.split);
   const long long traced = m_tally.lines;
   const int inverted = m_reader.inverted_total();
   const DateReading reading = m_template.read(date_value());
@@ -86,13 +86,17 @@ bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
   for (std::size_t k = 0; k < m_sources.size(); ++k) {
     const std::string_view field = m_splitter.field(m_sources[k]);
     std::uint64_t word = 0;
-    const bool equivalent = load_text_word(field, m_line_begin, m_line_end, word)
-                                ? rules.equivalent_word(word, field.size(), field)
-                                : !field.empty() && rules.equivalent(field);
+    // A field of up to eight characters is loaded once, compared with the
+    // equivalence texts and read from the same word.
+    const bool loaded = load_text_word(field, m_line_begin, m_line_end, word);
+    const bool equivalent =
+        loaded ? rules.equivalent_word(word, field.size(), field) : !field.empty() && rules.equivalent(field);
+    PlainNumber& number = pending[waiting].number;
     if (field.empty() || equivalent) {
       values[k] = 0;
       missing[k] = 1;
-    } else if (read_plain_number(field, m_line_begin, m_line_end, pending[waiting].number)) {
+    } else if ((loaded && read_plain_word(word, static_cast<unsigned>(field.size()), number)) ||
+               read_plain_number(field, m_line_begin, m_line_end, number)) {
       pending[waiting++].column = k;
       missing[k] = 0;
     } else {

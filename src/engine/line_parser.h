@@ -78,6 +78,7 @@ class LineParser {
   std::string m_joined;
   std::string m_rewritten;
   bool m_plain_numbers = false;
+  ControlBytes m_control;
   // Numbers waiting for their one division, done together at the end of a
   // line so that the divisions of a line overlap instead of each waiting
   // for the one before.

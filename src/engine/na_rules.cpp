@@ -30,6 +30,11 @@ NaRules NaRules::from_texts(std::string_view equivalences, std::string_view lowe
     rules.short_words[rules.short_count] = word;
     rules.short_sizes[rules.short_count] = static_cast<std::uint8_t>(text.size());
     ++rules.short_count;
+    const auto size_bit = static_cast<std::uint16_t>(1u << text.size());
+    if ((rules.sizes_with_word & size_bit) != 0 && rules.word_of_size[text.size()] != word)
+      rules.one_word_per_size = false;
+    rules.sizes_with_word |= size_bit;
+    rules.word_of_size[text.size()] = word;
   }
   if (!lower.empty()) rules.lower = lire_reel(lower);
   if (!upper.empty()) rules.upper = lire_reel(upper);

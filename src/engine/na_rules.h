@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/word_bytes.h"
+
 namespace talve {
 
 class DataDescription;
@@ -30,6 +32,11 @@ struct NaRules {
   std::uint8_t short_sizes[kMaxEquivalences] = {};
   int short_count = 0;
   bool all_short = true;
+  // The same texts by length, when no two different ones share a length
+  // (the usual "NA;-99999"): a field is then compared with one word only.
+  std::uint64_t word_of_size[9] = {};
+  std::uint16_t sizes_with_word = 0;  // bit n: a text of n characters
+  bool one_word_per_size = true;
   std::optional<double> lower;
   std::optional<double> upper;
 
@@ -50,8 +57,8 @@ struct NaRules {
   // ignored).
   bool equivalent_word(std::uint64_t word, std::size_t size, std::string_view field) const {
     if (!all_short) return equivalent(field);
-    const std::uint64_t kept = size >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * size)) - 1;
-    word &= kept;
+    word &= word_bytes::kLow[size];
+    if (one_word_per_size) return ((sizes_with_word >> size) & 1) != 0 && word_of_size[size] == word;
     bool same = false;
     for (int i = 0; i < short_count; ++i) same |= (short_sizes[i] == size) & (short_words[i] == word);
     return same;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "engine/word_bytes.h"
+
 namespace talve {
 
 // A number in its plain form, before its one division: the value is
@@ -28,7 +30,7 @@ constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
 // The low `count` bytes of a word (count from 0 to 8).
-inline std::uint64_t low_bytes(unsigned count) { return count >= 8 ? ~0ULL : (1ULL << (8 * count)) - 1; }
+inline std::uint64_t low_bytes(unsigned count) { return word_bytes::kLow[count]; }
 
 // The high bit of every byte of `word` that is zero, and of no other.
 inline std::uint64_t zero_bytes(std::uint64_t word) {
@@ -99,6 +101,20 @@ inline bool load_text_word(std::string_view text, const char* readable_begin, co
     return true;
   }
   return false;
+}
+
+// The reading of a text of 1 to 8 characters already loaded as a word (its
+// bytes the low `size` ones, those above unspecified), when it starts with a
+// sign or a digit: a field loaded once for the equivalence texts is read
+// from the same word. False for any other text, and for those that are not
+// plain numbers: read_plain_number gives their outcome.
+inline bool read_plain_word(std::uint64_t word, unsigned size, PlainNumber& number) {
+  const auto first = static_cast<unsigned char>(word);
+  const bool negative = first == '-';
+  const unsigned sign = (negative || first == '+') ? 1 : 0;
+  if (!plain_number_detail::read_body_word(word >> (8 * sign), size - sign, number)) return false;
+  number.negative = negative;
+  return true;
 }
 
 // The same reading, with the same outcome on every text, that takes the
