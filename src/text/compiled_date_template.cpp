@@ -49,6 +49,25 @@ void write_today(char* out) {
   out[10] = ' ';
 }
 
+// Two digits at p, read together: each byte's high half must be 3 and its
+// low half at most 9 (adding 6 then leaves the high half 3).
+inline bool two_digits_at(const char* p, int& out) {
+  std::uint16_t pair;
+  std::memcpy(&pair, p, sizeof pair);
+  const auto high_halves = static_cast<std::uint16_t>(pair & 0xF0F0);
+  const auto with_six = static_cast<std::uint16_t>((pair + 0x0606) & 0xF0F0);
+  if (high_halves != 0x3030 || with_six != 0x3030) return false;
+  out = (pair & 0x0F) * 10 + ((pair >> 8) & 0x0F);
+  return true;
+}
+
+inline bool four_digits_at(const char* p, int& out) {
+  int high = 0, low = 0;
+  if (!two_digits_at(p, high) || !two_digits_at(p + 2, low)) return false;
+  out = high * 100 + low;
+  return true;
+}
+
 }  // namespace
 
 CompiledDateTemplate::CompiledDateTemplate(DateTimeReader& reader, std::string_view pattern)
@@ -104,18 +123,10 @@ void CompiledDateTemplate::set_up_plain_reading() {
 bool CompiledDateTemplate::read_plain(std::string_view value, DateReading& reading) {
   const Layout& l = m_layout;
   const char* v = value.data();
-  auto digits = [v](std::size_t at, std::size_t count, int& out) {
-    out = 0;
-    for (std::size_t i = at; i < at + count; ++i) {
-      if (!is_digit(v[i])) return false;
-      out = out * 10 + (v[i] - '0');
-    }
-    return true;
-  };
   int year = 0, month = 0, day = 0, hours = 0, minutes = 0, seconds = 0;
-  if (!digits(l.year, 4, year) || !digits(l.month, 2, month) || !digits(l.day, 2, day) ||
-      !digits(l.hour, 2, hours) || !digits(l.minute, 2, minutes) ||
-      (l.has_seconds && !digits(l.second, 2, seconds)))
+  if (!four_digits_at(v + l.year, year) || !two_digits_at(v + l.month, month) ||
+      !two_digits_at(v + l.day, day) || !two_digits_at(v + l.hour, hours) ||
+      !two_digits_at(v + l.minute, minutes) || (l.has_seconds && !two_digits_at(v + l.second, seconds)))
     return false;
   if (day < 1 || day > 31 || month < 1 || month > 12 || hours > 23 || minutes > 59 || seconds > 59)
     return false;

@@ -64,12 +64,6 @@ std::optional<TDateTime> encode_date(int year, int month, int day) {
   return static_cast<TDateTime>(day_number(CivilDate{year, month, day}));
 }
 
-TDateTime encode_time(int hour, int minute, int second, int millisecond) {
-  const std::int64_t ms =
-      ((static_cast<std::int64_t>(hour) * 60 + minute) * 60 + second) * 1000 + millisecond;
-  return static_cast<double>(ms) / static_cast<double>(kMsPerDay);
-}
-
 std::optional<TDateTime> encode_date_time(const CivilDateTime& value) {
   const auto date = encode_date(value.date.year, value.date.month, value.date.day);
   if (!date) return std::nullopt;

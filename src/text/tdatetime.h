@@ -45,7 +45,12 @@ CivilDate date_from_day_number(std::int64_t days);
 std::optional<TDateTime> encode_date(int year, int month, int day);
 // Hours 0..23, minutes and seconds 0..59 are expected; larger values simply
 // add up (a time is a duration here).
-TDateTime encode_time(int hour, int minute, int second, int millisecond = 0);
+// Inline: the processing run reads one per data line.
+inline TDateTime encode_time(int hour, int minute, int second, int millisecond = 0) {
+  const std::int64_t ms =
+      ((static_cast<std::int64_t>(hour) * 60 + minute) * 60 + second) * 1000 + millisecond;
+  return static_cast<double>(ms) / 86'400'000.0;
+}
 // Date plus time of day; for dates before 30/12/1899 the time is counted
 // towards the date's own midnight, as the fraction is a time of day.
 std::optional<TDateTime> encode_date_time(const CivilDateTime& value);

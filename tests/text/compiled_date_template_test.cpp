@@ -53,7 +53,9 @@ class ValueMaker {
         value = "\"" + value + "\"" + junk();
         break;
       case 5:
-        if (!value.empty()) value[pick(value.size())] = "a -+.,/:T\"0"[pick(11)];
+        // Among them the bytes either side of the digits ("/" and ":"), and
+        // bytes whose low half alone is a digit's ("?" below, 0xB9 above).
+        if (!value.empty()) value[pick(value.size())] = "a -+.,/:T\"0?\xB9"[pick(13)];
         break;
       case 6:
         value = " " + value;
