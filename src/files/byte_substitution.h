@@ -21,6 +21,9 @@ struct WholeFile {
   WholeFileState state = WholeFileState::Missing;
   // Never null; empty unless the state is Read.
   std::shared_ptr<FileBuffer> bytes = acquire_file_buffer();
+  // False once a reading that looked at every byte found no NUL: the NUL
+  // substitutions then have nothing to do.
+  bool may_hold_nul = true;
 };
 
 // Reads a whole file in one piece into memory. A file that shrinks while it

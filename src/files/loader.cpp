@@ -27,18 +27,19 @@ enum class Substitution {
   Tabulation,       // NUL -> 0x01, then TAB -> ";"
 };
 
-void apply(Substitution substitution, FileBuffer& bytes) {
+// `may_hold_nul` false spares the NUL substitutions a pass over the bytes.
+void apply(Substitution substitution, FileBuffer& bytes, bool may_hold_nul) {
   switch (substitution) {
     case Substitution::None:
       break;
     case Substitution::NulToStandIn:
-      substitute_byte(bytes, kNul, kNulStandIn);
+      if (may_hold_nul) substitute_byte(bytes, kNul, kNulStandIn);
       break;
     case Substitution::NulToUnderscore:
-      substitute_byte(bytes, kNul, kNulSecondLoad);
+      if (may_hold_nul) substitute_byte(bytes, kNul, kNulSecondLoad);
       break;
     case Substitution::Tabulation:
-      substitute_byte(bytes, kNul, kNulStandIn);
+      if (may_hold_nul) substitute_byte(bytes, kNul, kNulStandIn);
       substitute_byte(bytes, '\t', ';');
       break;
   }
@@ -92,7 +93,7 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out) {
   if (file.state == WholeFileState::Empty && copies_source) ws.ajout_suivi("fichier VIDE => " + path);
 
   if (clipboard_refusal) {
-    apply(first, *file.bytes);
+    apply(first, *file.bytes, file.may_hold_nul);
     out = LoadedFile(file.bytes, lines);
     ws.ui().ask(MessageType::Warning, kCancel, clipboard_too_short(file.bytes->size(), lines));
     return false;
@@ -100,7 +101,7 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out) {
 
   Substitution final = first;
   if (second_load && !tabulation) final = Substitution::NulToUnderscore;
-  apply(final, *file.bytes);
+  apply(final, *file.bytes, file.may_hold_nul);
   out = LoadedFile(std::move(file.bytes), std::move(lines));
   return true;
 }

@@ -28,7 +28,7 @@ WholeFile read_and_split(const std::string& path, std::vector<std::string_view>&
                      std::thread::hardware_concurrency() >= 2;
   if (!large) {
     WholeFile whole = read_whole_file(path);
-    lines = split_lines(whole.bytes->view());
+    lines = split_lines(whole.bytes->view(), &whole.may_hold_nul);
     return whole;
   }
 
@@ -44,7 +44,7 @@ WholeFile read_and_split(const std::string& path, std::vector<std::string_view>&
   if (first != static_cast<long long>(half) || second != static_cast<long long>(size - half)) {
     // The file changed while it was read: read it again the plain way.
     whole = read_whole_file(path);
-    lines = split_lines(whole.bytes->view());
+    lines = split_lines(whole.bytes->view(), &whole.may_hold_nul);
     return whole;
   }
   // Whatever was appended meanwhile is read too, as the plain reading does.
@@ -61,15 +61,17 @@ WholeFile read_and_split(const std::string& path, std::vector<std::string_view>&
   // line (nor a CR LF pair) is cut in two.
   const char* cut = static_cast<const char*>(std::memchr(text.data() + half, '\n', text.size() - half));
   if (cut == nullptr) {
-    lines = split_lines(text);
+    lines = split_lines(text, &whole.may_hold_nul);
     return whole;
   }
   const std::size_t cut_at = static_cast<std::size_t>(cut - text.data()) + 1;
   std::vector<std::string_view> tail;
-  std::thread splitter([&] { tail = split_lines(text.substr(cut_at)); });
-  lines = split_lines(text.substr(0, cut_at));
+  bool nul_in_head = true, nul_in_tail = true;
+  std::thread splitter([&] { tail = split_lines(text.substr(cut_at), &nul_in_tail); });
+  lines = split_lines(text.substr(0, cut_at), &nul_in_head);
   splitter.join();
   lines.insert(lines.end(), tail.begin(), tail.end());
+  whole.may_hold_nul = nul_in_head || nul_in_tail;
   return whole;
 }
 

@@ -5,6 +5,7 @@
 #include <emmintrin.h>
 #endif
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -470,19 +471,23 @@ std::string duree_texte(TDateTime duration) {
 
 namespace {
 
-// Calls `found(position)` for every CR and LF of the text, in order. Data
-// files are tens of megabytes and their lines short: sixteen bytes are
-// tested at once where the processor allows it.
+// Calls `found(position)` for every CR and LF of the text, in order, and
+// tells whether the text holds a NUL byte. Data files are tens of megabytes
+// and their lines short: sixteen bytes are tested at once where the
+// processor allows it.
 template <typename Found>
-void for_each_line_end(std::string_view text, Found found) {
+bool for_each_line_end(std::string_view text, Found found) {
   const char* const data = text.data();
   const std::size_t size = text.size();
   std::size_t i = 0;
+  bool nul = false;
 #if defined(__SSE2__)
   const __m128i lf = _mm_set1_epi8('\n');
   const __m128i cr = _mm_set1_epi8('\r');
+  __m128i nuls = _mm_setzero_si128();
   for (; i + 16 <= size; i += 16) {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+    nuls = _mm_or_si128(nuls, _mm_cmpeq_epi8(block, _mm_setzero_si128()));
     auto mask = static_cast<unsigned>(
         _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr))));
     while (mask != 0) {
@@ -490,46 +495,40 @@ void for_each_line_end(std::string_view text, Found found) {
       mask &= mask - 1;
     }
   }
+  nul = _mm_movemask_epi8(nuls) != 0;
 #endif
-  for (; i < size; ++i)
+  for (; i < size; ++i) {
+    nul = nul || data[i] == '\0';
     if (data[i] == '\n' || data[i] == '\r') found(i);
+  }
+  return nul;
 }
 
-// The number of LF bytes: the line count of most files, for one exact
-// reservation instead of a vector that grows through copies.
+// The number of LF bytes of the text.
 std::size_t count_line_feeds(std::string_view text) {
-  const char* const data = text.data();
-  const std::size_t size = text.size();
-  std::size_t count = 0;
-  std::size_t i = 0;
-#if defined(__SSE2__)
-  // Each matching byte adds 1 to its lane (a comparison gives -1, which is
-  // subtracted); lanes are summed every 255 blocks, before they can wrap.
-  const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i zero = _mm_setzero_si128();
-  while (i + 16 <= size) {
-    __m128i lanes = zero;
-    for (int round = 0; round < 255 && i + 16 <= size; ++round, i += 16) {
-      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-      lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(block, lf));
-    }
-    const __m128i sums = _mm_sad_epu8(lanes, zero);
-    count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
-             static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
-  }
-#endif
-  for (; i < size; ++i) count += data[i] == '\n';
-  return count;
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// A little more than the line count of the text, from the lines of its
+// first 64 KB: one reservation for nearly every file, without a pass over
+// the whole text to count them.
+std::size_t estimated_line_count(std::string_view text) {
+  constexpr std::size_t kSample = 64 * 1024;
+  if (text.size() <= kSample) return count_line_feeds(text) + 1;
+  const std::size_t sampled = count_line_feeds(text.substr(0, kSample));
+  if (sampled == 0) return 1;
+  const double per_byte = static_cast<double>(sampled) / kSample;
+  return static_cast<std::size_t>(per_byte * static_cast<double>(text.size()) * 1.02) + 16;
 }
 
 }  // namespace
 
-std::vector<std::string_view> split_lines(std::string_view text) {
+std::vector<std::string_view> split_lines(std::string_view text, bool* holds_nul) {
   std::vector<std::string_view> lines;
-  lines.reserve(count_line_feeds(text) + 1);
+  lines.reserve(estimated_line_count(text));
   std::size_t start = 0;
   bool after_cr = false;  // the previous end was a CR: an LF right after it is the same end
-  for_each_line_end(text, [&](std::size_t at) {
+  const bool nul = for_each_line_end(text, [&](std::size_t at) {
     if (text[at] == '\n' && after_cr && at == start) {
       start = at + 1;
       after_cr = false;
@@ -540,6 +539,7 @@ std::vector<std::string_view> split_lines(std::string_view text) {
     start = at + 1;
   });
   if (start < text.size()) lines.emplace_back(text.data() + start, text.size() - start);
+  if (holds_nul != nullptr) *holds_nul = nul;
   return lines;
 }
 

@@ -136,8 +136,9 @@ std::string duree_texte(TDateTime duration);
 // --- lines
 
 // The lines of a text: CR LF, LF and a lone CR all end a line; a final line
-// end does not start an empty last line.
-std::vector<std::string_view> split_lines(std::string_view text);
+// end does not start an empty last line. `holds_nul`, when given, tells
+// whether the text holds a NUL byte (found in the same pass).
+std::vector<std::string_view> split_lines(std::string_view text, bool* holds_nul = nullptr);
 // Lines joined, each followed by CR LF.
 std::string join_lines_crlf(const std::vector<std::string>& lines);
 

@@ -39,6 +39,23 @@ TEST(ParallelRead, GivesThePlainReadingsLines) {
   }
 }
 
+// The NUL substitutions are skipped only when no half of the file holds a
+// NUL byte.
+TEST(ParallelRead, TellsWhetherTheFileMayHoldNulBytes) {
+  testing::TempDir dir;
+  std::string bytes;
+  while (bytes.size() < (5u << 20)) bytes += "2021-11-07 00:00:48;30.227;-38.208\r\n";
+  for (const std::size_t at : {std::string::npos, std::size_t{10}, bytes.size() - 10, std::size_t{40}}) {
+    std::string file = bytes;
+    if (at != std::string::npos) file[at] = '\0';
+    for (const std::string& text : {file, file.substr(0, 1000)}) {  // large and small files
+      std::vector<std::string_view> lines;
+      const WholeFile whole = read_and_split(dir.write("nul.csv", text), lines);
+      EXPECT_EQ(whole.may_hold_nul, text.find('\0') != std::string::npos) << at << " " << text.size();
+    }
+  }
+}
+
 TEST(ParallelRead, SmallMissingAndEmptyFiles) {
   testing::TempDir dir;
   std::vector<std::string_view> lines;

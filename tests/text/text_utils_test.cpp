@@ -198,5 +198,34 @@ TEST(TextUtils, SplitLinesAgreesWithAByteByByteReading) {
   }
 }
 
+// Texts longer than the sample the line vector is reserved from, whose line
+// lengths change after it (the reservation falls short or runs over), and
+// the NUL byte seen in the same pass.
+TEST(TextUtils, SplitLinesOfLongTextsAndTheirNulBytes) {
+  std::mt19937 random(17);
+  const auto lines_of = [&](std::size_t count, std::size_t longest, const char* end) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += std::string(random() % longest, 'x') + end;
+    return text;
+  };
+  const std::string texts[] = {
+      lines_of(30000, 4, "\n") + lines_of(2000, 200, "\r\n"),  // short lines first
+      lines_of(800, 400, "\r\n") + lines_of(60000, 3, "\n"),   // long lines first: far more lines
+      lines_of(40000, 6, "\r"),                                // CR alone
+      std::string(100000, 'y'),                                // one line, no end
+  };
+  for (std::string text : texts) {
+    for (const bool with_nul : {false, true}) {
+      if (with_nul) text[random() % text.size()] = '\0';
+      bool holds_nul = !with_nul;
+      const auto lines = split_lines(text, &holds_nul);
+      EXPECT_EQ(holds_nul, text.find('\0') != std::string::npos);
+      const auto expected = reference_lines(text);
+      ASSERT_EQ(lines.size(), expected.size());
+      for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(lines[i], expected[i]) << "line " << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace talve
