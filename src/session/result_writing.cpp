@@ -2,6 +2,7 @@
 #include "session/result_writing.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/program_folder.h"
 #include "output/processing_report.h"
@@ -39,15 +40,16 @@ void report_failure(Session& s, const std::string& what, const std::string& path
 // The result list in its file, in the result view and on the clipboard.
 bool save_result_file(Session& s, const std::string& path) {
   std::string reason;
-  const std::string text = join_lines_crlf(s.result_list);
+  std::string text = join_lines_crlf(s.result_list);
   if (!write_joined_text(path, text, reason)) {
     report_failure(s, "fichier résultat", path, reason,
                    "\n\n Les données calculées sont conservées : choisir un autre répertoire de sortie\n"
                    " puis les enregistrer avec \"sauver ->\".");
     return false;
   }
-  s.set_caption("RichEdit3", text);
   if (!clipboard_input(s)) s.ui().set_clipboard_text(text);
+  // The result view keeps the text itself: a result is tens of megabytes.
+  s.set_caption("RichEdit3", std::move(text));
   s.set_visible("RichEdit3", true);
   return true;
 }
