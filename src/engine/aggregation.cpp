@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/aggregation.h"
 
+#include <thread>
+
 #include <algorithm>
 
 #include "core/settings_table.h"
@@ -72,23 +74,29 @@ void prepare_result_table(ResultTable& table, const TimeGrid& grid, int data_col
   table.grid_count = n;
   table.rows = n + 3;
   table.columns = std::max(data_column_count, 0) + 5;
-  reset_cells(table);
   table.instants.assign(static_cast<std::size_t>(n) + 1, 0.0);
-  for (int r = 1; r <= n; ++r) {
-    // The texts are the reference: read back as the line instants are, an
-    // instant written in a file and the same grid instant compare equal.
-    const auto index = static_cast<std::size_t>(r);
-    const auto parsed = parse_canonical(grid.entries[index]);
-    if (parsed) {
-      table.instants[index] = *parsed;
-    } else if (index < grid.instants.size()) {
-      table.instants[index] = grid.instants[index];
-    }
-    if (progress && r % 100 == 0) {
-      const long long percent = 10 + 40LL * r / n;
-      progress("3- patienter ... " + std::to_string(percent) + "%     ");
-    }
+  // The instants are read on another thread while this one clears the
+  // cells: both are a pass over a hundred thousand rows and more.
+  {
+    std::jthread reader([&] {
+      for (int r = 1; r <= n; ++r) {
+        // The texts are the reference: read back as the line instants are,
+        // an instant written in a file and the same grid instant compare
+        // equal.
+        const auto index = static_cast<std::size_t>(r);
+        const auto parsed = parse_canonical(grid.entries[index]);
+        if (parsed) {
+          table.instants[index] = *parsed;
+        } else if (index < grid.instants.size()) {
+          table.instants[index] = grid.instants[index];
+        }
+      }
+    });
+    reset_cells(table);
   }
+  if (!progress) return;
+  for (int r = 100; r <= n; r += 100)
+    progress("3- patienter ... " + std::to_string(10 + 40LL * r / n) + "%     ");
 }
 
 void set_column_map(ResultTable& table, ColumnMap map) {
