@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/grid_build.h"
 
+#include <algorithm>
+
 #include <chrono>
 #include <thread>
 
@@ -113,6 +115,11 @@ GridResult create_grid(GridTarget& target) {
 
   target.grid.clear();
   target.result_list.clear();
+  // Room for the estimated instants, so that the lists are not copied as
+  // they grow; beyond four million, they grow as they need.
+  const auto room = static_cast<std::size_t>(std::clamp<std::int64_t>(estimate, 0, 1 << 22)) + 2;
+  target.grid.entries.reserve(room);
+  target.grid.instants.reserve(room);
   target.grid.entries.emplace_back("_intitulés des colonnes");
   target.grid.instants.push_back(0.0);
   switch (add_grid_instants(target, start, end, step, estimate)) {
