@@ -213,30 +213,74 @@ char final_decimal_mark(const OutputFormat& format) {
   return format.system_decimal;
 }
 
+// The values of a row, written into a buffer kept from row to row: the
+// texts are a few characters each, too short for a library copy per text.
+class RowWriter {
+ public:
+  void clear() { m_size = 0; }
+  std::string_view text() const { return {m_buffer.data(), m_size}; }
+
+  void put(std::string_view text) {
+    char* out = room(text.size());
+    for (const char c : text) *out++ = c;
+    m_size += text.size();
+  }
+  // The number in the "%5.<decimals>f" format, the mark in place.
+  void put_number(ResultValue value, int decimals, char mark) {
+    std::array<char, 128> digits;
+    std::size_t size = 0;
+    if (!write_fixed_from_integer(value, decimals, mark, digits, size)) {
+      m_slow.clear();
+      append_number(m_slow, value, decimals, mark);
+      put(m_slow);
+      return;
+    }
+    // At most 33 characters (a sign, 15 + 15 digits, the mark), padded to
+    // five: copied 40 at a time into the room kept for them.
+    const std::size_t padding = size < kMinimumWidth ? kMinimumWidth - size : 0;
+    char* out = room(kMinimumWidth + 40);
+    std::memset(out, ' ', kMinimumWidth);
+    std::memcpy(out + padding, digits.data(), 40);
+    m_size += padding + size;
+  }
+
+ private:
+  char* room(std::size_t wanted) {
+    if (m_size + wanted > m_buffer.size())
+      m_buffer.resize(std::max(2 * m_buffer.size(), m_size + wanted + 256));
+    return m_buffer.data() + m_size;
+  }
+
+  std::string m_buffer;
+  std::size_t m_size = 0;
+  std::string m_slow;
+};
+
 // The text of row r: its values, then, from row 2 on, the result row (the
 // instant, the separator and the same values).
 void format_row(const ResultTable& table, const std::vector<std::string>& grid_entries,
-                const OutputFormat& format, int r, std::string& row, std::string& values) {
+                const OutputFormat& format, int r, RowWriter& writer, std::string& row, std::string& values) {
   const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
   const bool marks_from_numbers_only = !has_decimal_mark(format.missing_text) &&
                                        !has_decimal_mark(format.separator) && !has_decimal_mark(instant);
   const char mark = marks_from_numbers_only ? final_decimal_mark(format) : format.system_decimal;
   const int count = table.map.count;
-  values.clear();
-  // Room for a dozen characters a value, so that the text grows once.
-  values.reserve(static_cast<std::size_t>(std::max(count, 0)) * 12);
+  writer.clear();
   const bool empty_row = table.nb(r) == 0;
   for (int j = 2; j < count; ++j) {
-    if (j > 2) values += format.separator;
+    if (j > 2) writer.put(format.separator);
     const ResultCell& cell = table.at(r, j);
     if (empty_row || cell.missing) {
-      values += format.missing_text;
+      writer.put(format.missing_text);
     } else {
-      append_number(values, cell.value, format.decimals, mark);
+      writer.put_number(cell.value, format.decimals, mark);
     }
   }
-  if (count > 2) values += format.separator;
+  if (count > 2) writer.put(format.separator);
+  values.clear();
   append_count(values, table.nb(r), mark);
+  writer.put(values);
+  values.assign(writer.text());
   row.clear();
   row.reserve(instant.size() + format.separator.size() + values.size());
   row += instant;
@@ -250,9 +294,10 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
 void format_range(const ResultTable& table, const std::vector<std::string>& grid_entries,
                   const OutputFormat& format, int first, int last, std::vector<std::string>& rows,
                   std::vector<std::string>& values) {
+  RowWriter writer;
   for (int r = first; r <= last; ++r) {
     const auto k = static_cast<std::size_t>(r - first);
-    format_row(table, grid_entries, format, r, rows[k], values[k]);
+    format_row(table, grid_entries, format, r, writer, rows[k], values[k]);
   }
 }
 
