@@ -13,9 +13,7 @@ namespace talve {
 namespace {
 
 void reset_cells(ResultTable& table) {
-  table.cells.assign(static_cast<std::size_t>(table.rows) * static_cast<std::size_t>(table.columns),
-                     ResultCell());
-  for (int r = 0; r < table.rows; ++r) table.at(r, 1).kind = 's';
+  table.cells.reset(static_cast<std::size_t>(table.rows), static_cast<std::size_t>(table.columns));
 }
 
 // The fold of one method over the data columns of a row.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,30 @@ struct ResultCell {
 };
 static_assert(sizeof(ResultCell) == 16);
 
+// The cells of a table, in one block. Filled on two threads when large: a
+// table of a few hundred thousand rows is tens of megabytes that the system
+// hands over page by page at the first write.
+class ResultCells {
+ public:
+  // rows x columns cells, column 1 of each row an instant ('s').
+  void reset(std::size_t rows, std::size_t columns);
+  void clear() {
+    m_cells.reset();
+    m_size = 0;
+  }
+  std::size_t size() const { return m_size; }
+  bool empty() const { return m_size == 0; }
+  ResultCell& operator[](std::size_t i) { return m_cells.get()[i]; }
+  const ResultCell& operator[](std::size_t i) const { return m_cells.get()[i]; }
+
+ private:
+  struct Release {
+    void operator()(ResultCell* cells) const { ::operator delete(cells); }
+  };
+  std::unique_ptr<ResultCell, Release> m_cells;
+  std::size_t m_size = 0;
+};
+
 // (grid count + 3) rows by (data column count + 5) columns of cells. Row r
 // (1..n) belongs to the grid instant r; rows 0 and n+1, n+2 only border the
 // used rows. Column 1 is the instant, 2..C-1 the data, C the line count nb.
@@ -32,7 +57,7 @@ struct ResultTable {
   int rows = 0;
   int columns = 0;
   int grid_count = 0;  // n
-  std::vector<ResultCell> cells;
+  ResultCells cells;
   // Grid instants as values, index 1..n (index 0 holds 0).
   std::vector<TDateTime> instants;
   // Output columns with their sources and titles, set at the first file.

@@ -17,7 +17,7 @@ ResultTable full_table(int n, const std::vector<std::string>& titles) {
   table.rows = n + 3;
   table.map.count = static_cast<int>(titles.size()) + 2;
   table.columns = table.map.count + 3;
-  table.cells.assign(static_cast<std::size_t>(table.rows * table.columns), ResultCell());
+  table.cells.reset(static_cast<std::size_t>(table.rows), static_cast<std::size_t>(table.columns));
   table.map.titles.assign(static_cast<std::size_t>(table.map.count) + 1, "");
   for (std::size_t j = 0; j < titles.size(); ++j) table.map.titles[j + 2] = titles[j];
   for (int r = 1; r <= n; ++r) table.set_nb(r, 1);

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/result_table.h"
+
+#include <memory>
+#include <new>
+#include <thread>
+#include <type_traits>
+
+namespace talve {
+namespace {
+
+// Below this size one thread fills the cells: a second would cost more to
+// start than it saves.
+constexpr std::size_t kParallelBytes = 4u << 20;
+
+}  // namespace
+
+void ResultCells::reset(std::size_t rows, std::size_t columns) {
+  static_assert(std::is_trivially_destructible_v<ResultCell>);
+  clear();
+  if (rows == 0 || columns == 0) return;
+  m_size = rows * columns;
+  m_cells.reset(static_cast<ResultCell*>(::operator new(m_size * sizeof(ResultCell))));
+  ResultCell* const cells = m_cells.get();
+  auto fill = [cells, columns](std::size_t first_row, std::size_t end_row) {
+    std::uninitialized_fill(cells + first_row * columns, cells + end_row * columns, ResultCell());
+    if (columns < 2) return;
+    for (std::size_t r = first_row; r < end_row; ++r) cells[r * columns + 1].kind = 's';
+  };
+  if (m_size * sizeof(ResultCell) < kParallelBytes || std::thread::hardware_concurrency() < 2) {
+    fill(0, rows);
+    return;
+  }
+  std::jthread helper([&] { fill(rows / 2, rows); });
+  fill(0, rows / 2);
+}
+
+}  // namespace talve
