@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/file_buffer.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 #include <vector>
 
@@ -54,6 +56,23 @@ std::shared_ptr<FileBuffer> acquire_file_buffer() {
     std::lock_guard lock(pool().mutex);
     if (pool().free.size() < kPooledBuffers) pool().free.push_back(std::move(owned));
   });
+}
+
+void prepare_file_buffer(const std::vector<std::string>& paths) {
+  constexpr std::uintmax_t kLargest = 512u << 20;
+  constexpr std::size_t kPage = 4096;
+  std::uintmax_t largest = 0;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size <= kLargest) largest = std::max(largest, size);
+  }
+  if (largest == 0) return;
+  const std::shared_ptr<FileBuffer> buffer = acquire_file_buffer();
+  buffer->resize(static_cast<std::size_t>(largest));
+  // One write a page: the system clears each page at its first write.
+  for (std::size_t at = 0; at < buffer->size(); at += kPage) buffer->data()[at] = 0;
+  buffer->clear();
 }
 
 }  // namespace talve

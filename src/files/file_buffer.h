@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace talve {
 
@@ -32,5 +34,11 @@ class FileBuffer {
 // A buffer from the pool (or a new one); it goes back to the pool when the
 // last shared pointer to it is released.
 std::shared_ptr<FileBuffer> acquire_file_buffer();
+
+// Makes the pooled buffer hold the largest of these files, its memory
+// already handed over by the system: meant to run on another thread while
+// a run sets up its table, so that the first file is then read at once.
+// Files larger than a few hundred megabytes are left to their own reading.
+void prepare_file_buffer(const std::vector<std::string>& paths);
 
 }  // namespace talve

@@ -3,10 +3,13 @@
 
 #include <cmath>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "engine/period_values.h"
 #include "engine/processing_engine.h"
 #include "files/check_marks.h"
+#include "files/file_buffer.h"
 #include "files/file_preview.h"
 #include "files/loader.h"
 #include "files/table_refresh.h"
@@ -124,7 +127,14 @@ bool prepare(RunContext& run) {
   if (!result_table_fits(s, run.grid.count(), run.data_columns)) return false;
   count_sizes(run);
   run.engine.set_progress([&s](const std::string& text) { progress(s, text); });
-  run.engine.prepare(run.grid, run.data_columns);
+  std::vector<std::string> paths;
+  for (int row = 1; row < s.file_table.row_count(); ++row)
+    if (row_selected(run, row)) paths.push_back(row_file_path(s, row));
+  {
+    // The file buffer is made ready meanwhile, on another thread.
+    const std::jthread buffer([&paths] { prepare_file_buffer(paths); });
+    run.engine.prepare(run.grid, run.data_columns);
+  }
   s.set_caption("Label_patienter", "3- patienter ... 50%    ");
   s.set_visible("ListBox_DONNEE_date_clean", false);
   if (run.partial || s.flags.table_edited) {
