@@ -317,6 +317,28 @@ TEST_F(GridBuildTest, EventsRunOnlyNowAndThenOnALongBuild) {
   EXPECT_LE(ui.process_events_calls, 100802 / 2048 + 1);
 }
 
+// A long grid writes its texts on two threads: each text is still its own
+// instant's, in order, and a stop still keeps only the instants made so far.
+TEST_F(GridBuildTest, LongGridTextsAreTheirOwnInstants) {
+  period("01/01/2021 00:00:00", "02/01/2021 04:00:00", StepKind::Time, encode_time(0, 0, 1));
+  ui.answer(Answer::Yes);
+  ASSERT_EQ(create_grid(target).outcome, GridOutcome::Built);
+  ASSERT_EQ(grid.count(), 100802);
+  EXPECT_EQ(grid.entries[1], "31/12/2020 23:59:59");
+  EXPECT_EQ(grid.entries[100801], "02/01/2021 03:59:59");
+  for (std::size_t i = 1; i < grid.entries.size(); ++i) {
+    ASSERT_EQ(grid.entries[i], format_canonical(grid.instants[i])) << i;
+    if (i > 1) {
+      ASSERT_EQ(whole_seconds(grid.instants[i]) - whole_seconds(grid.instants[i - 1]), 1) << i;
+    }
+  }
+
+  ui.answer(Answer::Yes);
+  ui.on_process_events = [&](int) { ws.flags.stop = true; };
+  EXPECT_EQ(create_grid(target).outcome, GridOutcome::Stopped);
+  EXPECT_EQ(instants(), Lines{"31/12/2020 23:59:59"});
+}
+
 TEST_F(GridBuildTest, MissingDayOfAMonthLeavesNoHalfBuiltGrid) {
   struct Case {
     const char* name;
