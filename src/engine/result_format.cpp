@@ -243,6 +243,12 @@ class RowWriter {
     std::memcpy(out + padding, digits.data(), 40);
     m_size += padding + size;
   }
+  // The line count in its shortest form.
+  void put_count(ResultValue value, char mark) {
+    m_slow.clear();
+    append_count(m_slow, value, mark);
+    put(m_slow);
+  }
 
  private:
   char* room(std::size_t wanted) {
@@ -277,9 +283,7 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
     }
   }
   if (count > 2) writer.put(format.separator);
-  values.clear();
-  append_count(values, table.nb(r), mark);
-  writer.put(values);
+  writer.put_count(table.nb(r), mark);
   values.assign(writer.text());
   row.clear();
   row.reserve(instant.size() + format.separator.size() + values.size());
