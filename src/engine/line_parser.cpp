@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/line_parser.h"
 
+#include <bit>
+#include <cstdint>
+
 #include "engine/plain_number.h"
 
 namespace talve {
@@ -110,7 +113,11 @@ bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
   for (std::size_t i = 0; i < waiting; ++i) {
     const PlainNumber& number = pending[i].number;
     const double value = static_cast<double>(number.mantissa) / kExactPowers[number.scale];
-    values[pending[i].column] = number.negative ? -value : value;
+    // The sign bit set without a branch: signs follow the data, and a
+    // branch on them is mispredicted on every other field. The quotient is
+    // never negative, so setting the bit is the negation.
+    values[pending[i].column] =
+        std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) | (std::uint64_t{number.negative} << 63));
   }
   return true;
 }

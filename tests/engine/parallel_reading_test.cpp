@@ -50,6 +50,8 @@ std::vector<std::string> messy_file(unsigned seed, long long start) {
         line += "abc";
       else if (v == 4)
         line += "";
+      else if (v == 5)
+        line += random() % 2 ? "-0" : "-0,000";  // negative zeros, on both readings
       else
         line +=
             std::to_string(static_cast<int>(random() % 2000) - 1000) + "," + std::to_string(random() % 100);
