@@ -121,5 +121,38 @@ TEST(ParallelReading, GivesWhatTheReadingInOrderGives) {
   EXPECT_GT(in_order.counters.back(), 0);  // and inverted dates
 }
 
+// The reading's progress, shown each time the decoded lines reach a
+// twentieth of the file, whether the lines are parsed in order or on two
+// threads in blocks of any size.
+std::vector<std::string> read_progress(bool parallel, long long block) {
+  EngineRun run;
+  run.configure = [parallel, block](ProcessingEngine& engine) {
+    engine.set_parallel(parallel);
+    engine.set_parallel_block(block);
+  };
+  run.ui.record_captions = "Label_patienter";
+  std::vector<std::string> lines{"date;a"};
+  const long long start = whole_seconds(testing::at("07/11/2021 00:00:00"));
+  for (int i = 0; i < 399; ++i)
+    lines.push_back(format_canonical(from_whole_seconds(start + 60 * i)) + ";1,5");
+  run.add_file("a.csv", lines);
+  EXPECT_TRUE(run.run(testing::regular_grid("07/11/2021 00:00:00", 900, 40), 1, "date\ta"));
+  std::vector<std::string> shown;
+  for (const std::string& text : run.ui.recorded_captions)
+    if (text.starts_with("3- patienter ... fic-")) shown.push_back(text);
+  return shown;
+}
+
+TEST(ParallelReading, ShowsTheProgressOfTheReadingInOrder) {
+  const std::vector<std::string> in_order = read_progress(false, 97);
+  // Every 19 lines of the 399 (399 / 20), then once more at the file's end.
+  ASSERT_EQ(in_order.size(), 22u);
+  EXPECT_EQ(in_order.front(), "3- patienter ... fic-1  5%     ");
+  EXPECT_EQ(in_order[1], "3- patienter ... fic-1  10%     ");
+  EXPECT_EQ(in_order[20], "3- patienter ... fic-1  100%     ");
+  EXPECT_EQ(in_order.back(), "3- patienter ... fic-1  100%      ");
+  for (long long block : {1, 7, 20, 97, 1000}) EXPECT_EQ(read_progress(true, block), in_order) << block;
+}
+
 }  // namespace
 }  // namespace talve

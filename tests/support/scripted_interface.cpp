@@ -58,6 +58,7 @@ Answer ScriptedInterface::ask(MessageType type, ButtonSet buttons, const std::st
 
 void ScriptedInterface::caption_changed(std::string_view control, const std::string& text) {
   captions[std::string(control)] = text;
+  if (control == record_captions) recorded_captions.push_back(text);
 }
 
 void ScriptedInterface::visibility_changed(std::string_view control, bool shown) {

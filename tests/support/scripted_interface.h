@@ -39,6 +39,10 @@ class ScriptedInterface : public UserInterface {
   std::vector<FileDialogRequest> dialogs;
   std::vector<std::string> tracking;  // every tracking line, as added
   std::map<std::string, std::string, std::less<>> captions;
+  // Every text given to a control, in order, when `record_captions` holds
+  // its name.
+  std::string record_captions;
+  std::vector<std::string> recorded_captions;
   std::map<std::string, bool, std::less<>> visible;
   std::vector<std::string> opened_in_editor;
   std::string clipboard;
