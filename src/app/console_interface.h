@@ -31,8 +31,10 @@ class ConsoleInterface : public UserInterface {
   std::optional<std::string> save_file(const FileDialogRequest& request) override;
   std::optional<std::string> choose_folder(const std::string& title, const std::string& initial) override;
   void open_in_editor(const std::string&, const std::string&) override {}
-  std::string clipboard_text() override { return m_clipboard; }
-  void set_clipboard_text(const std::string& text) override { m_clipboard = text; }
+  // The batch mode has no clipboard: what a run copies there (the whole
+  // result, tens of megabytes) is not kept, and the clipboard reads empty.
+  std::string clipboard_text() override { return {}; }
+  void set_clipboard_text(const std::string&) override {}
   void play_end_sound() override {}
 
   // Writes a line of the batch's own (a step, a reason) to the error
@@ -42,7 +44,6 @@ class ConsoleInterface : public UserInterface {
  private:
   std::ostream& m_errors;
   BatchProgress* m_progress = nullptr;
-  std::string m_clipboard;
 };
 
 }  // namespace talve
