@@ -25,7 +25,9 @@ int batch_main(int argc, char** argv) {
     std::cout << cp1252_to_utf8(batch_usage());
     return kBatchWritten;
   }
-  return run_batch(*options, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
+  BatchOptions run_options = *options;
+  run_options.end_process_when_written = true;
+  return run_batch(run_options, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
 }
 
 }  // namespace talve

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch_run.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 
@@ -139,6 +141,11 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
   }
   out << cp1252_to_utf8("suivi : " + absolute_path(session.run.report_path)) << '\n';
   out << cp1252_to_utf8(absolute_path(session.run.result_path)) << '\n' << std::flush;
+  if (options.end_process_when_written) {
+    errors.flush();
+    std::fflush(nullptr);
+    std::_Exit(kBatchWritten);
+  }
   return kBatchWritten;
 }
 
