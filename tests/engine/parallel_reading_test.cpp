@@ -70,8 +70,9 @@ struct Outcome {
   std::vector<long long> counters;
 };
 
-Outcome read_all(bool parallel, long long block = 97) {
+Outcome read_all(bool parallel, long long block = 97, int method = 0) {
   EngineRun run;
+  run.set("RadioGroup_methode_ItemIndex", std::to_string(method));
   run.set("CheckBox_correction_si_t1egalt2.Checked", "true");
   run.set("CheckBox_correction_si_t1supt2.Checked", "true");
   run.configure = [parallel, block](ProcessingEngine& engine) {
@@ -119,6 +120,18 @@ TEST(ParallelReading, GivesWhatTheReadingInOrderGives) {
   EXPECT_EQ(without_durations(parallel.table), without_durations(in_order.table));
   EXPECT_GT(in_order.counters[2], 0);      // the file did hold unreadable lines
   EXPECT_GT(in_order.counters.back(), 0);  // and inverted dates
+}
+
+// Every way of folding the lines into the grid keeps a value as the reading
+// in order gives it: the last, the largest and the smallest value too,
+// negative zeros included.
+TEST(ParallelReading, EveryMethodGivesWhatTheReadingInOrderGives) {
+  for (int method = 0; method <= 5; ++method) {
+    const Outcome in_order = read_all(false, 97, method);
+    const Outcome parallel = read_all(true, 97, method);
+    EXPECT_EQ(parallel.result, in_order.result) << method;
+    EXPECT_EQ(parallel.counters, in_order.counters) << method;
+  }
 }
 
 // The reading's progress, shown each time the decoded lines reach a
