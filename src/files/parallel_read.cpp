@@ -8,14 +8,35 @@
 #include <thread>
 
 #include "files/file_range.h"
+#include "files/mapped_file.h"
 #include "text/text_utils.h"
 
 namespace talve {
 namespace {
 
-// Below this size one thread does it all: starting a second one would
-// cost more than it saves.
-constexpr std::size_t kParallelBytes = 4u << 20;
+// Cuts the lines of a whole text, on two threads when the machine has them:
+// each cuts one half, the halves meeting right after the first LF of the
+// second half, so that no line (nor a CR LF pair) is cut in two.
+std::vector<std::string_view> split_in_halves(std::string_view text, bool* may_hold_nul) {
+  const std::size_t half = text.size() / 2;
+  const char* cut = static_cast<const char*>(std::memchr(text.data() + half, '\n', text.size() - half));
+  if (cut == nullptr || std::thread::hardware_concurrency() < 2) return split_lines(text, may_hold_nul);
+  const std::size_t cut_at = static_cast<std::size_t>(cut - text.data()) + 1;
+  std::vector<std::string_view> tail;
+  bool nul_in_head = true, nul_in_tail = true;
+  std::thread splitter([&] { tail = split_lines(text.substr(cut_at), &nul_in_tail); });
+  std::vector<std::string_view> lines = split_lines(text.substr(0, cut_at), &nul_in_head);
+  splitter.join();
+  lines.insert(lines.end(), tail.begin(), tail.end());
+  *may_hold_nul = nul_in_head || nul_in_tail;
+  return lines;
+}
+
+WholeFile read_plainly(const std::string& path, std::vector<std::string_view>& lines) {
+  WholeFile whole = read_whole_file(path);
+  lines = split_lines(whole.bytes->view(), &whole.may_hold_nul);
+  return whole;
+}
 
 }  // namespace
 
@@ -24,54 +45,20 @@ WholeFile read_and_split(const std::string& path, std::vector<std::string_view>&
   FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
   struct stat status {};
   const bool large = file.fd >= 0 && ::fstat(file.fd, &status) == 0 && S_ISREG(status.st_mode) &&
-                     static_cast<std::size_t>(status.st_size) >= kParallelBytes &&
-                     std::thread::hardware_concurrency() >= 2;
-  if (!large) {
-    WholeFile whole = read_whole_file(path);
-    lines = split_lines(whole.bytes->view(), &whole.may_hold_nul);
-    return whole;
-  }
+                     static_cast<std::size_t>(status.st_size) >= kMappedFileBytes;
+  std::unique_ptr<MappedFile> mapped =
+      large ? MappedFile::map(file.fd, static_cast<std::size_t>(status.st_size)) : nullptr;
+  if (!mapped) return read_plainly(path, lines);
 
   WholeFile whole;
-  FileBuffer& bytes = *whole.bytes;
-  const auto size = static_cast<std::size_t>(status.st_size);
-  const std::size_t half = size / 2;
-  bytes.resize(size);
-  long long second = 0;
-  std::thread helper([&] { second = read_range(file.fd, bytes.data() + half, size - half, half); });
-  const long long first = read_range(file.fd, bytes.data(), half, 0);
-  helper.join();
-  if (first != static_cast<long long>(half) || second != static_cast<long long>(size - half)) {
-    // The file changed while it was read: read it again the plain way.
-    whole = read_whole_file(path);
-    lines = split_lines(whole.bytes->view(), &whole.may_hold_nul);
-    return whole;
-  }
-  // Whatever was appended meanwhile is read too, as the plain reading does.
-  char chunk[65536];
-  for (long long got; (got = read_range(file.fd, chunk, sizeof chunk, bytes.size())) > 0;) {
-    const std::size_t used = bytes.size();
-    bytes.resize(used + static_cast<std::size_t>(got));
-    std::memcpy(bytes.data() + used, chunk, static_cast<std::size_t>(got));
-  }
+  whole.bytes->hold(std::move(mapped));
   whole.state = WholeFileState::Read;
-
-  const std::string_view text = bytes.view();
-  // The halves meet right after the first LF of the second half, so that no
-  // line (nor a CR LF pair) is cut in two.
-  const char* cut = static_cast<const char*>(std::memchr(text.data() + half, '\n', text.size() - half));
-  if (cut == nullptr) {
-    lines = split_lines(text, &whole.may_hold_nul);
-    return whole;
+  lines = split_in_halves(whole.bytes->view(), &whole.may_hold_nul);
+  if (whole.bytes->cut_short()) {
+    // The file shrank while its lines were cut: read what is left of it.
+    lines.clear();
+    return read_plainly(path, lines);
   }
-  const std::size_t cut_at = static_cast<std::size_t>(cut - text.data()) + 1;
-  std::vector<std::string_view> tail;
-  bool nul_in_head = true, nul_in_tail = true;
-  std::thread splitter([&] { tail = split_lines(text.substr(cut_at), &nul_in_tail); });
-  lines = split_lines(text.substr(0, cut_at), &nul_in_head);
-  splitter.join();
-  lines.insert(lines.end(), tail.begin(), tail.end());
-  whole.may_hold_nul = nul_in_head || nul_in_tail;
   return whole;
 }
 

@@ -10,9 +10,9 @@
 namespace talve {
 
 // Reads a whole file and cuts it into lines, as read_whole_file followed by
-// split_lines would, using two threads for large files: each reads and cuts
-// one half (the halves meet at a line end), which halves the time spent
-// waiting for tens of megabytes to be copied and scanned.
+// split_lines would. A large file is mapped instead of copied, and its
+// lines are cut on two threads, one half each (the halves meet at a line
+// end).
 WholeFile read_and_split(const std::string& path, std::vector<std::string_view>& lines);
 
 }  // namespace talve

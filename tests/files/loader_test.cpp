@@ -12,6 +12,7 @@
 #include "core/program_folder.h"
 #include "core/workspace.h"
 #include "files/byte_substitution.h"
+#include "files/mapped_file.h"
 #include "support/scripted_interface.h"
 #include "support/temp_dir.h"
 #include "text/text_utils.h"
@@ -225,6 +226,36 @@ TEST_F(LoaderTest, NulBytesBecomeOneOrUnderscoreOnTheSecondLoad) {
     ASSERT_TRUE(load_data_file(ws, dir.write("n.csv", std::string("a\0b\nx\ny\n", 8)), loaded));
     EXPECT_EQ(loaded[0], c.expected) << c.separator << " " << c.unreadable << " " << c.first_line;
   }
+}
+
+// A large file is read where the system maps it: its substitutions (NUL,
+// TAB) must give the lines a small file gives, and never reach the file.
+TEST_F(LoaderTest, LargeFilesAreRewrittenInMemoryOnly) {
+  std::string filler;
+  while (filler.size() < kMappedFileBytes) filler += "2021-11-07 00:00:48;30.227;-38.208\n";
+  const std::string head = std::string("a\0b\tc\n", 6);
+  const std::string bytes = head + filler + std::string("z\0\n", 3);
+  const std::string path = dir.write("large.csv", bytes);
+  struct Case {
+    int separator;
+    bool unreadable;
+    std::string first, last;
+  };
+  const std::vector<Case> cases = {
+      {2, false, std::string("a\x01") + "b\tc", "z\x01"},
+      {2, true, "a_b\tc", "z_"},
+      {0, true, std::string("a\x01") + "b;c", "z\x01"},
+  };
+  for (const Case& c : cases) {
+    configure(ws, LoaderSetup{c.separator, InputMode::Files, "1", c.unreadable, "csv"});
+    LoadedFile loaded;
+    ASSERT_TRUE(load_data_file(ws, path, loaded));
+    ASSERT_GT(loaded.size(), 2u);
+    EXPECT_EQ(loaded[0], c.first) << c.separator << " " << c.unreadable;
+    EXPECT_EQ(loaded[loaded.size() - 1], c.last) << c.separator << " " << c.unreadable;
+    EXPECT_EQ(loaded[1], "2021-11-07 00:00:48;30.227;-38.208");
+  }
+  EXPECT_TRUE(read_bytes(path) == bytes);
 }
 
 TEST_F(LoaderTest, MissingFileIsReportedOnceAndLoadsAsNoLine) {

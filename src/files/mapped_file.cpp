@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/mapped_file.h"
+
+#include <signal.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+namespace talve {
+namespace {
+
+// The mappings the bus-error handler knows. A run maps one file at a time
+// (two while the listing's last file is still held), so a few are plenty;
+// beyond them files are read instead of mapped.
+constexpr int kSlots = 8;
+
+struct Slot {
+  std::atomic<bool> taken{false};
+  std::atomic<std::uintptr_t> begin{0};
+  std::atomic<std::uintptr_t> end{0};
+  std::atomic<bool> cut{false};
+};
+
+Slot g_slots[kSlots];
+struct sigaction g_previous {};
+std::uintptr_t g_page_size = 4096;
+bool g_guarded = false;
+
+std::uintptr_t round_up_to_page(std::uintptr_t value) {
+  return (value + g_page_size - 1) & ~(g_page_size - 1);
+}
+
+// A read past the end of a file that shrank under its mapping raises
+// SIGBUS. Within one of our mappings the lost pages are replaced by zero
+// pages, from the faulting page to the end of the mapping, and the reading
+// goes on; any other bus error goes where it went before.
+void on_bus_error(int signal, siginfo_t* info, void* context) {
+  const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
+  for (Slot& slot : g_slots) {
+    const std::uintptr_t begin = slot.begin.load(std::memory_order_acquire);
+    const std::uintptr_t end = slot.end.load(std::memory_order_acquire);
+    if (begin == 0 || address < begin || address >= end) continue;
+    const std::uintptr_t page = address & ~(g_page_size - 1);
+    void* const zeros = ::mmap(reinterpret_cast<void*>(page), end - page, PROT_READ | PROT_WRITE,
+                               MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+    if (zeros == MAP_FAILED) break;
+    slot.cut.store(true, std::memory_order_release);
+    return;
+  }
+  if ((g_previous.sa_flags & SA_SIGINFO) != 0 && g_previous.sa_sigaction != nullptr) {
+    g_previous.sa_sigaction(signal, info, context);
+  } else if ((g_previous.sa_flags & SA_SIGINFO) == 0 && g_previous.sa_handler != SIG_DFL &&
+             g_previous.sa_handler != SIG_IGN) {
+    g_previous.sa_handler(signal);
+  } else {
+    // The system's own action: back to it. The signal stays blocked until
+    // this handler returns, then ends the process as it would have.
+    ::signal(SIGBUS, SIG_DFL);
+    ::raise(SIGBUS);
+  }
+}
+
+bool guard_installed() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    const long page = ::sysconf(_SC_PAGESIZE);
+    if (page > 0) g_page_size = static_cast<std::uintptr_t>(page);
+    struct sigaction action {};
+    action.sa_sigaction = on_bus_error;
+    action.sa_flags = SA_SIGINFO;
+    sigemptyset(&action.sa_mask);
+    g_guarded = ::sigaction(SIGBUS, &action, &g_previous) == 0;
+  });
+  return g_guarded;
+}
+
+int take_slot() {
+  for (int i = 0; i < kSlots; ++i) {
+    bool expected = false;
+    if (g_slots[i].taken.compare_exchange_strong(expected, true)) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::unique_ptr<MappedFile> MappedFile::map(int fd, std::size_t size) {
+  if (size == 0 || !guard_installed()) return nullptr;
+  const int slot = take_slot();
+  if (slot < 0) return nullptr;
+  void* const data = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, 0);
+  if (data == MAP_FAILED) {
+    g_slots[slot].taken.store(false);
+    return nullptr;
+  }
+  Slot& entry = g_slots[slot];
+  entry.cut.store(false);
+  const auto begin = reinterpret_cast<std::uintptr_t>(data);
+  entry.end.store(round_up_to_page(begin + size), std::memory_order_release);
+  entry.begin.store(begin, std::memory_order_release);
+  return std::unique_ptr<MappedFile>(new MappedFile(static_cast<char*>(data), size, slot));
+}
+
+MappedFile::~MappedFile() {
+  Slot& entry = g_slots[m_slot];
+  entry.begin.store(0, std::memory_order_release);
+  entry.end.store(0, std::memory_order_release);
+  ::munmap(m_data, m_size);
+  entry.taken.store(false, std::memory_order_release);
+}
+
+bool MappedFile::cut_short() const { return g_slots[m_slot].cut.load(std::memory_order_acquire); }
+
+}  // namespace talve
