@@ -59,6 +59,9 @@ class LoadedFile {
   std::size_t tail_start() const { return m_outline ? m_line_count - m_tail.size() : m_lines.size(); }
   // Size in bytes of what was read.
   std::size_t byte_count() const { return m_bytes ? m_bytes->size() : 0; }
+  // True when the file shrank while its mapped bytes were read: the bytes
+  // it lost read as zeros.
+  bool cut_short() const { return m_bytes && m_bytes->cut_short(); }
 
  private:
   std::shared_ptr<const FileBuffer> m_bytes;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A data file that disappears after the listing (moved, deleted, its disk
 // unplugged): the run says so and keeps the rows of the other files.
+#include <algorithm>
 #include <filesystem>
 
+#include "files/mapped_file.h"
 #include "session/run_fixture.h"
 #include "support/text_lines.h"
 
@@ -44,6 +46,38 @@ TEST_F(VanishedFile, DeletedWhileTheRunReadsTheFileBeforeIt) {
                                         "01/01/2021 03:00:00;NA;NA;0",
                                         "01/01/2021 04:00:00;NA;NA;0",
                                     }));
+}
+
+// A large file is read where the system maps it. Cut short while its lines
+// are read (a logger starting it again), the lines it lost read as zeros:
+// the run neither stops nor ends the process, says what happened, and keeps
+// what it read before and the other files.
+TEST_F(VanishedFile, CutShortWhileTheRunReadsIt) {
+  write_two_files();
+  std::vector<std::string> lines(20'000, "2021-01-01 00:30:00;1.0;50");
+  lines.resize(160'000, "2021-01-01 01:30:00;3.0;60");
+  const std::string nord = write_data("nord_1.csv", lines);
+  ASSERT_GE(fs::file_size(nord), kMappedFileBytes);
+  list_and_build_grid();
+  bool cut = false;
+  ui.on_process_events = [&](int) {
+    // Events run from the reading of the file's lines only (the first
+    // block of them is already read by then).
+    if (!cut && session.run.files_done == 0 && ui.captions["Label_fic"] == "1  nord_1.csv") {
+      fs::resize_file(nord, 4096);
+      cut = true;
+    }
+  };
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
+  ASSERT_TRUE(cut);
+  EXPECT_NE(
+      std::find(ui.tracking.begin(), ui.tracking.end(), "fichier raccourci pendant sa lecture => " + nord),
+      ui.tracking.end());
+  const std::vector<std::string> rows = rows_of(result_text());
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0], "01/01/2021 01:00:00; 1,00;50,00;20000");
+  EXPECT_TRUE(rows[1].starts_with("01/01/2021 02:00:00; 3,00;60,00;")) << rows[1];
+  EXPECT_EQ(rows[3], "01/01/2021 04:00:00;11,00;70,00;2");
 }
 
 }  // namespace
