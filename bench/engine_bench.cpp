@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The per-line path of a run: split, date, correction, grid row, decoding
-// and folding, over a 9-column ";" file held in memory.
+// and folding, over a 9-column ";" file held in memory; the formatting of
+// the result rows; the loading of a large file.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
@@ -11,8 +13,11 @@
 
 #include "core/workspace.h"
 #include "engine/processing_engine.h"
+#include "files/byte_substitution.h"
 #include "files/file_table.h"
+#include "files/parallel_read.h"
 #include "text/system_locale.h"
+#include "text/text_utils.h"
 
 namespace talve {
 namespace {
@@ -174,6 +179,52 @@ void BM_Format(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * grid.count());
 }
 BENCHMARK(BM_Format)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// A logger file of `count` lines on disk (in the system's cache once
+// written), removed at the end of the benchmark.
+class FileOnDisk {
+ public:
+  explicit FileOnDisk(int count) : m_path("/tmp/talve_bench_" + std::to_string(::getpid()) + ".csv") {
+    const LoadedFile file = minute_file(count);
+    std::FILE* out = std::fopen(m_path.c_str(), "wb");
+    for (const std::string_view line : file.lines()) {
+      std::fwrite(line.data(), 1, line.size(), out);
+      std::fwrite("\r\n", 1, 2, out);
+    }
+    std::fclose(out);
+  }
+  ~FileOnDisk() { std::remove(m_path.c_str()); }
+  const std::string& path() const { return m_path; }
+
+ private:
+  std::string m_path;
+};
+
+// Loading a large file as the run does (mapped, its lines cut on two
+// threads), against the plain reading of small files (read into a buffer,
+// then cut, on one thread).
+void BM_LoadMapped(benchmark::State& state) {
+  const FileOnDisk file(static_cast<int>(state.range(0)));
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    std::vector<std::string_view> views;
+    const WholeFile whole = read_and_split(file.path(), views);
+    lines = views.size();
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long long>(lines));
+}
+BENCHMARK(BM_LoadMapped)->Arg(500000)->Unit(benchmark::kMillisecond);
+
+void BM_LoadRead(benchmark::State& state) {
+  const FileOnDisk file(static_cast<int>(state.range(0)));
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    const WholeFile whole = read_whole_file(file.path());
+    lines = split_lines(whole.bytes->view()).size();
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long long>(lines));
+}
+BENCHMARK(BM_LoadRead)->Arg(500000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace talve
