@@ -33,9 +33,9 @@ class FileBuffer {
   // Holds the whole of a mapped file instead of bytes of its own.
   void hold(std::unique_ptr<MappedFile> mapped);
   bool mapped() const { return m_mapped != nullptr; }
-  // True when the mapped file shrank while it was read: its lost pages
-  // read as zeros.
-  bool cut_short() const { return m_mapped && m_mapped->cut_short(); }
+  // True when the mapped file changed since it was mapped (see
+  // MappedFile::changed).
+  bool changed() const { return m_mapped && m_mapped->changed(); }
 
  private:
   std::unique_ptr<char[]> m_data;

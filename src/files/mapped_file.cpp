@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/mapped_file.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -77,6 +79,10 @@ bool guard_installed() {
   return g_guarded;
 }
 
+long long modified_ns(const struct stat& status) {
+  return static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec;
+}
+
 int take_slot() {
   for (int i = 0; i < kSlots; ++i) {
     bool expected = false;
@@ -89,11 +95,16 @@ int take_slot() {
 
 std::unique_ptr<MappedFile> MappedFile::map(int fd, std::size_t size) {
   if (size == 0 || !guard_installed()) return nullptr;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return nullptr;
+  const int kept = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (kept < 0) return nullptr;
   const int slot = take_slot();
-  if (slot < 0) return nullptr;
-  void* const data = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, 0);
+  void* const data =
+      slot < 0 ? MAP_FAILED : ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, 0);
   if (data == MAP_FAILED) {
-    g_slots[slot].taken.store(false);
+    if (slot >= 0) g_slots[slot].taken.store(false);
+    ::close(kept);
     return nullptr;
   }
   Slot& entry = g_slots[slot];
@@ -101,7 +112,10 @@ std::unique_ptr<MappedFile> MappedFile::map(int fd, std::size_t size) {
   const auto begin = reinterpret_cast<std::uintptr_t>(data);
   entry.end.store(round_up_to_page(begin + size), std::memory_order_release);
   entry.begin.store(begin, std::memory_order_release);
-  return std::unique_ptr<MappedFile>(new MappedFile(static_cast<char*>(data), size, slot));
+  std::unique_ptr<MappedFile> mapped(new MappedFile(static_cast<char*>(data), size, slot, kept));
+  mapped->m_modified_ns = modified_ns(status);
+  mapped->m_file_size = static_cast<long long>(status.st_size);
+  return mapped;
 }
 
 MappedFile::~MappedFile() {
@@ -110,8 +124,14 @@ MappedFile::~MappedFile() {
   entry.end.store(0, std::memory_order_release);
   ::munmap(m_data, m_size);
   entry.taken.store(false, std::memory_order_release);
+  ::close(m_fd);
 }
 
-bool MappedFile::cut_short() const { return g_slots[m_slot].cut.load(std::memory_order_acquire); }
+bool MappedFile::changed() const {
+  if (g_slots[m_slot].cut.load(std::memory_order_acquire)) return true;
+  struct stat status {};
+  if (::fstat(m_fd, &status) != 0) return true;
+  return status.st_size != m_file_size || modified_ns(status) != m_modified_ns;
+}
 
 }  // namespace talve

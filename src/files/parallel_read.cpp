@@ -54,8 +54,8 @@ WholeFile read_and_split(const std::string& path, std::vector<std::string_view>&
   whole.bytes->hold(std::move(mapped));
   whole.state = WholeFileState::Read;
   lines = split_in_halves(whole.bytes->view(), &whole.may_hold_nul);
-  if (whole.bytes->cut_short()) {
-    // The file shrank while its lines were cut: read what is left of it.
+  if (whole.bytes->changed()) {
+    // The file changed while its lines were cut: read it as it is now.
     lines.clear();
     return read_plainly(path, lines);
   }

@@ -201,9 +201,9 @@ RowEnd read_row(RunContext& run, int row) {
     run.column_map_done = true;
   }
   const bool complete = run.engine.read_lines();
-  // The lines read after the file shrank were zeros, counted as problems:
-  // say why.
-  if (file.cut_short()) s.ajout_suivi("fichier raccourci pendant sa lecture => " + path);
+  // Lines read after the file changed may not be the file's (after it
+  // shrank, they were zeros): say so.
+  if (file.changed_while_read()) s.ajout_suivi("fichier modifié pendant sa lecture => " + path);
   run.engine.end_file(table);
   ++s.run.files_done;
 

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -27,13 +28,37 @@ TEST(MappedFile, AFileThatShrinksUnderItsMappingReadsAsZeros) {
   const std::unique_ptr<MappedFile> mapped = map_path(path, bytes.size());
   ASSERT_NE(mapped, nullptr);
   EXPECT_EQ(std::string_view(mapped->data(), mapped->size()), bytes);
-  EXPECT_FALSE(mapped->cut_short());
+  EXPECT_FALSE(mapped->changed());
 
   ASSERT_EQ(::truncate(path.c_str(), 4096), 0);
   EXPECT_EQ(mapped->data()[100], 'x');
   EXPECT_EQ(mapped->data()[3 * 4096 + 50], '\0');
   EXPECT_EQ(mapped->data()[2 * 4096], '\0');
-  EXPECT_TRUE(mapped->cut_short());
+  EXPECT_TRUE(mapped->changed());
+}
+
+// Written to in place or appended to, the file no longer is what was
+// mapped; left alone (and read, and written in memory), it is.
+TEST(MappedFile, TellsWhetherTheFileChangedSinceItWasMapped) {
+  testing::TempDir dir;
+  const std::string bytes(2 * 4096, 'x');
+  for (const bool append : {false, true}) {
+    const std::string path = dir.write("live.csv", bytes);
+    const std::unique_ptr<MappedFile> mapped = map_path(path, bytes.size());
+    ASSERT_NE(mapped, nullptr);
+    mapped->writable_data()[10] = ';';
+    EXPECT_FALSE(mapped->changed());
+    const FileDescriptor writer{::open(path.c_str(), O_WRONLY | (append ? O_APPEND : 0))};
+    // A time stamp that surely differs, whatever the file system's precision.
+    const struct timespec later[2] = {{0, UTIME_OMIT}, {2'000'000'000, 0}};
+    if (append) {
+      ASSERT_EQ(::write(writer.fd, "y\r\n", 3), 3);
+    } else {
+      ASSERT_EQ(::pwrite(writer.fd, "y", 1, 100), 1);
+      ASSERT_EQ(::futimens(writer.fd, later), 0);
+    }
+    EXPECT_TRUE(mapped->changed()) << append;
+  }
 }
 
 // Writing into the mapping (the byte substitutions) never changes the file.

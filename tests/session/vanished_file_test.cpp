@@ -50,8 +50,8 @@ TEST_F(VanishedFile, DeletedWhileTheRunReadsTheFileBeforeIt) {
 
 // A large file is read where the system maps it. Cut short while its lines
 // are read (a logger starting it again), the lines it lost read as zeros:
-// the run neither stops nor ends the process, says what happened, and keeps
-// what it read before and the other files.
+// the run neither stops nor ends the process, says the file changed, and
+// keeps what it read before and the other files.
 TEST_F(VanishedFile, CutShortWhileTheRunReadsIt) {
   write_two_files();
   std::vector<std::string> lines(20'000, "2021-01-01 00:30:00;1.0;50");
@@ -71,7 +71,7 @@ TEST_F(VanishedFile, CutShortWhileTheRunReadsIt) {
   EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
   ASSERT_TRUE(cut);
   EXPECT_NE(
-      std::find(ui.tracking.begin(), ui.tracking.end(), "fichier raccourci pendant sa lecture => " + nord),
+      std::find(ui.tracking.begin(), ui.tracking.end(), "fichier modifié pendant sa lecture => " + nord),
       ui.tracking.end());
   const std::vector<std::string> rows = rows_of(result_text());
   ASSERT_EQ(rows.size(), 4u);
