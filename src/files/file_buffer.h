@@ -32,7 +32,6 @@ class FileBuffer {
 
   // Holds the whole of a mapped file instead of bytes of its own.
   void hold(std::unique_ptr<MappedFile> mapped);
-  bool mapped() const { return m_mapped != nullptr; }
   // True when the mapped file changed since it was mapped (see
   // MappedFile::changed).
   bool changed() const { return m_mapped && m_mapped->changed(); }
