@@ -166,7 +166,7 @@ void BM_Format(benchmark::State& state) {
   input.block.last = count;
   input.title_line = "date\ta\tb\tc\td\te\tf\tg\th";
   input.data_column_count = 8;
-  std::vector<std::string> result, values;
+  TextRows result, values;
   for (auto _ : state) {
     state.PauseTiming();
     ProcessingEngine engine(ws, results);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/time_grid.h"
+#include "text/text_rows.h"
 
 namespace talve {
 
@@ -16,7 +17,7 @@ class Workspace;
 struct GridTarget {
   Workspace& ws;
   TimeGrid& grid;
-  std::vector<std::string>& result_list;
+  TextRows& result_list;
   // How long the "100%" progress text stays up at the end of a build, with
   // events still handled meanwhile.
   double progress_hold_seconds = 1.0;

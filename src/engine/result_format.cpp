@@ -87,48 +87,65 @@ namespace {
 // The fixed-point text of `value` with `decimals` decimals, written from
 // the integer nearest to value * 10^decimals: the digits to_chars gives
 // whenever that product lies clearly away from a halfway point, which the
-// rounding of the product (one ulp at most) cannot then cross. False for
-// the values near a halfway point, the large ones and the non-finite ones,
-// which to_chars writes.
-bool write_fixed_from_integer(ResultValue value, int decimals, char decimal_mark,
-                              std::array<char, 128>& buffer, std::size_t& size) {
+// rounding of the product (one ulp at most) cannot then cross. The text is
+// written backwards, its last character just before `end`, and its first
+// is returned (at most 18 characters: a sign, 16 digits and the mark).
+// Null for the values near a halfway point, the large ones and the
+// non-finite ones, which to_chars writes.
+char* write_fixed_backwards(ResultValue value, int decimals, char decimal_mark, char* end) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  if (decimals < 0 || decimals > 15) return false;
+  if (decimals < 0 || decimals > 15) return nullptr;
   const double magnitude = std::fabs(value * kPowers[decimals]);
-  if (!(magnitude < 1e15)) return false;
-  const double whole = std::floor(magnitude);
+  if (!(magnitude < 1e15)) return nullptr;
+  // The integer part by truncation, the floor of a value that is not
+  // negative (and far below 2^63).
+  const double whole = static_cast<double>(static_cast<std::uint64_t>(magnitude));
   const double fraction = magnitude - whole;  // exact below 2^52
-  if (std::fabs(fraction - 0.5) <= magnitude * 0x1p-50 + 0x1p-60) return false;
-  const auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  if (std::fabs(fraction - 0.5) <= magnitude * 0x1p-50 + 0x1p-60) return nullptr;
+  std::uint64_t rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
 
-  // The digits, with zeros in front up to one before the mark ("0.05").
-  char digits[40];
-  const std::size_t wanted = static_cast<std::size_t>(decimals) + 1;
-  std::size_t count = static_cast<std::size_t>(std::to_chars(digits, digits + 24, rounded).ptr - digits);
-  if (count < wanted) {
-    std::memmove(digits + (wanted - count), digits, count);
-    std::memset(digits, '0', wanted - count);
-    count = wanted;
+  // The decimals, the mark, then the integer digits, at least one ("0.05"),
+  // two at a time from a table.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  char* p = end;
+  auto pair = [&p](std::uint64_t two) {
+    p -= 2;
+    std::memcpy(p, kPairs + 2 * two, 2);
+  };
+  int left = decimals;
+  for (; left >= 2; left -= 2) {
+    pair(rounded % 100);
+    rounded /= 100;
   }
-  const std::size_t integer_digits = count - static_cast<std::size_t>(decimals);
-  char* out = buffer.data();
-  if (std::signbit(value)) *out++ = '-';
-  out = std::copy(digits, digits + integer_digits, out);
-  if (decimals > 0) {
-    *out++ = decimal_mark;
-    out = std::copy(digits + integer_digits, digits + count, out);
+  if (left == 1) {
+    *--p = static_cast<char>('0' + rounded % 10);
+    rounded /= 10;
   }
-  size = static_cast<std::size_t>(out - buffer.data());
-  return true;
+  if (decimals > 0) *--p = decimal_mark;
+  while (rounded >= 100) {
+    pair(rounded % 100);
+    rounded /= 100;
+  }
+  if (rounded >= 10) {
+    pair(rounded);
+  } else {
+    *--p = static_cast<char>('0' + rounded);
+  }
+  if (std::signbit(value)) *--p = '-';
+  return p;
 }
 
 }  // namespace
 
 void append_number(std::string& out, ResultValue value, int decimals, char decimal_mark) {
   std::array<char, 128> buffer;
-  if (std::size_t size = 0; write_fixed_from_integer(value, decimals, decimal_mark, buffer, size)) {
-    append_padded(out, buffer.data(), buffer.data() + size, '.');  // the mark is in place
+  char* const end = buffer.data() + 32;
+  if (const char* first = write_fixed_backwards(value, decimals, decimal_mark, end)) {
+    append_padded(out, first, end, '.');  // the mark is in place
     return;
   }
   auto result =
@@ -171,8 +188,8 @@ void apply_output_decimal(std::string& text, int choice) {
   }
 }
 
-void start_result_lists(const ResultTable& table, const OutputFormat& format,
-                        std::vector<std::string>& result_list, std::vector<std::string>& values_only_list) {
+void start_result_lists(const ResultTable& table, const OutputFormat& format, TextRows& result_list,
+                        TextRows& values_only_list) {
   result_list.clear();
   values_only_list.clear();
   const ColumnMap& map = table.map;
@@ -185,8 +202,8 @@ void start_result_lists(const ResultTable& table, const OutputFormat& format,
     if (j > 2) value_titles += format.separator;
     if (j > 1) value_titles += title;
   }
-  result_list.push_back(std::move(titles));
-  values_only_list.push_back(std::move(value_titles));
+  result_list.push_back(titles);
+  values_only_list.push_back(value_titles);
 }
 
 namespace {
@@ -213,35 +230,40 @@ char final_decimal_mark(const OutputFormat& format) {
   return format.system_decimal;
 }
 
-// The values of a row, written into a buffer kept from row to row: the
+// The text of a row, written into a buffer kept from row to row: the
 // texts are a few characters each, too short for a library copy per text.
 class RowWriter {
  public:
   void clear() { m_size = 0; }
+  std::size_t size() const { return m_size; }
   std::string_view text() const { return {m_buffer.data(), m_size}; }
 
   void put(std::string_view text) {
     char* out = room(text.size());
-    for (const char c : text) *out++ = c;
+    if (text.size() == 1) {
+      *out = text.front();  // the separator, most of the time
+    } else {
+      std::memcpy(out, text.data(), text.size());
+    }
     m_size += text.size();
   }
   // The number in the "%5.<decimals>f" format, the mark in place.
   void put_number(ResultValue value, int decimals, char mark) {
-    std::array<char, 128> digits;
-    std::size_t size = 0;
-    if (!write_fixed_from_integer(value, decimals, mark, digits, size)) {
+    // Written at the end of a block of blanks, then copied 32 bytes at a
+    // time with the blanks that pad it to five characters.
+    char digits[64];
+    char* const end = digits + 32;
+    std::memset(digits, ' ', sizeof digits);
+    const char* first = write_fixed_backwards(value, decimals, mark, end);
+    if (first == nullptr) {
       m_slow.clear();
       append_number(m_slow, value, decimals, mark);
       put(m_slow);
       return;
     }
-    // At most 33 characters (a sign, 15 + 15 digits, the mark), padded to
-    // five: copied 40 at a time into the room kept for them.
-    const std::size_t padding = size < kMinimumWidth ? kMinimumWidth - size : 0;
-    char* out = room(kMinimumWidth + 40);
-    std::memset(out, ' ', kMinimumWidth);
-    std::memcpy(out + padding, digits.data(), 40);
-    m_size += padding + size;
+    if (end - first < static_cast<std::ptrdiff_t>(kMinimumWidth)) first = end - kMinimumWidth;
+    std::memcpy(room(32), first, 32);
+    m_size += static_cast<std::size_t>(end - first);
   }
   // The line count in its shortest form.
   void put_count(ResultValue value, char mark) {
@@ -252,7 +274,7 @@ class RowWriter {
 
  private:
   char* room(std::size_t wanted) {
-    if (m_size + wanted > m_buffer.size())
+    if (m_size + wanted > m_buffer.size()) [[unlikely]]
       m_buffer.resize(std::max(2 * m_buffer.size(), m_size + wanted + 256));
     return m_buffer.data() + m_size;
   }
@@ -262,16 +284,46 @@ class RowWriter {
   std::string m_slow;
 };
 
-// The text of row r: its values, then, from row 2 on, the result row (the
-// instant, the separator and the same values).
+// The texts of a run of rows, and the working copies of the rows whose
+// decimal marks are turned after they are written.
+struct RowTexts {
+  TextRows rows;
+  TextRows values;
+  std::string scratch_row;
+  std::string scratch_values;
+};
+
+// Room in the lists for `rows` rows as long, on average, as those of the
+// first block (and a tenth more): the lists then grow once, not by doubling
+// (each doubling a copy of everything written so far).
+void reserve_for_all_rows(const RowTexts& first_block, int rows, TextRows& result_list,
+                          TextRows& values_only_list) {
+  const std::size_t block_rows = first_block.rows.size();
+  if (block_rows == 0 || rows <= 0) return;
+  const auto wanted = static_cast<std::size_t>(rows);
+  auto room = [&](const TextRows& taken, const TextRows& list) {
+    const double per_row = static_cast<double>(taken.text().size()) / static_cast<double>(taken.size());
+    return list.text().size() + static_cast<std::size_t>(per_row * 1.1 * static_cast<double>(wanted)) + 64;
+  };
+  result_list.reserve(result_list.size() + wanted, room(first_block.rows, result_list));
+  values_only_list.reserve(values_only_list.size() + wanted, room(first_block.values, values_only_list));
+}
+
+// The text of row r, appended to `values` (its values) and from row 2 on to
+// `rows` (the instant, the separator and the same values).
 void format_row(const ResultTable& table, const std::vector<std::string>& grid_entries,
-                const OutputFormat& format, int r, RowWriter& writer, std::string& row, std::string& values) {
+                const OutputFormat& format, int r, RowWriter& writer, RowTexts& out) {
   const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
   const bool marks_from_numbers_only = !has_decimal_mark(format.missing_text) &&
                                        !has_decimal_mark(format.separator) && !has_decimal_mark(instant);
   const char mark = marks_from_numbers_only ? final_decimal_mark(format) : format.system_decimal;
   const int count = table.map.count;
+  // The row is the instant, the separator, then the values: written once,
+  // the values-only row is its end.
   writer.clear();
+  writer.put(instant);
+  writer.put(format.separator);
+  const std::size_t values_start = writer.size();
   const bool empty_row = table.nb(r) == 0;
   for (int j = 2; j < count; ++j) {
     if (j > 2) writer.put(format.separator);
@@ -284,42 +336,44 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
   }
   if (count > 2) writer.put(format.separator);
   writer.put_count(table.nb(r), mark);
-  values.assign(writer.text());
-  row.clear();
-  row.reserve(instant.size() + format.separator.size() + values.size());
-  row += instant;
-  row += format.separator;
-  row += values;
-  if (marks_from_numbers_only) return;
-  apply_output_decimal(row, format.decimal_choice);
+  const std::string_view row = writer.text();
+  if (marks_from_numbers_only) {
+    out.values.push_back(row.substr(values_start));
+    out.rows.push_back(row);
+    return;
+  }
+  // The output decimal choice looks at the whole text of each: the row
+  // and its values are turned separately, as texts of their own.
+  std::string& values = out.scratch_values;
+  std::string& whole = out.scratch_row;
+  values.assign(row.substr(values_start));
+  whole.assign(row);
+  apply_output_decimal(whole, format.decimal_choice);
   apply_output_decimal(values, format.decimal_choice);
+  out.values.push_back(values);
+  out.rows.push_back(whole);
 }
 
 void format_range(const ResultTable& table, const std::vector<std::string>& grid_entries,
-                  const OutputFormat& format, int first, int last, std::vector<std::string>& rows,
-                  std::vector<std::string>& values) {
+                  const OutputFormat& format, int first, int last, RowTexts& out) {
+  out.rows.clear();
+  out.values.clear();
   RowWriter writer;
-  for (int r = first; r <= last; ++r) {
-    const auto k = static_cast<std::size_t>(r - first);
-    format_row(table, grid_entries, format, r, writer, rows[k], values[k]);
-  }
+  for (int r = first; r <= last; ++r) format_row(table, grid_entries, format, r, writer, out);
 }
 
 }  // namespace
 
 bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
-                 std::vector<std::string>& result_list, std::vector<std::string>& values_only_list,
-                 const ProgressText& progress, EventPacer& pacer) {
+                 TextRows& result_list, TextRows& values_only_list, const ProgressText& progress,
+                 EventPacer& pacer) {
   const int n = table.grid_count;
-  result_list.reserve(result_list.size() + static_cast<std::size_t>(n));
-  values_only_list.reserve(values_only_list.size() + static_cast<std::size_t>(n));
   const bool two_threads = std::thread::hardware_concurrency() >= 2;
   long long shown_percent = -1;
   bool complete = true;
-  // Rows 2 to n, at most a block of them at a time.
-  const auto block = static_cast<std::size_t>(std::clamp(n - 1, 0, kFormatBlock));
-  std::vector<std::string> rows(block), values(block);
-  std::vector<std::string> tail_rows, tail_values;
+  // The texts of a block, reused from block to block: the rows are then
+  // copied once, into the lists, with no allocation of their own.
+  RowTexts head, tail;
   // After each row, as if the rows were formatted one by one: progress, then
   // a stop leaves out every row after this one.
   auto after_row = [&](int r) {
@@ -336,19 +390,17 @@ bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entrie
     const int last = std::min(n, first + kFormatBlock - 1);
     const int middle = two_threads && last - first > 64 ? (first + last) / 2 : last;
     std::thread helper;
-    if (middle < last) {
-      tail_rows.resize(static_cast<std::size_t>(last - middle));
-      tail_values.resize(tail_rows.size());
-      helper = std::thread(
-          [&] { format_range(table, grid_entries, format, middle + 1, last, tail_rows, tail_values); });
-    }
-    format_range(table, grid_entries, format, first, middle, rows, values);
+    if (middle < last)
+      helper = std::thread([&] { format_range(table, grid_entries, format, middle + 1, last, tail); });
+    format_range(table, grid_entries, format, first, middle, head);
     if (helper.joinable()) helper.join();
+    if (first == 2) reserve_for_all_rows(head, n - 1, result_list, values_only_list);
     for (int r = first; r <= last && complete; ++r) {
-      const bool head = r <= middle;
-      const auto k = static_cast<std::size_t>(head ? r - first : r - middle - 1);
-      result_list.push_back(std::move(head ? rows[k] : tail_rows[k]));
-      values_only_list.push_back(std::move(head ? values[k] : tail_values[k]));
+      const bool in_head = r <= middle;
+      const RowTexts& texts = in_head ? head : tail;
+      const auto k = static_cast<std::size_t>(in_head ? r - first : r - middle - 1);
+      result_list.push_back(texts.rows[k]);
+      values_only_list.push_back(texts.values[k]);
       after_row(r);
     }
   }

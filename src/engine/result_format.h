@@ -7,6 +7,7 @@
 
 #include "engine/progress_text.h"
 #include "engine/result_table.h"
+#include "text/text_rows.h"
 
 namespace talve {
 
@@ -50,16 +51,16 @@ void apply_output_decimal(std::string& text, int choice);
 // The title rows: the result list gets the titles of columns 1..C, the
 // values-only list those of columns 2..C, joined by the separator. Both
 // lists are emptied first.
-void start_result_lists(const ResultTable& table, const OutputFormat& format,
-                        std::vector<std::string>& result_list, std::vector<std::string>& values_only_list);
+void start_result_lists(const ResultTable& table, const OutputFormat& format, TextRows& result_list,
+                        TextRows& values_only_list);
 
 // Appends the rows 2..n (row 1 is only the lower bound of the first
 // interval) to both lists, with the progress "3- patienter ... formatage
 // <n>%" and the stop flag tested after each row; then counts the empty
 // cells. Returns false when stopped.
 bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
-                 std::vector<std::string>& result_list, std::vector<std::string>& values_only_list,
-                 const ProgressText& progress, EventPacer& pacer);
+                 TextRows& result_list, TextRows& values_only_list, const ProgressText& progress,
+                 EventPacer& pacer);
 
 // E(j) for every data column: the cells of rows 2..n written as the missing
 // text, each counted once.

@@ -40,15 +40,15 @@ void report_failure(Session& s, const std::string& what, const std::string& path
 // The result list in its file, in the result view and on the clipboard.
 bool save_result_file(Session& s, const std::string& path) {
   std::string reason;
-  std::string text = join_lines_crlf(s.result_list);
-  if (!write_joined_text(path, text, reason)) {
+  if (!write_joined_text(path, s.result_list.text(), reason)) {
     report_failure(s, "fichier résultat", path, reason,
                    "\n\n Les données calculées sont conservées : choisir un autre répertoire de sortie\n"
                    " puis les enregistrer avec \"sauver ->\".");
     return false;
   }
+  // The result view keeps a text of its own: the list stays for "sauver ->".
+  std::string text(s.result_list.text());
   if (!clipboard_input(s)) s.ui().set_clipboard_text(text);
-  // The result view keeps the text itself: a result is tens of megabytes.
   s.set_caption("RichEdit3", std::move(text));
   s.set_visible("RichEdit3", true);
   return true;
@@ -157,10 +157,9 @@ void sauver_click(Session& s) {
 void sans_coldate_click(Session& s) {
   if (s.values_only_list.empty()) return;
   std::string reason;
-  const std::string text = join_lines_crlf(s.values_only_list);
-  write_joined_text(program_file("~tmp.txt"), text, reason);
-  s.set_caption("RichEdit4", text);
-  if (!clipboard_input(s)) s.ui().set_clipboard_text(text);
+  write_joined_text(program_file("~tmp.txt"), s.values_only_list.text(), reason);
+  s.set_caption("RichEdit4", std::string(s.values_only_list.text()));
+  if (!clipboard_input(s)) s.ui().set_clipboard_text(s.caption("RichEdit4"));
   s.set_visible("RichEdit3", false);
   s.set_visible("RichEdit4", true);
   s.ui().message(

@@ -14,6 +14,7 @@
 #include "session/recent_folder_actions.h"
 #include "session/run_state.h"
 #include "session/startup.h"
+#include "text/text_rows.h"
 
 namespace talve {
 
@@ -30,8 +31,8 @@ class Session : public Workspace {
   FileTableState table_state;  // checked files, totals, sort direction...
   TimeGrid grid;
   ResultTable results;
-  std::vector<std::string> result_list;       // `ListBox_DONNEE_date_clean`
-  std::vector<std::string> values_only_list;  // `ListBox_juste_donnee`
+  TextRows result_list;       // `ListBox_DONNEE_date_clean`
+  TextRows values_only_list;  // `ListBox_juste_donnee`
   StartupState startup;
   RecentFolderPanel recent_folders;  // `ListBox_rep_recent`
   DrivePanel drive_panel;            // `Panel_lecteur`

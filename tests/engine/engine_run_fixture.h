@@ -79,7 +79,11 @@ class EngineRun {
       trace_file_counters(ws, engine.file_report());
     }
     span = engine.span();
-    return engine.finish(grid.entries, result, values);
+    TextRows result_rows, values_rows;
+    const bool complete = engine.finish(grid.entries, result_rows, values_rows);
+    result = result_rows.lines();
+    values = values_rows.lines();
+    return complete;
   }
 
   // Called on the engine before the run, to choose how it reads.

@@ -46,7 +46,7 @@ class GridBuildTest : public ::testing::Test {
   ScriptedInterface ui;
   Workspace ws{ui};
   TimeGrid grid;
-  std::vector<std::string> result_list;
+  TextRows result_list;
   GridTarget target{ws, grid, result_list, 0.0};
 };
 

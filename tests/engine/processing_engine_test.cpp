@@ -179,10 +179,10 @@ TEST(ProcessingEngine, NoFileReadGivesNoRows) {
   ProcessingEngine engine(ws, table);
   const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 3);
   engine.prepare(grid, 2);
-  Lines result, values;
+  TextRows result, values;
   EXPECT_TRUE(engine.finish(grid.entries, result, values));
-  EXPECT_EQ(result, (Lines{""}));
-  EXPECT_EQ(values, (Lines{""}));
+  EXPECT_EQ(result.lines(), (Lines{""}));
+  EXPECT_EQ(values.lines(), (Lines{""}));
 }
 
 TEST(ProcessingEngine, TwoDateColumns) {

@@ -155,7 +155,7 @@ TEST_F(RunTest, FirstLineLookingLikeTitlesCanAbandonTheRun) {
   ASSERT_EQ(ui.boxes.size(), 1u);
   EXPECT_NE(ui.boxes[0].text.find(" Annuler ce traitement ?"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(out + "res.txt"));
-  EXPECT_EQ(session.result_list, std::vector<std::string>{"ancien"});
+  EXPECT_EQ(session.result_list.lines(), std::vector<std::string>{"ancien"});
   EXPECT_EQ(session.run.failure, "le traitement a été annulé au fichier a.csv");
   EXPECT_FALSE(session.flags.running);
   EXPECT_FALSE(session.flags.busy);
