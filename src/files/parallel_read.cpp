@@ -25,7 +25,11 @@ std::vector<std::string_view> split_in_halves(std::string_view text, bool* may_h
   std::vector<std::string_view> tail;
   bool nul_in_head = true, nul_in_tail = true;
   std::thread splitter([&] { tail = split_lines(text.substr(cut_at), &nul_in_tail); });
-  std::vector<std::string_view> lines = split_lines(text.substr(0, cut_at), &nul_in_head);
+  // Room for every line: the tail's lines join the head's without the
+  // head being moved to a larger block.
+  std::vector<std::string_view> lines;
+  lines.reserve(estimated_line_count(text));
+  append_lines(text.substr(0, cut_at), lines, &nul_in_head);
   splitter.join();
   lines.insert(lines.end(), tail.begin(), tail.end());
   *may_hold_nul = nul_in_head || nul_in_tail;

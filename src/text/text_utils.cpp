@@ -509,9 +509,8 @@ std::size_t count_line_feeds(std::string_view text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-// A little more than the line count of the text, from the lines of its
-// first 64 KB: one reservation for nearly every file, without a pass over
-// the whole text to count them.
+}  // namespace
+
 std::size_t estimated_line_count(std::string_view text) {
   constexpr std::size_t kSample = 64 * 1024;
   if (text.size() <= kSample) return count_line_feeds(text) + 1;
@@ -521,11 +520,14 @@ std::size_t estimated_line_count(std::string_view text) {
   return static_cast<std::size_t>(per_byte * static_cast<double>(text.size()) * 1.02) + 16;
 }
 
-}  // namespace
-
 std::vector<std::string_view> split_lines(std::string_view text, bool* holds_nul) {
   std::vector<std::string_view> lines;
   lines.reserve(estimated_line_count(text));
+  append_lines(text, lines, holds_nul);
+  return lines;
+}
+
+void append_lines(std::string_view text, std::vector<std::string_view>& lines, bool* holds_nul) {
   std::size_t start = 0;
   bool after_cr = false;  // the previous end was a CR: an LF right after it is the same end
   const bool nul = for_each_line_end(text, [&](std::size_t at) {
@@ -540,7 +542,6 @@ std::vector<std::string_view> split_lines(std::string_view text, bool* holds_nul
   });
   if (start < text.size()) lines.emplace_back(text.data() + start, text.size() - start);
   if (holds_nul != nullptr) *holds_nul = nul;
-  return lines;
 }
 
 std::string join_lines_crlf(const std::vector<std::string>& lines) {

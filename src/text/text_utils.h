@@ -139,6 +139,12 @@ std::string duree_texte(TDateTime duration);
 // end does not start an empty last line. `holds_nul`, when given, tells
 // whether the text holds a NUL byte (found in the same pass).
 std::vector<std::string_view> split_lines(std::string_view text, bool* holds_nul = nullptr);
+// The same lines, appended to `lines` (whose reserved room is kept).
+void append_lines(std::string_view text, std::vector<std::string_view>& lines, bool* holds_nul = nullptr);
+// A little more than the line count of the text, from the lines of its
+// first 64 KB: one reservation for nearly every file, without a pass over
+// the whole text to count them.
+std::size_t estimated_line_count(std::string_view text);
 // Lines joined, each followed by CR LF.
 std::string join_lines_crlf(const std::vector<std::string>& lines);
 
