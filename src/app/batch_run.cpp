@@ -114,6 +114,7 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
   Session session(ui);
   progress.watch(&session);
   session.run.keep_settings_files = true;
+  session.run.result_view = false;
 
   std::string reason;
   if (!read_batch_description(session, absolute_path(options.description_path), reason))

@@ -37,7 +37,8 @@ void report_failure(Session& s, const std::string& what, const std::string& path
              " Le " + what + " n'a pas pu être écrit :\n\n" + path + "\n\n " + reason + advice);
 }
 
-// The result list in its file, in the result view and on the clipboard.
+// The result list in its file and, with a window, in the result view and on
+// the clipboard.
 bool save_result_file(Session& s, const std::string& path) {
   std::string reason;
   if (!write_joined_text(path, s.result_list.text(), reason)) {
@@ -46,6 +47,7 @@ bool save_result_file(Session& s, const std::string& path) {
                    " puis les enregistrer avec \"sauver ->\".");
     return false;
   }
+  if (!s.run.result_view) return true;
   // The result view keeps a text of its own: the list stays for "sauver ->".
   std::string text(s.result_list.text());
   if (!clipboard_input(s)) s.ui().set_clipboard_text(text);

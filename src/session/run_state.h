@@ -53,6 +53,9 @@ struct RunState {
   // --- the batch mode never writes the description, parameter and period
   // files
   bool keep_settings_files = false;
+  // --- nor shows the result in a view: the window keeps a copy of the
+  // result text for it (tens of megabytes), the batch mode has no window
+  bool result_view = true;
 };
 
 }  // namespace talve

@@ -101,6 +101,23 @@ TEST_F(ResultWriting, TextInputsSendResultsToTheirExportFolder) {
   }
 }
 
+// The window shows the result file's text and copies it to the clipboard;
+// the batch mode, without a window, writes the file alone.
+TEST_F(ResultWriting, ResultViewAndClipboardHoldTheFileOnlyWithAWindow) {
+  for (const bool window : {true, false}) {
+    SCOPED_TRACE(window);
+    session.run.result_view = window;
+    session.set_caption("RichEdit3", "");
+    ui.clipboard.clear();
+    if (fs::exists(out + "res.txt")) ui.answer(Answer::Yes);  // overwrite the first run's file
+    EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
+    const std::string written = testing::read_bytes(out + "res.txt");
+    ASSERT_NE(written.find(kFirstRow), std::string::npos);
+    EXPECT_EQ(session.caption("RichEdit3"), window ? written : "");
+    EXPECT_EQ(ui.clipboard, window ? written : "");
+  }
+}
+
 TEST_F(ResultWriting, ClipboardInputKeepsTheClipboard) {
   EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
   EXPECT_NE(ui.clipboard.find(kFirstRow), std::string::npos);
