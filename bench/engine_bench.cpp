@@ -174,7 +174,7 @@ void BM_Format(benchmark::State& state) {
     engine.begin_file(table, input);
     engine.read_lines();
     state.ResumeTiming();
-    engine.finish(grid.entries, result, values);
+    engine.finish(grid.entries, result, &values);
   }
   state.SetItemsProcessed(state.iterations() * grid.count());
 }

@@ -189,9 +189,9 @@ void apply_output_decimal(std::string& text, int choice) {
 }
 
 void start_result_lists(const ResultTable& table, const OutputFormat& format, TextRows& result_list,
-                        TextRows& values_only_list) {
+                        TextRows* values_only_list) {
   result_list.clear();
-  values_only_list.clear();
+  if (values_only_list) values_only_list->clear();
   const ColumnMap& map = table.map;
   std::string titles;
   std::string value_titles;
@@ -203,7 +203,7 @@ void start_result_lists(const ResultTable& table, const OutputFormat& format, Te
     if (j > 1) value_titles += title;
   }
   result_list.push_back(titles);
-  values_only_list.push_back(value_titles);
+  if (values_only_list) values_only_list->push_back(value_titles);
 }
 
 namespace {
@@ -287,6 +287,7 @@ class RowWriter {
 // The texts of a run of rows, and the working copies of the rows whose
 // decimal marks are turned after they are written.
 struct RowTexts {
+  bool with_values = true;  // the values-only rows are wanted
   TextRows rows;
   TextRows values;
   std::string scratch_row;
@@ -297,7 +298,7 @@ struct RowTexts {
 // first block (and a tenth more): the lists then grow once, not by doubling
 // (each doubling a copy of everything written so far).
 void reserve_for_all_rows(const RowTexts& first_block, int rows, TextRows& result_list,
-                          TextRows& values_only_list) {
+                          TextRows* values_only_list) {
   const std::size_t block_rows = first_block.rows.size();
   if (block_rows == 0 || rows <= 0) return;
   const auto wanted = static_cast<std::size_t>(rows);
@@ -306,7 +307,8 @@ void reserve_for_all_rows(const RowTexts& first_block, int rows, TextRows& resul
     return list.text().size() + static_cast<std::size_t>(per_row * 1.1 * static_cast<double>(wanted)) + 64;
   };
   result_list.reserve(result_list.size() + wanted, room(first_block.rows, result_list));
-  values_only_list.reserve(values_only_list.size() + wanted, room(first_block.values, values_only_list));
+  if (values_only_list)
+    values_only_list->reserve(values_only_list->size() + wanted, room(first_block.values, *values_only_list));
 }
 
 // The text of row r, appended to `values` (its values) and from row 2 on to
@@ -338,7 +340,7 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
   writer.put_count(table.nb(r), mark);
   const std::string_view row = writer.text();
   if (marks_from_numbers_only) {
-    out.values.push_back(row.substr(values_start));
+    if (out.with_values) out.values.push_back(row.substr(values_start));
     out.rows.push_back(row);
     return;
   }
@@ -350,7 +352,7 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
   whole.assign(row);
   apply_output_decimal(whole, format.decimal_choice);
   apply_output_decimal(values, format.decimal_choice);
-  out.values.push_back(values);
+  if (out.with_values) out.values.push_back(values);
   out.rows.push_back(whole);
 }
 
@@ -365,7 +367,7 @@ void format_range(const ResultTable& table, const std::vector<std::string>& grid
 }  // namespace
 
 bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
-                 TextRows& result_list, TextRows& values_only_list, const ProgressText& progress,
+                 TextRows& result_list, TextRows* values_only_list, const ProgressText& progress,
                  EventPacer& pacer) {
   const int n = table.grid_count;
   const bool two_threads = std::thread::hardware_concurrency() >= 2;
@@ -374,6 +376,7 @@ bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entrie
   // The texts of a block, reused from block to block: the rows are then
   // copied once, into the lists, with no allocation of their own.
   RowTexts head, tail;
+  head.with_values = tail.with_values = values_only_list != nullptr;
   // After each row, as if the rows were formatted one by one: progress, then
   // a stop leaves out every row after this one.
   auto after_row = [&](int r) {
@@ -400,7 +403,7 @@ bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entrie
       const RowTexts& texts = in_head ? head : tail;
       const auto k = static_cast<std::size_t>(in_head ? r - first : r - middle - 1);
       result_list.push_back(texts.rows[k]);
-      values_only_list.push_back(texts.values[k]);
+      if (values_only_list) values_only_list->push_back(texts.values[k]);
       after_row(r);
     }
   }

@@ -50,16 +50,17 @@ void apply_output_decimal(std::string& text, int choice);
 
 // The title rows: the result list gets the titles of columns 1..C, the
 // values-only list those of columns 2..C, joined by the separator. Both
-// lists are emptied first.
+// lists are emptied first. The values-only list is null where nothing
+// shows it (the batch mode): it is then neither written nor kept.
 void start_result_lists(const ResultTable& table, const OutputFormat& format, TextRows& result_list,
-                        TextRows& values_only_list);
+                        TextRows* values_only_list);
 
 // Appends the rows 2..n (row 1 is only the lower bound of the first
 // interval) to both lists, with the progress "3- patienter ... formatage
 // <n>%" and the stop flag tested after each row; then counts the empty
 // cells. Returns false when stopped.
 bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
-                 TextRows& result_list, TextRows& values_only_list, const ProgressText& progress,
+                 TextRows& result_list, TextRows* values_only_list, const ProgressText& progress,
                  EventPacer& pacer);
 
 // E(j) for every data column: the cells of rows 2..n written as the missing

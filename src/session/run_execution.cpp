@@ -227,7 +227,9 @@ void end_phases(RunContext& run) {
   s.set_visible("Memo1", true);
   s.ui().set_busy(true);
   s.set_visible("ListBox_DONNEE_date_clean", false);
-  run.engine.finish(run.grid.entries, s.result_list, s.values_only_list);
+  // The values-only rows are for the window's view of them.
+  s.values_only_list.clear();
+  run.engine.finish(run.grid.entries, s.result_list, s.run.result_view ? &s.values_only_list : nullptr);
   if (s.run.clock() - s.run.started > kSoundAfterSeconds && !s.shutdown_after_run) s.ui().play_end_sound();
   s.set_caption("Label_nb_fic", std::to_string(s.file_table.row_count() - 1) + "  fichiers");
   show_data_span(s, run.engine.span());

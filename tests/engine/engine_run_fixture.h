@@ -80,7 +80,7 @@ class EngineRun {
     }
     span = engine.span();
     TextRows result_rows, values_rows;
-    const bool complete = engine.finish(grid.entries, result_rows, values_rows);
+    const bool complete = engine.finish(grid.entries, result_rows, &values_rows);
     result = result_rows.lines();
     values = values_rows.lines();
     return complete;

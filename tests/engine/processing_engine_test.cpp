@@ -180,7 +180,7 @@ TEST(ProcessingEngine, NoFileReadGivesNoRows) {
   const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 3);
   engine.prepare(grid, 2);
   TextRows result, values;
-  EXPECT_TRUE(engine.finish(grid.entries, result, values));
+  EXPECT_TRUE(engine.finish(grid.entries, result, &values));
   EXPECT_EQ(result.lines(), (Lines{""}));
   EXPECT_EQ(values.lines(), (Lines{""}));
 }

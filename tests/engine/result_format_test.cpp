@@ -162,8 +162,8 @@ class FormatRows : public ::testing::Test {
 
   void write(OutputFormat format) {
     EventPacer pacer(ws);
-    start_result_lists(table, format, result, values);
-    format_rows(table, grid.entries, format, result, values, wait_label_progress(ws), pacer);
+    start_result_lists(table, format, result, &values);
+    format_rows(table, grid.entries, format, result, &values, wait_label_progress(ws), pacer);
   }
 
   testing::ScriptedInterface ui;
@@ -294,12 +294,31 @@ TEST(ResultFormatLong, ValuesOnlyRowsAreNotCut) {
   format.decimals = 3;
   TextRows result, values;
   EventPacer pacer(ws);
-  start_result_lists(table, format, result, values);
-  ASSERT_TRUE(format_rows(table, grid.entries, format, result, values, wait_label_progress(ws), pacer));
+  start_result_lists(table, format, result, &values);
+  ASSERT_TRUE(format_rows(table, grid.entries, format, result, &values, wait_label_progress(ws), pacer));
   ASSERT_EQ(values.size(), 2u);
   EXPECT_GT(values[1].size(), 255u);
   EXPECT_EQ(values[1].substr(values[1].size() - 10), "1059,000\t1");
   EXPECT_EQ(result[1], grid.entries[2] + "\t" + std::string(values[1]));
+}
+
+// Without a values-only list (the batch mode has no view of it), the result
+// rows are the same, over the two formatting threads and several blocks.
+TEST(ResultFormatLong, ResultRowsDoNotDependOnTheValuesOnlyList) {
+  testing::ScriptedInterface ui;
+  Workspace ws(ui);
+  const TimeGrid grid = testing::regular_grid("07/11/2021 00:00:00", 900, 9000);
+  ResultTable table = testing::table_for(grid, 2);
+  for (int r = 1; r <= 9000; r += 3) testing::fold(table, Method::Mean, r, {v(r / 7.0), na()});
+  OutputFormat format;
+  TextRows with_values, values, alone;
+  EventPacer pacer(ws);
+  start_result_lists(table, format, with_values, &values);
+  ASSERT_TRUE(format_rows(table, grid.entries, format, with_values, &values, wait_label_progress(ws), pacer));
+  start_result_lists(table, format, alone, nullptr);
+  ASSERT_TRUE(format_rows(table, grid.entries, format, alone, nullptr, wait_label_progress(ws), pacer));
+  EXPECT_EQ(values.size(), 9000u);
+  EXPECT_EQ(alone.text(), with_values.text());
 }
 
 TEST(ResultFormatLong, StopKeepsOnlyTheTitleRow) {
@@ -312,8 +331,8 @@ TEST(ResultFormatLong, StopKeepsOnlyTheTitleRow) {
   OutputFormat format;
   TextRows result, values;
   EventPacer pacer(ws);
-  start_result_lists(table, format, result, values);
-  EXPECT_FALSE(format_rows(table, grid.entries, format, result, values, wait_label_progress(ws), pacer));
+  start_result_lists(table, format, result, &values);
+  EXPECT_FALSE(format_rows(table, grid.entries, format, result, &values, wait_label_progress(ws), pacer));
   EXPECT_EQ(result.size(), 1u);
   EXPECT_EQ(values.size(), 1u);
   // The empty counts still describe the whole table.
@@ -337,8 +356,8 @@ TEST(ResultFormatLong, ProgressRoundsHalvesToEven) {
   OutputFormat format;
   TextRows result, values;
   EventPacer pacer(ws);
-  start_result_lists(table, format, result, values);
-  format_rows(table, grid.entries, format, result, values, wait_label_progress(ws), pacer);
+  start_result_lists(table, format, result, &values);
+  format_rows(table, grid.entries, format, result, &values, wait_label_progress(ws), pacer);
   std::vector<std::string> expected;
   for (int percent : {12, 25, 38, 50, 62, 75, 88, 100})
     expected.push_back("3- patienter ... formatage " + std::to_string(percent) + "%   ");
