@@ -311,8 +311,8 @@ void reserve_for_all_rows(const RowTexts& first_block, int rows, TextRows& resul
     values_only_list->reserve(values_only_list->size() + wanted, room(first_block.values, *values_only_list));
 }
 
-// The text of row r, appended to `values` (its values) and from row 2 on to
-// `rows` (the instant, the separator and the same values).
+// The text of row r appended to `out.rows` (the instant, the separator and
+// the values) and, when they are wanted, its values to `out.values`.
 void format_row(const ResultTable& table, const std::vector<std::string>& grid_entries,
                 const OutputFormat& format, int r, RowWriter& writer, RowTexts& out) {
   const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
