@@ -21,6 +21,16 @@ TextRows& TextRows::operator=(const TextRows& other) {
   return *this;
 }
 
+TextRows& TextRows::operator=(TextRows&& other) noexcept {
+  if (this == &other) return *this;
+  m_text = std::move(other.m_text);
+  m_size = std::exchange(other.m_size, 0);
+  m_capacity = std::exchange(other.m_capacity, 0);
+  m_ends = std::move(other.m_ends);
+  other.m_ends.clear();
+  return *this;
+}
+
 void TextRows::reserve(std::size_t rows, std::size_t bytes) {
   m_ends.reserve(rows);
   if (bytes > m_capacity) grow(bytes);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace talve {
@@ -21,8 +22,9 @@ class TextRows {
   TextRows(std::initializer_list<std::string_view> rows);
   TextRows(const TextRows& other);
   TextRows& operator=(const TextRows& other);
-  TextRows(TextRows&&) noexcept = default;
-  TextRows& operator=(TextRows&&) noexcept = default;
+  // A moved-from list is empty, and usable again.
+  TextRows(TextRows&& other) noexcept { *this = std::move(other); }
+  TextRows& operator=(TextRows&& other) noexcept;
 
   std::size_t size() const { return m_ends.size(); }
   bool empty() const { return m_ends.empty(); }

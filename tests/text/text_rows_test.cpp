@@ -34,6 +34,18 @@ TEST(TextRows, ClearedRowsStartAgainAndCopiesStandAlone) {
   EXPECT_EQ(copy.text(), "nouveau\r\n");
 }
 
+TEST(TextRows, AMovedFromListIsEmptyAndTakesRowsAgain) {
+  TextRows rows{"a", "b"};
+  TextRows taken = std::move(rows);
+  EXPECT_EQ(taken.lines(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(rows.empty());  // NOLINT(bugprone-use-after-move): the state after a move is the point
+  EXPECT_EQ(rows.text(), "");
+  rows.push_back("c");
+  EXPECT_EQ(rows.text(), "c\r\n");
+  taken = std::move(rows);
+  EXPECT_EQ(taken.text(), "c\r\n");
+}
+
 // Rows past every reserved size and every doubling keep their texts: the
 // block moves as it grows, the rows are found by their offsets.
 TEST(TextRows, GrowingKeepsEveryRow) {
