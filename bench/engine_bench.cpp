@@ -107,7 +107,7 @@ std::vector<std::string> logger_lines(int count) {
   for (int i = 0; i < count; ++i) {
     const long long s = 1636243200LL + 70LL * i;  // 2021-11-07 00:00:00, Unix time
     const long long days = s / 86400, rest = s % 86400;
-    const int day = 7 + static_cast<int>(days % 28);
+    const int day = 7 + static_cast<int>(days % 24);  // November 7 to 30: every date valid
     std::snprintf(text, sizeof text, "2021-11-%02d %02lld:%02lld:%02lld", day, rest / 3600, rest / 60 % 60,
                   rest % 60);
     std::string line = text;
