@@ -49,6 +49,29 @@ TEST(LineEndCounter, CountsTheLinesSplitLinesGivesInAnyChunking) {
   }
 }
 
+// Chunks of thousands of bytes: line ends counted sixteen bytes at a time
+// over many rounds, CRs and LFs dense or sparse, a CR at any place of a
+// block and of a chunk.
+TEST(LineEndCounter, CountsLongChunksAsSplitLinesCutsThem) {
+  std::mt19937 random(13);
+  for (int round = 0; round < 300; ++round) {
+    const unsigned spread = 1 + random() % 120;  // one byte in `spread` is a CR or an LF
+    std::string text;
+    const std::size_t size = random() % 20000;
+    for (std::size_t i = 0; i < size; ++i) {
+      const unsigned pick = random() % (2 * spread);
+      text.push_back(pick == 0 ? '\r' : pick == 1 ? '\n' : 'a');
+    }
+    LineEndCounter counter;
+    for (std::size_t at = 0; at < text.size();) {
+      const std::size_t piece = 1 + random() % 6000;
+      counter.add(std::string_view(text).substr(at, piece));
+      at += piece;
+    }
+    ASSERT_EQ(counter.lines(), split_lines(text).size()) << "round " << round;
+  }
+}
+
 // Two parts counted apart, then put together, count as the whole: a part
 // ending on CR before one starting with LF makes one line end, not two.
 TEST(LineEndCounter, PartsCountedApartAddUpToTheWhole) {
