@@ -82,26 +82,40 @@ bool LineParser::decode_fields(double* values, std::uint8_t* missing) {
 // The same outcome as decode_fields when the decoder reads plain numbers
 // as written: empty fields and equivalence texts are missing, plain numbers
 // are read here, anything else goes through the decoder.
+//
+// What the loop reads is held in locals, and the missing marks of plain
+// numbers are written with their values after it: a store through a byte
+// pointer may change any object, and such a store in the loop made the
+// compiler read the members again for every field.
 bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
   const NaRules& rules = m_fields.rules();
+  const bool by_size = rules.all_short && rules.one_word_per_size;
+  const NaRules::WordsBySize words = rules.words_by_size();
+  const char* const line_begin = m_line_begin;
+  const char* const line_end = m_line_end;
+  const std::size_t* const sources = m_sources.data();
+  const std::size_t count = m_sources.size();
   Pending* const pending = m_pending.data();
   std::size_t waiting = 0;
-  for (std::size_t k = 0; k < m_sources.size(); ++k) {
-    const std::string_view field = m_splitter.field(m_sources[k]);
+  for (std::size_t k = 0; k < count; ++k) {
+    const std::string_view field = m_splitter.field(sources[k]);
     std::uint64_t word = 0;
     // A field of up to eight characters is loaded once, compared with the
     // equivalence texts and read from the same word.
-    const bool loaded = load_text_word(field, m_line_begin, m_line_end, word);
-    const bool equivalent =
-        loaded ? rules.equivalent_word(word, field.size(), field) : !field.empty() && rules.equivalent(field);
+    const bool loaded = load_text_word(field, line_begin, line_end, word);
+    bool equivalent;
+    if (loaded)
+      equivalent =
+          by_size ? words.equivalent(word, field.size()) : rules.equivalent_word(word, field.size(), field);
+    else
+      equivalent = !field.empty() && rules.equivalent(field);
     PlainNumber& number = pending[waiting].number;
     if (field.empty() || equivalent) {
       values[k] = 0;
       missing[k] = 1;
     } else if ((loaded && read_plain_word(word, static_cast<unsigned>(field.size()), number)) ||
-               read_plain_number(field, m_line_begin, m_line_end, number)) {
+               read_plain_number(field, line_begin, line_end, number)) {
       pending[waiting++].column = k;
-      missing[k] = 0;
     } else {
       double value = 0;
       const FieldState state = m_fields.decode(field, value, m_rewritten);
@@ -116,8 +130,10 @@ bool LineParser::decode_plain_fields(double* values, std::uint8_t* missing) {
     // The sign bit set without a branch: signs follow the data, and a
     // branch on them is mispredicted on every other field. The quotient is
     // never negative, so setting the bit is the negation.
-    values[pending[i].column] =
+    const std::size_t column = pending[i].column;
+    values[column] =
         std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) | (std::uint64_t{number.negative} << 63));
+    missing[column] = 0;
   }
   return true;
 }

@@ -57,14 +57,25 @@ struct NaRules {
   // ignored).
   bool equivalent_word(std::uint64_t word, std::size_t size, std::string_view field) const {
     if (!all_short) return equivalent(field);
+    if (one_word_per_size) return words_by_size().equivalent(word, size);
     word &= word_bytes::kLow[size];
-    // Without a branch: field lengths vary from line to line, and a branch
-    // on whether a text has this length is mispredicted about as often.
-    if (one_word_per_size) return (((sizes_with_word >> size) & 1) != 0) & (word_of_size[size] == word);
     bool same = false;
     for (int i = 0; i < short_count; ++i) same |= (short_sizes[i] == size) & (short_words[i] == word);
     return same;
   }
+  // The comparison by length alone (one_word_per_size), as a value that a
+  // loop over the fields keeps in its registers.
+  struct WordsBySize {
+    std::uint64_t sizes;         // bit n: a text of n characters
+    const std::uint64_t* words;  // word_of_size
+    // Without a branch: field lengths vary from line to line, and a branch
+    // on whether a text has this length is mispredicted about as often.
+    bool equivalent(std::uint64_t word, std::size_t size) const {
+      word &= word_bytes::kLow[size];
+      return (((sizes >> size) & 1) != 0) & (words[size] == word);
+    }
+  };
+  WordsBySize words_by_size() const { return {sizes_with_word, word_of_size}; }
   // Equal texts, compared in place: the texts are a few characters long.
   static bool same_text(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
