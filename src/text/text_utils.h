@@ -45,12 +45,16 @@ class FieldSplitter {
   bool split_unless_control(std::string_view line, char separator, ControlBytes control);
   // Field n from 1, "" beyond the last one or for n < 1.
   std::string_view field(std::size_t n) const {
-    return n >= 1 && n <= m_fields.size() ? m_fields[n - 1] : std::string_view();
+    return n >= 1 && n <= m_count ? m_fields[n - 1] : std::string_view();
   }
-  std::size_t size() const { return m_fields.size(); }
+  std::size_t size() const { return m_count; }
 
  private:
-  std::vector<std::string_view> m_fields;
+  // Room for `more` fields after the first `count`, which are kept.
+  std::string_view* room_for(std::size_t count, std::size_t more);
+
+  std::vector<std::string_view> m_fields;  // the first m_count are the line's
+  std::size_t m_count = 0;
 };
 
 // `intitules_vers_sep`: a title line aligned with blanks turned into titles

@@ -91,6 +91,29 @@ TEST(FieldSplitter, AgreesWithChampNOnGeneratedLines) {
   }
 }
 
+// Long lines where most bytes are separators (up to sixteen fields a block
+// of sixteen bytes), then short ones on the same splitter: the room for the
+// fields grows block by block, and a short line shows none of the fields of
+// a longer one before it.
+TEST(FieldSplitter, AgreesWithChampNOnLongLinesOfManyFields) {
+  std::mt19937 random(20261209);
+  for (char separator : {';', ' '}) {
+    FieldSplitter splitter;
+    for (int round = 0; round < 60; ++round) {
+      const std::string alphabet = std::string(1 + random() % 6, separator) + "a1 ";
+      std::string line;
+      const int length = round % 2 == 0 ? static_cast<int>(random() % 3000) : static_cast<int>(random() % 20);
+      for (int i = 0; i < length; ++i) line.push_back(alphabet[random() % alphabet.size()]);
+      const std::size_t count = splitter.split(line, separator);
+      for (int n = 0; n <= static_cast<int>(count) + 2; ++n) {
+        ASSERT_EQ(std::string(splitter.field(static_cast<std::size_t>(n))),
+                  literal_champ_n(line, n, separator))
+            << "round " << round << " n=" << n;
+      }
+    }
+  }
+}
+
 // The byte rules as the users' files meet them: 0x01 alone, or every byte
 // below 0x20 but TAB, LF and CR.
 bool literal_control(const std::string& line, ControlBytes control) {
