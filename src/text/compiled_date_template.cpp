@@ -61,6 +61,13 @@ inline bool two_digits_at(const char* p, int& out) {
   return true;
 }
 
+// The `count` bytes at p (at most 4) as the low bytes of a word.
+inline std::uint64_t bytes_at(const char* p, std::size_t count) {
+  std::uint32_t word = 0;
+  std::memcpy(&word, p, count);
+  return word;
+}
+
 inline bool four_digits_at(const char* p, int& out) {
   int high = 0, low = 0;
   if (!two_digits_at(p, high) || !two_digits_at(p + 2, low)) return false;
@@ -123,20 +130,25 @@ void CompiledDateTemplate::set_up_plain_reading() {
 bool CompiledDateTemplate::read_plain(std::string_view value, DateReading& reading) {
   const Layout& l = m_layout;
   const char* v = value.data();
-  int year = 0, month = 0, day = 0, hours = 0, minutes = 0, seconds = 0;
-  if (!four_digits_at(v + l.year, year) || !two_digits_at(v + l.month, month) ||
-      !two_digits_at(v + l.day, day) || !two_digits_at(v + l.hour, hours) ||
-      !two_digits_at(v + l.minute, minutes) || (l.has_seconds && !two_digits_at(v + l.second, seconds)))
-    return false;
-  if (day < 1 || day > 31 || month < 1 || month > 12 || hours > 23 || minutes > 59 || seconds > 59)
-    return false;
-  const int key = (year * 100 + month) * 100 + day;
-  if (key != m_plain_key) {
+  // The lines of a logger file share their date by the hundred: a date
+  // whose bytes are those of the last one read is that valid date again,
+  // and only the time is read.
+  const std::uint64_t date_bytes =
+      bytes_at(v + l.year, 4) | bytes_at(v + l.month, 2) << 32 | bytes_at(v + l.day, 2) << 48;
+  if (date_bytes != m_plain_date_bytes) {
+    int year = 0, month = 0, day = 0;
+    if (!four_digits_at(v + l.year, year) || !two_digits_at(v + l.month, month) ||
+        !two_digits_at(v + l.day, day) || day < 1 || day > 31 || month < 1 || month > 12)
+      return false;
     const auto date = encode_date(year, month, day);
     if (!date) return false;
-    m_plain_key = key;
+    m_plain_date_bytes = date_bytes;
     m_plain_day = *date;
   }
+  int hours = 0, minutes = 0, seconds = 0;
+  if (!two_digits_at(v + l.hour, hours) || !two_digits_at(v + l.minute, minutes) ||
+      (l.has_seconds && !two_digits_at(v + l.second, seconds)) || hours > 23 || minutes > 59 || seconds > 59)
+    return false;
   m_reader->year_was_number();
   const TDateTime time = encode_time(hours, minutes, seconds, 0);
   reading = {DateOutcome::instant, m_plain_day < 0 ? m_plain_day - time : m_plain_day + time};

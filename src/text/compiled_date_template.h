@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -92,7 +93,9 @@ class CompiledDateTemplate {
   // The plain reading: a four-digit year, every field inside the value.
   bool m_plain = false;
   std::size_t m_plain_size = 0;
-  int m_plain_key = -1;  // yyyymmdd of m_plain_day
+  // The bytes of the year, month and day of m_plain_day as one word (0
+  // before any: digits are never zero bytes).
+  std::uint64_t m_plain_date_bytes = 0;
   TDateTime m_plain_day = 0;
 };
 

@@ -203,6 +203,32 @@ TEST(CompiledDateTemplate, PatternsWithMissingGroupsAgreeWithTheTextPath) {
   }
 }
 
+// The values of a logger file one after the other: the date of the line
+// before is kept, so each value below changes one thing from the one above
+// it (the time only, the day, the month or the year alone, a date that does
+// not exist, a time out of range on a known date) and must still read as
+// the text path reads it.
+TEST(CompiledDateTemplate, ValuesInSequenceAgreeWithTheTextPath) {
+  const char* const values[] = {
+      "2021-11-07 00:00:48", "2021-11-07 00:02:05", "2021-11-07 23:59:59", "2021-11-08 00:00:01",
+      "2021-12-08 00:00:01", "2022-12-08 00:00:01", "2022-12-08 24:00:01", "2022-12-08 23:60:01",
+      "2022-12-08 23:59:60", "2022-12-08 2x:00:00", "2022-12-08 12:00:00", "2022-02-31 12:00:00",
+      "2022-02-28 12:00:00", "2022-02-31 12:00:00", "2022-02-29 12:00:00", "2024-02-29 12:00:00",
+      "2024-02-29 12:00:00", "0000-01-01 00:00:00", "9999-12-31 23:59:59", "2024-0a-29 12:00:00",
+      "2024-02-29 12:00:00", "2024-02-2  12:00:00", "2024-02-29 12:00:0",  "2024-02-29 12:00:00",
+  };
+  DateTimeReader text_reader, compiled_reader;
+  text_reader.run_started();
+  compiled_reader.run_started();
+  CompiledDateTemplate compiled(compiled_reader, "aaaa_mm_jj_hh_mn_ss");
+  for (const char* value : values) {
+    const DateReading expected = read_through_text(text_reader, value, "aaaa_mm_jj_hh_mn_ss");
+    const DateReading got = compiled.read(value);
+    EXPECT_EQ(static_cast<int>(got.outcome), static_cast<int>(expected.outcome)) << value;
+    EXPECT_EQ(got.instant, expected.instant) << value;
+  }
+}
+
 TEST(CompiledDateTemplate, ReadsTheInstantOfCommonLayouts) {
   struct Case {
     const char* pattern;
