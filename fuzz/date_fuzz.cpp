@@ -29,6 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const talve::DateReading reading = compiled.read(value);
   if (reading.instant != by_text) talve::fuzz::disagree();
   if (compiled_reader.inverted_total() != text_reader.inverted_total()) talve::fuzz::disagree();
+  // Read again, as the next line of a file: the template keeps the date it
+  // read last, and the same value must give the same instant.
+  if (compiled.read(value).instant != by_text) talve::fuzz::disagree();
 
   // The lenient reading of any text, as the period captions use it.
   talve::texte_vers_datetime(value, normalised, sink);
