@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/result_format.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <thread>
 
 #include <algorithm>
@@ -212,9 +216,24 @@ namespace {
 // another thread; progress and the stop flag are seen between blocks.
 constexpr int kFormatBlock = 4096;
 
-// A plain loop: the texts are a few characters long, shorter than what a
-// library search per character costs to set up.
+// A plain loop for short texts, shorter than what a library search per
+// character costs to set up; the instants of the rows (19 characters) are
+// looked at sixteen bytes at a time, from both ends.
 bool has_decimal_mark(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    auto marks = [](const char* p) {
+      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      return _mm_movemask_epi8(
+          _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('.')), _mm_cmpeq_epi8(block, _mm_set1_epi8(','))));
+    };
+    const char* p = text.data();
+    const char* const last = text.data() + text.size() - 16;
+    for (; p < last; p += 16)
+      if (marks(p) != 0) return true;
+    return marks(last) != 0;
+  }
+#endif
   for (const char c : text)
     if (c == '.' || c == ',') return true;
   return false;
@@ -313,11 +332,11 @@ void reserve_for_all_rows(const RowTexts& first_block, int rows, TextRows& resul
 
 // The text of row r appended to `out.rows` (the instant, the separator and
 // the values) and, when they are wanted, its values to `out.values`.
+// `fixed_marks`: the missing text or the separator holds a decimal mark.
 void format_row(const ResultTable& table, const std::vector<std::string>& grid_entries,
-                const OutputFormat& format, int r, RowWriter& writer, RowTexts& out) {
+                const OutputFormat& format, bool fixed_marks, int r, RowWriter& writer, RowTexts& out) {
   const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
-  const bool marks_from_numbers_only = !has_decimal_mark(format.missing_text) &&
-                                       !has_decimal_mark(format.separator) && !has_decimal_mark(instant);
+  const bool marks_from_numbers_only = !fixed_marks && !has_decimal_mark(instant);
   const char mark = marks_from_numbers_only ? final_decimal_mark(format) : format.system_decimal;
   const int count = table.map.count;
   // The row is the instant, the separator, then the values: written once,
@@ -361,7 +380,8 @@ void format_range(const ResultTable& table, const std::vector<std::string>& grid
   out.rows.clear();
   out.values.clear();
   RowWriter writer;
-  for (int r = first; r <= last; ++r) format_row(table, grid_entries, format, r, writer, out);
+  const bool fixed_marks = has_decimal_mark(format.missing_text) || has_decimal_mark(format.separator);
+  for (int r = first; r <= last; ++r) format_row(table, grid_entries, format, fixed_marks, r, writer, out);
 }
 
 }  // namespace

@@ -279,6 +279,38 @@ TEST_F(FormatRows, RowsFollowTheOutputDecimalRuleWhateverTheTexts) {
         }
 }
 
+// An instant holding a decimal mark anywhere in its text (first, middle or
+// last of its 19 characters): the output rule then looks at the whole row,
+// instant included, as it does when the separator or the missing text holds
+// a mark.
+TEST_F(FormatRows, InstantsHoldingAMarkTurnWithTheRow) {
+  OutputFormat format;
+  format.decimals = 2;
+  format.separator = ";";
+  format.missing_text = "NA";
+  format.decimal_choice = 2;  // the values as written, with the system's mark
+  write(format);
+  const std::vector<std::string> written = values.lines();
+  for (const int choice : {0, 1}) {
+    format.decimal_choice = choice;
+    for (const std::size_t at : {0, 7, 15, 16, 18}) {
+      for (const char mark : {'.', ','}) {
+        TimeGrid marked = grid;
+        for (int r = 2; r <= grid.count(); ++r) marked.entries[static_cast<std::size_t>(r)][at] = mark;
+        EventPacer pacer(ws);
+        start_result_lists(table, format, result, &values);
+        format_rows(table, marked.entries, format, result, &values, wait_label_progress(ws), pacer);
+        for (int r = 2; r <= grid.count(); ++r) {
+          const auto k = static_cast<std::size_t>(r - 1);
+          std::string want = marked.entries[static_cast<std::size_t>(r)] + ";" + written[k];
+          apply_output_decimal(want, choice);
+          ASSERT_EQ(result.lines()[k], want) << choice << " " << at << mark;
+        }
+      }
+    }
+  }
+}
+
 TEST(ResultFormatLong, ValuesOnlyRowsAreNotCut) {
   // Many columns make rows far longer than 255 characters; the values-only
   // row used to lose everything past that.
