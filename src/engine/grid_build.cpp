@@ -118,9 +118,9 @@ GridResult create_grid(GridTarget& target) {
   // Room for the estimated instants, so that the lists are not copied as
   // they grow; beyond four million, they grow as they need.
   const auto room = static_cast<std::size_t>(std::clamp<std::int64_t>(estimate, 0, 1 << 22)) + 2;
-  target.grid.entries.reserve(room);
+  target.grid.entries.reserve(room, room * (kCanonicalSize + 2));
   target.grid.instants.reserve(room);
-  target.grid.entries.emplace_back("_intitulés des colonnes");
+  target.grid.entries.push_back("_intitulés des colonnes");
   target.grid.instants.push_back(0.0);
   switch (add_grid_instants(target, start, end, step, estimate)) {
     case InstantsOutcome::Complete:

@@ -2,6 +2,7 @@
 #include "engine/grid_instants.h"
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 #include <utility>
@@ -24,10 +25,14 @@ class InstantWriter {
       : m_target(target), m_pacer(target.ws), m_estimate(estimate) {}
 
   // Returns true when the user asked to stop.
-  bool add(std::int64_t seconds) { return add(seconds, format_canonical(instant_value(seconds))); }
+  bool add(std::int64_t seconds) {
+    char text[kCanonicalSize];
+    write_canonical(instant_value(seconds), text);
+    return add(seconds, std::string_view(text, sizeof text));
+  }
   // The same with the instant's text already written.
-  bool add(std::int64_t seconds, std::string text) {
-    m_target.grid.entries.push_back(std::move(text));
+  bool add(std::int64_t seconds, std::string_view text) {
+    m_target.grid.entries.push_back(text);
     m_target.grid.instants.push_back(instant_value(seconds));
     show_progress();
     ++m_index;
@@ -61,17 +66,19 @@ InstantsOutcome add_regular(InstantWriter& writer, std::int64_t start, std::int6
     // The texts are written on two threads first (a text per instant is
     // most of the grid's time), then added in order with the progress and
     // the stop test of each instant.
-    std::vector<std::string> texts(static_cast<std::size_t>(count));
+    const std::unique_ptr<char[]> texts(new char[static_cast<std::size_t>(count) * kCanonicalSize]);
+    auto text_of = [&texts](std::int64_t i) {
+      return texts.get() + static_cast<std::size_t>(i) * kCanonicalSize;
+    };
     auto write = [&](std::int64_t from, std::int64_t to) {
-      for (std::int64_t i = from; i < to; ++i)
-        texts[static_cast<std::size_t>(i)] = format_canonical(instant_value(first + i * step));
+      for (std::int64_t i = from; i < to; ++i) write_canonical(instant_value(first + i * step), text_of(i));
     };
     {
       const std::jthread helper([&] { write(count / 2, count); });
       write(0, count / 2);
     }
     for (std::int64_t i = 0; i < count; ++i)
-      if (writer.add(first + i * step, std::move(texts[static_cast<std::size_t>(i)])))
+      if (writer.add(first + i * step, std::string_view(text_of(i), kCanonicalSize)))
         return InstantsOutcome::Stopped;
     return InstantsOutcome::Complete;
   }

@@ -234,7 +234,7 @@ const FileReport& ProcessingEngine::end_file(FileTable& table) {
   return m_report;
 }
 
-bool ProcessingEngine::finish(const std::vector<std::string>& grid_entries, TextRows& result_list,
+bool ProcessingEngine::finish(const TextRows& grid_entries, TextRows& result_list,
                               TextRows* values_only_list) {
   show_progress("3- patienter ... transfert    ");
   start_result_lists(m_table, m_settings.output, result_list, values_only_list);

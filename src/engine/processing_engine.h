@@ -107,8 +107,7 @@ class ProcessingEngine {
   // After the last file: title rows, finalisation, the optional passes and
   // the text rows. False when the user stopped (the lists then hold what
   // was formatted). The values-only list is null where nothing shows it.
-  bool finish(const std::vector<std::string>& grid_entries, TextRows& result_list,
-              TextRows* values_only_list);
+  bool finish(const TextRows& grid_entries, TextRows& result_list, TextRows* values_only_list);
 
   // Lines are parsed in blocks of this many on two threads; files of fewer
   // lines are read on one thread. Tests lower it to compare both readings.

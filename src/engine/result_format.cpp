@@ -333,9 +333,9 @@ void reserve_for_all_rows(const RowTexts& first_block, int rows, TextRows& resul
 // The text of row r appended to `out.rows` (the instant, the separator and
 // the values) and, when they are wanted, its values to `out.values`.
 // `fixed_marks`: the missing text or the separator holds a decimal mark.
-void format_row(const ResultTable& table, const std::vector<std::string>& grid_entries,
-                const OutputFormat& format, bool fixed_marks, int r, RowWriter& writer, RowTexts& out) {
-  const std::string& instant = grid_entries[static_cast<std::size_t>(r)];
+void format_row(const ResultTable& table, const TextRows& grid_entries, const OutputFormat& format,
+                bool fixed_marks, int r, RowWriter& writer, RowTexts& out) {
+  const std::string_view instant = grid_entries[static_cast<std::size_t>(r)];
   const bool marks_from_numbers_only = !fixed_marks && !has_decimal_mark(instant);
   const char mark = marks_from_numbers_only ? final_decimal_mark(format) : format.system_decimal;
   const int count = table.map.count;
@@ -375,8 +375,8 @@ void format_row(const ResultTable& table, const std::vector<std::string>& grid_e
   out.rows.push_back(whole);
 }
 
-void format_range(const ResultTable& table, const std::vector<std::string>& grid_entries,
-                  const OutputFormat& format, int first, int last, RowTexts& out) {
+void format_range(const ResultTable& table, const TextRows& grid_entries, const OutputFormat& format,
+                  int first, int last, RowTexts& out) {
   out.rows.clear();
   out.values.clear();
   RowWriter writer;
@@ -386,7 +386,7 @@ void format_range(const ResultTable& table, const std::vector<std::string>& grid
 
 }  // namespace
 
-bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
+bool format_rows(ResultTable& table, const TextRows& grid_entries, const OutputFormat& format,
                  TextRows& result_list, TextRows* values_only_list, const ProgressText& progress,
                  EventPacer& pacer) {
   const int n = table.grid_count;

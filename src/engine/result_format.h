@@ -59,7 +59,7 @@ void start_result_lists(const ResultTable& table, const OutputFormat& format, Te
 // interval) to both lists, with the progress "3- patienter ... formatage
 // <n>%" and the stop flag tested after each row; then counts the empty
 // cells. Returns false when stopped.
-bool format_rows(ResultTable& table, const std::vector<std::string>& grid_entries, const OutputFormat& format,
+bool format_rows(ResultTable& table, const TextRows& grid_entries, const OutputFormat& format,
                  TextRows& result_list, TextRows* values_only_list, const ProgressText& progress,
                  EventPacer& pacer);
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "text/tdatetime.h"
+#include "text/text_rows.h"
 
 namespace talve {
 
@@ -12,7 +12,9 @@ namespace talve {
 // entries 1..n the instants t0 < t1 < ... in canonical text. t0 is only the
 // lower bound of the first interval.
 struct TimeGrid {
-  std::vector<std::string> entries;
+  // In one block of text: a grid of a hundred thousand instants is then one
+  // allocation, not one per instant, and copied as one.
+  TextRows entries;
   // The same instants as values, entry i at index i (index 0 holds 0).
   std::vector<TDateTime> instants;
 

@@ -94,27 +94,31 @@ std::int64_t whole_seconds(TDateTime value) {
 
 TDateTime from_whole_seconds(std::int64_t seconds) { return static_cast<double>(seconds) / kSecondsPerDay; }
 
-std::string format_canonical(TDateTime value) {
+void write_canonical(TDateTime value, char* out) {
   // Written by hand: the time grid writes a text per instant, and printf
   // would cost more than everything else of it.
   const CivilDateTime v = decode_date_time(value);
-  std::string text(19, ' ');
-  auto put = [&text](std::size_t at, int number, int width) {
-    for (int i = width - 1; i >= 0; --i) {
-      text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + number % 10);
-      number /= 10;
-    }
+  auto two = [out](std::size_t at, int number) {
+    out[at] = static_cast<char>('0' + number / 10 % 10);
+    out[at + 1] = static_cast<char>('0' + number % 10);
   };
-  put(0, v.date.day, 2);
-  text[2] = '/';
-  put(3, v.date.month, 2);
-  text[5] = '/';
-  put(6, v.date.year, 4);
-  put(11, v.time.hour, 2);
-  text[13] = ':';
-  put(14, v.time.minute, 2);
-  text[16] = ':';
-  put(17, v.time.second, 2);
+  two(0, v.date.day);
+  out[2] = '/';
+  two(3, v.date.month);
+  out[5] = '/';
+  two(6, v.date.year / 100);
+  two(8, v.date.year % 100);
+  out[10] = ' ';
+  two(11, v.time.hour);
+  out[13] = ':';
+  two(14, v.time.minute);
+  out[16] = ':';
+  two(17, v.time.second);
+}
+
+std::string format_canonical(TDateTime value) {
+  std::string text(kCanonicalSize, ' ');
+  write_canonical(value, text.data());
   return text;
 }
 

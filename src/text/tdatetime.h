@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -65,6 +66,10 @@ TDateTime from_whole_seconds(std::int64_t seconds);
 
 // "dd/mm/yyyy hh:nn:ss", 19 characters: the canonical date-time text.
 std::string format_canonical(TDateTime value);
+inline constexpr std::size_t kCanonicalSize = 19;
+// The same text written at `out`, without an allocation: the time grid
+// writes one per instant.
+void write_canonical(TDateTime value, char* out);
 // "dd/mm/yyyy".
 std::string format_date(TDateTime value);
 // "hh:nn:ss": the time of day (the system long time form).

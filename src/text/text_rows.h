@@ -51,8 +51,13 @@ class TextRows {
     const std::size_t start = i == 0 ? 0 : m_ends[i - 1] + 2;
     return {m_text.get() + start, m_ends[i] - start};
   }
+  std::string_view back() const { return (*this)[size() - 1]; }
   // Every row followed by CR LF.
   std::string_view text() const { return {m_text.get(), m_size}; }
+  // The same rows (hence the same text).
+  friend bool operator==(const TextRows& a, const TextRows& b) {
+    return a.size() == b.size() && a.text() == b.text();
+  }
   std::vector<std::string> lines() const;
 
  private:

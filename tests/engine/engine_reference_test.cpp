@@ -229,7 +229,7 @@ void check_against_reference(const Config& c, unsigned seed) {
     values += std::to_string(row.nb);
     ASSERT_EQ(run.values[static_cast<std::size_t>(r - 1)], values) << "row " << r;
     ASSERT_EQ(run.result[static_cast<std::size_t>(r - 1)],
-              grid.entries[static_cast<std::size_t>(r)] + sep + values)
+              std::string(grid.entries[static_cast<std::size_t>(r)]) + sep + values)
         << "row " << r;
   }
   for (int k = 0; k < kColumns; ++k)

@@ -41,7 +41,10 @@ class GridBuildTest : public ::testing::Test {
   }
 
   // Entries 1..n.
-  Lines instants() const { return Lines(grid.entries.begin() + (grid.empty() ? 0 : 1), grid.entries.end()); }
+  Lines instants() const {
+    const Lines all = grid.entries.lines();
+    return Lines(all.begin() + (grid.empty() ? 0 : 1), all.end());
+  }
 
   ScriptedInterface ui;
   Workspace ws{ui};
@@ -88,7 +91,7 @@ TEST_F(GridBuildTest, SevenMinuteStepNeverDriftsAndKeepsAnEndOnTheGrid) {
     char expected_time[16];
     std::snprintf(expected_time, sizeof expected_time, "%02d:%02d:%02d", static_cast<int>(in_day / 3600),
                   static_cast<int>(in_day / 60 % 60), static_cast<int>(in_day % 60));
-    const std::string& entry = grid.entries[static_cast<std::size_t>(i) + 1];
+    const std::string_view entry = grid.entries[static_cast<std::size_t>(i) + 1];
     ASSERT_EQ(entry.substr(11), expected_time) << "instant " << i;
     ASSERT_EQ(grid.instants[static_cast<std::size_t>(i) + 1], from_whole_seconds(seconds)) << "instant " << i;
   }

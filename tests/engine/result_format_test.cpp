@@ -269,7 +269,8 @@ TEST_F(FormatRows, RowsFollowTheOutputDecimalRuleWhateverTheTexts) {
             }
             want_values += separator;
             append_count(want_values, table.nb(r), system);
-            std::string want_row = grid.entries[static_cast<std::size_t>(r)] + separator + want_values;
+            std::string want_row =
+                std::string(grid.entries[static_cast<std::size_t>(r)]) + separator + want_values;
             apply_output_decimal(want_row, choice);
             apply_output_decimal(want_values, choice);
             const auto at = static_cast<std::size_t>(r - 1);
@@ -295,14 +296,16 @@ TEST_F(FormatRows, InstantsHoldingAMarkTurnWithTheRow) {
     format.decimal_choice = choice;
     for (const std::size_t at : {0, 7, 15, 16, 18}) {
       for (const char mark : {'.', ','}) {
-        TimeGrid marked = grid;
-        for (int r = 2; r <= grid.count(); ++r) marked.entries[static_cast<std::size_t>(r)][at] = mark;
+        std::vector<std::string> texts = grid.entries.lines();
+        for (int r = 2; r <= grid.count(); ++r) texts[static_cast<std::size_t>(r)][at] = mark;
+        TimeGrid marked;
+        for (const std::string& text : texts) marked.entries.push_back(text);
         EventPacer pacer(ws);
         start_result_lists(table, format, result, &values);
         format_rows(table, marked.entries, format, result, &values, wait_label_progress(ws), pacer);
         for (int r = 2; r <= grid.count(); ++r) {
           const auto k = static_cast<std::size_t>(r - 1);
-          std::string want = marked.entries[static_cast<std::size_t>(r)] + ";" + written[k];
+          std::string want = texts[static_cast<std::size_t>(r)] + ";" + written[k];
           apply_output_decimal(want, choice);
           ASSERT_EQ(result.lines()[k], want) << choice << " " << at << mark;
         }
@@ -331,7 +334,7 @@ TEST(ResultFormatLong, ValuesOnlyRowsAreNotCut) {
   ASSERT_EQ(values.size(), 2u);
   EXPECT_GT(values[1].size(), 255u);
   EXPECT_EQ(values[1].substr(values[1].size() - 10), "1059,000\t1");
-  EXPECT_EQ(result[1], grid.entries[2] + "\t" + std::string(values[1]));
+  EXPECT_EQ(result[1], std::string(grid.entries[2]) + "\t" + std::string(values[1]));
 }
 
 // Without a values-only list (the batch mode has no view of it), the result

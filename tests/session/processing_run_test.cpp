@@ -20,7 +20,7 @@ bool has_line(const std::vector<std::string>& lines, const std::string& line) {
 // A grid of exactly `count` instants, one a second.
 void fill_grid(TimeGrid& grid, int count) {
   grid.clear();
-  grid.entries.emplace_back("_intitulés des colonnes");
+  grid.entries.push_back("_intitulés des colonnes");
   grid.instants.push_back(0);
   const TDateTime t0 = *parse_canonical("01/01/2021 00:00:00");
   for (int i = 0; i < count; ++i) {
