@@ -118,11 +118,16 @@ bool ProcessingEngine::read_lines() {
   const long long every = block.last >= 20 ? block.last / 20 : 0;
   const long long block_lines = block.last - block.first + 1;
   const std::string row_text = std::to_string(m_file.row);
+  // The progress every `every` lines read: each line adds one to the count,
+  // so the next multiple is waited for rather than a division made per line.
+  const bool shows_progress = every > 0 && block_lines > 0;
+  long long next_progress = shows_progress ? every : -1;
   auto after_line = [&] {
     const long long decoded = m_report.lines.decoded;
-    if (every > 0 && block_lines > 0 && decoded % every == 0) {
+    if (decoded == next_progress) [[unlikely]] {
       show_progress("3- patienter ... fic-" + row_text + "  " +
                     std::to_string(rounded_percent(decoded, block_lines)) + "%     ");
+      next_progress += every;
     }
     return !m_pacer.tick();
   };
