@@ -135,7 +135,7 @@ bool CompiledDateTemplate::read_plain(std::string_view value, DateReading& readi
   // and only the time is read.
   const std::uint64_t date_bytes =
       bytes_at(v + l.year, 4) | bytes_at(v + l.month, 2) << 32 | bytes_at(v + l.day, 2) << 48;
-  if (date_bytes != m_plain_date_bytes) {
+  if (!m_has_plain_date || date_bytes != m_plain_date_bytes) {
     int year = 0, month = 0, day = 0;
     if (!four_digits_at(v + l.year, year) || !two_digits_at(v + l.month, month) ||
         !two_digits_at(v + l.day, day) || day < 1 || day > 31 || month < 1 || month > 12)
@@ -144,6 +144,7 @@ bool CompiledDateTemplate::read_plain(std::string_view value, DateReading& readi
     if (!date) return false;
     m_plain_date_bytes = date_bytes;
     m_plain_day = *date;
+    m_has_plain_date = true;
   }
   int hours = 0, minutes = 0, seconds = 0;
   if (!two_digits_at(v + l.hour, hours) || !two_digits_at(v + l.minute, minutes) ||

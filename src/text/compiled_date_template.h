@@ -93,9 +93,10 @@ class CompiledDateTemplate {
   // The plain reading: a four-digit year, every field inside the value.
   bool m_plain = false;
   std::size_t m_plain_size = 0;
-  // The bytes of the year, month and day of m_plain_day as one word (0
-  // before any: digits are never zero bytes).
+  // The bytes of the year, month and day of m_plain_day as one word, once
+  // a date was read (the bytes of any value can be any word, zero too).
   std::uint64_t m_plain_date_bytes = 0;
+  bool m_has_plain_date = false;
   TDateTime m_plain_day = 0;
 };
 

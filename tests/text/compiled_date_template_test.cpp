@@ -229,6 +229,23 @@ TEST(CompiledDateTemplate, ValuesInSequenceAgreeWithTheTextPath) {
   }
 }
 
+// The first value read by a template, with zero bytes where the year, the
+// month and the day are: no date was read before it, whatever its bytes
+// (found by the date fuzz target).
+TEST(CompiledDateTemplate, AFirstValueOfZeroBytesIsNotTakenForAKnownDate) {
+  const std::string values[] = {std::string("\0\0\0\0-\0\0-\0\0 12:00:00", 19), std::string(19, '\0')};
+  for (const std::string& value : values) {
+    DateTimeReader text_reader, compiled_reader;
+    text_reader.run_started();
+    compiled_reader.run_started();
+    CompiledDateTemplate compiled(compiled_reader, "aaaa_mm_jj_hh_mn_ss");
+    const DateReading expected = read_through_text(text_reader, value, "aaaa_mm_jj_hh_mn_ss");
+    const DateReading got = compiled.read(value);
+    EXPECT_EQ(static_cast<int>(got.outcome), static_cast<int>(expected.outcome));
+    EXPECT_EQ(got.instant, expected.instant);
+  }
+}
+
 TEST(CompiledDateTemplate, ReadsTheInstantOfCommonLayouts) {
   struct Case {
     const char* pattern;
