@@ -215,6 +215,20 @@ void BM_LoadMapped(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadMapped)->Arg(500000)->Unit(benchmark::kMillisecond);
 
+// Cutting the lines of a file already in memory, on one thread.
+void BM_SplitLines(benchmark::State& state) {
+  std::string text;
+  for (const std::string& line : logger_lines(static_cast<int>(state.range(0)))) text += line + "\r\n";
+  std::vector<std::string_view> lines;
+  for (auto _ : state) {
+    lines.clear();
+    append_lines(text, lines, nullptr);
+    benchmark::DoNotOptimize(lines.data());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long long>(lines.size()));
+}
+BENCHMARK(BM_SplitLines)->Arg(500000)->Unit(benchmark::kMillisecond);
+
 void BM_LoadRead(benchmark::State& state) {
   const FileOnDisk file(static_cast<int>(state.range(0)));
   std::size_t lines = 0;

@@ -496,12 +496,10 @@ std::string duree_texte(TDateTime duration) {
 
 namespace {
 
-// Calls `found(position)` at every line end of the text, in order: every
-// CR, and every LF that does not follow a CR (the LF of a CR LF pair is part
-// of the CR's end), and tells whether the text holds a NUL byte. Data files
-// are tens of megabytes and their lines short: sixteen bytes are tested at
-// once where the processor allows it, and a CR LF line is found once, not
-// twice.
+// Calls `found(position)` for every CR and LF of the text, in order, and
+// tells whether the text holds a NUL byte. Data files are tens of megabytes
+// and their lines short: sixteen bytes are tested at once where the
+// processor allows it.
 template <typename Found>
 bool for_each_line_end(std::string_view text, Found found) {
   const char* const data = text.data();
@@ -512,14 +510,11 @@ bool for_each_line_end(std::string_view text, Found found) {
   const __m128i lf = _mm_set1_epi8('\n');
   const __m128i cr = _mm_set1_epi8('\r');
   __m128i nuls = _mm_setzero_si128();
-  unsigned cr_before = 0;  // 1 when the byte before the block is a CR
   for (; i + 16 <= size; i += 16) {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
     nuls = _mm_or_si128(nuls, _mm_cmpeq_epi8(block, _mm_setzero_si128()));
-    const auto crs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, cr)));
-    const auto lfs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lf)));
-    unsigned mask = crs | (lfs & ~((crs << 1) | cr_before));
-    cr_before = crs >> 15;
+    auto mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr))));
     while (mask != 0) {
       found(i + static_cast<std::size_t>(__builtin_ctz(mask)));
       mask &= mask - 1;
@@ -529,7 +524,7 @@ bool for_each_line_end(std::string_view text, Found found) {
 #endif
   for (; i < size; ++i) {
     nul = nul || data[i] == '\0';
-    if (data[i] == '\r' || (data[i] == '\n' && (i == 0 || data[i - 1] != '\r'))) found(i);
+    if (data[i] == '\n' || data[i] == '\r') found(i);
   }
   return nul;
 }
@@ -558,15 +553,19 @@ std::vector<std::string_view> split_lines(std::string_view text, bool* holds_nul
 }
 
 void append_lines(std::string_view text, std::vector<std::string_view>& lines, bool* holds_nul) {
-  const char* const data = text.data();
-  const std::size_t size = text.size();
   std::size_t start = 0;
+  bool after_cr = false;  // the previous end was a CR: an LF right after it is the same end
   const bool nul = for_each_line_end(text, [&](std::size_t at) {
-    lines.emplace_back(data + start, at - start);
-    // The next line starts after the end, and after the LF of a CR LF.
-    start = at + 1 + (data[at] == '\r' && at + 1 < size && data[at + 1] == '\n' ? 1 : 0);
+    if (text[at] == '\n' && after_cr && at == start) {
+      start = at + 1;
+      after_cr = false;
+      return;
+    }
+    lines.emplace_back(text.data() + start, at - start);
+    after_cr = text[at] == '\r';
+    start = at + 1;
   });
-  if (start < size) lines.emplace_back(data + start, size - start);
+  if (start < text.size()) lines.emplace_back(text.data() + start, text.size() - start);
   if (holds_nul != nullptr) *holds_nul = nul;
 }
 
