@@ -14,6 +14,7 @@
 #include "core/workspace.h"
 #include "engine/processing_engine.h"
 #include "files/byte_substitution.h"
+#include "files/file_outline.h"
 #include "files/file_table.h"
 #include "files/parallel_read.h"
 #include "text/system_locale.h"
@@ -228,6 +229,23 @@ void BM_SplitLines(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<long long>(lines.size()));
 }
 BENCHMARK(BM_SplitLines)->Arg(500000)->Unit(benchmark::kMillisecond);
+
+// Counting the lines of a file already in memory, in the pre-reading's
+// blocks of 256 KB, on one thread.
+void BM_CountLines(benchmark::State& state) {
+  std::string text;
+  for (const std::string& line : logger_lines(static_cast<int>(state.range(0)))) text += line + "\r\n";
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    LineEndCounter counter;
+    for (std::size_t at = 0; at < text.size(); at += 256 * 1024)
+      counter.add(std::string_view(text).substr(at, 256 * 1024));
+    lines = counter.lines();
+    benchmark::DoNotOptimize(lines);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long long>(lines));
+}
+BENCHMARK(BM_CountLines)->Arg(500000)->Unit(benchmark::kMillisecond);
 
 void BM_LoadRead(benchmark::State& state) {
   const FileOnDisk file(static_cast<int>(state.range(0)));
