@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <array>
 #include <cstring>
 #include <memory>
 #include <thread>

@@ -54,9 +54,10 @@ class TextRows {
   std::string_view back() const { return (*this)[size() - 1]; }
   // Every row followed by CR LF.
   std::string_view text() const { return {m_text.get(), m_size}; }
-  // The same rows (hence the same text).
+  // The same rows: the same text, cut at the same places (rows may hold
+  // CR LF themselves).
   friend bool operator==(const TextRows& a, const TextRows& b) {
-    return a.size() == b.size() && a.text() == b.text();
+    return a.m_ends == b.m_ends && a.text() == b.text();
   }
   std::vector<std::string> lines() const;
 

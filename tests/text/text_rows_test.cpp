@@ -48,6 +48,16 @@ TEST(TextRows, AMovedFromListIsEmptyAndTakesRowsAgain) {
 
 // Rows past every reserved size and every doubling keep their texts: the
 // block moves as it grows, the rows are found by their offsets.
+// Equal lists hold the same rows, not only the same text: a row may hold a
+// CR LF of its own, and the same text can then be cut in other places.
+TEST(TextRows, EqualListsHoldTheSameRows) {
+  EXPECT_EQ(TextRows({"a", "b"}), TextRows({"a", "b"}));
+  EXPECT_NE(TextRows({"a", "b"}), TextRows({"a", "c"}));
+  EXPECT_NE(TextRows({"a"}), TextRows({"a", ""}));
+  EXPECT_NE(TextRows({"a\r\n", "b"}), TextRows({"a", "\r\nb"}));
+  EXPECT_EQ(TextRows(), TextRows({}));
+}
+
 TEST(TextRows, GrowingKeepsEveryRow) {
   TextRows rows;
   rows.reserve(4, 16);
