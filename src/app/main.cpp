@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/batch_main.h"
+#include "app/large_pages.h"
 #include "core/program_title.h"
 #include "text/encoding.h"
 
@@ -28,6 +29,7 @@ void keep_large_blocks_in_heap() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  talve::restart_with_large_pages(argv);
   keep_large_blocks_in_heap();
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << talve::cp1252_to_utf8(talve::program_title()) << '\n';
