@@ -59,9 +59,6 @@ class LoadedFile {
   std::size_t tail_start() const { return m_outline ? m_line_count - m_tail.size() : m_lines.size(); }
   // Size in bytes of what was read.
   std::size_t byte_count() const { return m_bytes ? m_bytes->size() : 0; }
-  // True when the file changed on disk while its bytes were read in place
-  // (a large file, mapped): the lines may not be the file's any more.
-  bool changed_while_read() const { return m_bytes && m_bytes->changed(); }
 
  private:
   std::shared_ptr<const FileBuffer> m_bytes;

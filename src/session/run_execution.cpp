@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "engine/period_values.h"
@@ -130,11 +129,7 @@ bool prepare(RunContext& run) {
   std::vector<std::string> paths;
   for (int row = 1; row < s.file_table.row_count(); ++row)
     if (row_selected(run, row)) paths.push_back(row_file_path(s, row));
-  {
-    // The file buffer is made ready meanwhile, on another thread.
-    const std::jthread buffer([&paths] { prepare_file_buffer(paths); });
-    run.engine.prepare(run.grid, run.data_columns);
-  }
+  run.engine.prepare(run.grid, run.data_columns);
   s.set_caption("Label_patienter", "3- patienter ... 50%    ");
   s.set_visible("ListBox_DONNEE_date_clean", false);
   if (run.partial || s.flags.table_edited) {
@@ -201,9 +196,6 @@ RowEnd read_row(RunContext& run, int row) {
     run.column_map_done = true;
   }
   const bool complete = run.engine.read_lines();
-  // Lines read after the file changed may not be the file's (after it
-  // shrank, they were zeros): say so.
-  if (file.changed_while_read()) s.ajout_suivi("fichier modifié pendant sa lecture => " + path);
   run.engine.end_file(table);
   ++s.run.files_done;
 

@@ -3,28 +3,25 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_dir.h"
-
 namespace talve {
 namespace {
 
-// Once prepared for the largest file of a run, the pooled buffer reads each
-// of them without growing; missing files and mapped ones are passed over.
-TEST(FileBuffer, PreparedForTheLargestFileOfTheRun) {
-  testing::TempDir dir;
-  const std::string small = dir.write("small.csv", std::string(1000, 'a'));
-  const std::string large = dir.write("large.csv", std::string(3u << 20, 'b'));
-  const std::string mapped = dir.write("mapped.csv", std::string(kMappedFileBytes, 'c'));
-  prepare_file_buffer({small, dir.file("absent.csv"), large, mapped});
-  const std::shared_ptr<FileBuffer> buffer = acquire_file_buffer();
-  EXPECT_TRUE(buffer->empty());
-  const char* const kept = buffer->data();
-  ASSERT_NE(kept, nullptr);
-  buffer->resize(3u << 20);
-  EXPECT_EQ(buffer->data(), kept);
-  // Files large enough to be mapped need no buffer: it was not made that large.
-  buffer->resize(kMappedFileBytes);
-  EXPECT_NE(buffer->data(), kept);
+// A buffer given back is the next one handed out, with its memory: file
+// after file of a run is read into the same block, which grows only for a
+// larger file.
+TEST(FileBuffer, TheNextFileReusesTheMemoryOfTheLast) {
+  const char* kept = nullptr;
+  {
+    const std::shared_ptr<FileBuffer> first = acquire_file_buffer();
+    first->resize(5u << 20);
+    kept = first->data();
+  }
+  const std::shared_ptr<FileBuffer> second = acquire_file_buffer();
+  EXPECT_TRUE(second->empty());
+  second->resize(5u << 20);
+  EXPECT_EQ(second->data(), kept);
+  second->resize(6u << 20);
+  EXPECT_NE(second->data(), kept);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "core/program_folder.h"
 #include "core/workspace.h"
 #include "files/byte_substitution.h"
-#include "files/mapped_file.h"
+#include "files/parallel_read.h"
 #include "support/scripted_interface.h"
 #include "support/temp_dir.h"
 #include "text/text_utils.h"
@@ -228,11 +228,11 @@ TEST_F(LoaderTest, NulBytesBecomeOneOrUnderscoreOnTheSecondLoad) {
   }
 }
 
-// A large file is read where the system maps it: its substitutions (NUL,
-// TAB) must give the lines a small file gives, and never reach the file.
+// A large file is read in two halves: its substitutions (NUL, TAB) must
+// give the lines a small file gives, and never reach the file.
 TEST_F(LoaderTest, LargeFilesAreRewrittenInMemoryOnly) {
   std::string filler;
-  while (filler.size() < kMappedFileBytes) filler += "2021-11-07 00:00:48;30.227;-38.208\n";
+  while (filler.size() < kParallelReadBytes) filler += "2021-11-07 00:00:48;30.227;-38.208\n";
   const std::string head = std::string("a\0b\tc\n", 6);
   const std::string bytes = head + filler + std::string("z\0\n", 3);
   const std::string path = dir.write("large.csv", bytes);
