@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/grid_instants.h"
 
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <string>
 #include <thread>
@@ -30,6 +32,15 @@ class InstantWriter {
     write_canonical(instant_value(seconds), text);
     return add(seconds, std::string_view(text, sizeof text));
   }
+  // Room for `count` more instants, so that a long grid is not moved to a
+  // larger block again and again while it is made.
+  void reserve(std::int64_t count) {
+    TimeGrid& grid = m_target.grid;
+    const auto more = static_cast<std::size_t>(count);
+    grid.entries.reserve(grid.entries.size() + more,
+                         grid.entries.text().size() + more * (kCanonicalSize + 2));
+    grid.instants.reserve(grid.instants.size() + more);
+  }
   // The same with the instant's text already written.
   bool add(std::int64_t seconds, std::string_view text) {
     m_target.grid.entries.push_back(text);
@@ -41,9 +52,14 @@ class InstantWriter {
 
  private:
   void show_progress() {
+    // The percentage is worked out again only at the index where it next
+    // changes, not with a division for every instant.
+    if (m_index < m_next_change) return;
     // An estimate of 0 (an end one step before the start) would divide by
     // zero: the single instant is then the whole of the work.
     const std::int64_t percent = m_estimate > 0 ? m_index * 100 / m_estimate : 100;
+    m_next_change =
+        m_estimate > 0 ? ((percent + 1) * m_estimate + 99) / 100 : std::numeric_limits<std::int64_t>::max();
     if (percent == m_percent) return;
     m_percent = percent;
     m_target.ws.set_caption("Label_patienter", "2- liste horodatée ... " + std::to_string(percent) + "%   ");
@@ -54,6 +70,7 @@ class InstantWriter {
   std::int64_t m_estimate;
   std::int64_t m_index = 0;
   std::int64_t m_percent = -1;
+  std::int64_t m_next_change = 0;
 };
 
 // Below this many instants one thread writes their texts.
@@ -77,6 +94,7 @@ InstantsOutcome add_regular(InstantWriter& writer, std::int64_t start, std::int6
       const std::jthread helper([&] { write(count / 2, count); });
       write(0, count / 2);
     }
+    writer.reserve(count);
     for (std::int64_t i = 0; i < count; ++i)
       if (writer.add(first + i * step, std::string_view(text_of(i), kCanonicalSize)))
         return InstantsOutcome::Stopped;
