@@ -126,9 +126,6 @@ bool prepare(RunContext& run) {
   if (!result_table_fits(s, run.grid.count(), run.data_columns)) return false;
   count_sizes(run);
   run.engine.set_progress([&s](const std::string& text) { progress(s, text); });
-  std::vector<std::string> paths;
-  for (int row = 1; row < s.file_table.row_count(); ++row)
-    if (row_selected(run, row)) paths.push_back(row_file_path(s, row));
   run.engine.prepare(run.grid, run.data_columns);
   s.set_caption("Label_patienter", "3- patienter ... 50%    ");
   s.set_visible("ListBox_DONNEE_date_clean", false);
