@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+
 #include <cstring>
 #include <thread>
 
