@@ -123,8 +123,8 @@ TEST(FileOutline, ShowsTheLinesOfAWholeLoad) {
   testing::ScriptedInterface ui;
   Workspace ws(ui);
   std::mt19937 random(5);
-  const std::size_t sizes[] = {10,      5000,    70000,
-                               1200000, 3000000, 4500000};  // the last one read in two halves
+  // The last one is read in two halves.
+  const std::size_t sizes[] = {10, 5000, 70000, 1200000, 3000000, 4500000};
   for (std::size_t size : sizes) {
     for (int separator : {0, 2}) {
       for (const char* car_null : {"false", "true"}) {
