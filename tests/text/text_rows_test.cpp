@@ -46,8 +46,6 @@ TEST(TextRows, AMovedFromListIsEmptyAndTakesRowsAgain) {
   EXPECT_EQ(taken.text(), "c\r\n");
 }
 
-// Rows past every reserved size and every doubling keep their texts: the
-// block moves as it grows, the rows are found by their offsets.
 // Equal lists hold the same rows, not only the same text: a row may hold a
 // CR LF of its own, and the same text can then be cut in other places.
 TEST(TextRows, EqualListsHoldTheSameRows) {
@@ -58,6 +56,8 @@ TEST(TextRows, EqualListsHoldTheSameRows) {
   EXPECT_EQ(TextRows(), TextRows({}));
 }
 
+// Rows past every reserved size and every doubling keep their texts: the
+// block moves as it grows, the rows are found by their offsets.
 TEST(TextRows, GrowingKeepsEveryRow) {
   TextRows rows;
   rows.reserve(4, 16);
