@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/widget_factory.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDateTimeEdit>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace talve::ui {
+namespace {
+
+template <typename W>
+W* named(W* widget, const char* name, const QString& hint) {
+  widget->setObjectName(QString::fromLatin1(name));
+  if (!hint.isEmpty()) widget->setToolTip(hint);
+  return widget;
+}
+
+// Accessible names are the visible text without the padding blanks the
+// captions carry.
+QString spoken(const QString& text) { return text.simplified(); }
+
+}  // namespace
+
+QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
+  auto* button = named(new QPushButton(caption, parent), name, hint);
+  button->setFlat(true);
+  button->setAutoFillBackground(true);
+  button->setAccessibleName(spoken(caption));
+  return button;
+}
+
+QLabel* make_label(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
+  auto* label = named(new QLabel(caption, parent), name, hint);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QLineEdit* make_edit(QWidget* parent, const char* name, QLabel* label, const QString& hint) {
+  auto* edit = make_edit(parent, name, label ? label->text() : QString(), hint);
+  if (label) label->setBuddy(edit);
+  return edit;
+}
+
+QLineEdit* make_edit(QWidget* parent, const char* name, const QString& accessible_name, const QString& hint) {
+  auto* edit = named(new QLineEdit(parent), name, hint);
+  edit->setAccessibleName(spoken(accessible_name));
+  return edit;
+}
+
+QCheckBox* make_check(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
+  auto* box = named(new QCheckBox(caption, parent), name, hint);
+  box->setAccessibleName(spoken(caption));
+  return box;
+}
+
+QRadioButton* make_radio(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
+  auto* button = named(new QRadioButton(caption, parent), name, hint);
+  button->setAccessibleName(spoken(caption));
+  return button;
+}
+
+QGroupBox* make_choice(QWidget* parent, const char* name, const QString& title, const QStringList& captions,
+                       const QString& button_pattern, Qt::Orientation orientation) {
+  auto* group = make_group(parent, name, title);
+  auto* buttons = new QButtonGroup(group);
+  buttons->setObjectName(QString::fromLatin1(name) + "_buttons");
+  QBoxLayout* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(group))
+                                                   : static_cast<QBoxLayout*>(new QHBoxLayout(group));
+  layout->setContentsMargins(6, 2, 6, 2);
+  layout->setSpacing(1);
+  for (int i = 0; i < captions.size(); ++i) {
+    const QString button_name = button_pattern.isEmpty()
+                                    ? QString::fromLatin1(name) + "_" + QString::number(i)
+                                    : button_pattern.arg(i + 1);
+    auto* button = make_radio(group, button_name.toLatin1().constData(), captions[i]);
+    buttons->addButton(button, i);
+    layout->addWidget(button);
+  }
+  return group;
+}
+
+QButtonGroup* choice_buttons(const QGroupBox* group) {
+  return group->findChild<QButtonGroup*>(group->objectName() + "_buttons", Qt::FindDirectChildrenOnly);
+}
+
+QPlainTextEdit* make_text_area(QWidget* parent, const char* name, const QString& accessible_name,
+                               bool read_only) {
+  auto* area = named(new QPlainTextEdit(parent), name, {});
+  area->setReadOnly(read_only);
+  area->setLineWrapMode(QPlainTextEdit::NoWrap);
+  area->setAccessibleName(spoken(accessible_name));
+  return area;
+}
+
+QListView* make_list_view(QWidget* parent, const char* name, const QString& accessible_name) {
+  auto* list = named(new QListView(parent), name, {});
+  list->setUniformItemSizes(true);
+  list->setAccessibleName(spoken(accessible_name));
+  return list;
+}
+
+QListWidget* make_list(QWidget* parent, const char* name, const QString& accessible_name,
+                       const QStringList& entries) {
+  auto* list = named(new QListWidget(parent), name, {});
+  list->addItems(entries);
+  list->setAccessibleName(spoken(accessible_name));
+  return list;
+}
+
+QTableView* make_table(QWidget* parent, const char* name, const QString& accessible_name) {
+  auto* table = named(new QTableView(parent), name, {});
+  table->setAccessibleName(spoken(accessible_name));
+  return table;
+}
+
+QTimeEdit* make_time_picker(QWidget* parent, const char* name, const QString& accessible_name,
+                            const QString& hint) {
+  auto* picker = named(new QTimeEdit(parent), name, hint);
+  picker->setDisplayFormat("HH:mm:ss");
+  picker->setAccessibleName(spoken(accessible_name));
+  return picker;
+}
+
+QDateEdit* make_date_picker(QWidget* parent, const char* name, const QString& accessible_name,
+                            const QString& hint) {
+  auto* picker = named(new QDateEdit(parent), name, hint);
+  picker->setDisplayFormat("dd/MM/yyyy");
+  picker->setCalendarPopup(true);
+  picker->setAccessibleName(spoken(accessible_name));
+  return picker;
+}
+
+QDateTimeEdit* make_datetime_picker(QWidget* parent, const char* name, const QString& accessible_name,
+                                    const QString& hint) {
+  auto* picker = named(new QDateTimeEdit(parent), name, hint);
+  picker->setDisplayFormat("dd/MM/yyyy HH:mm:ss");
+  picker->setCalendarPopup(true);
+  picker->setAccessibleName(spoken(accessible_name));
+  return picker;
+}
+
+QSpinBox* make_spin(QWidget* parent, const char* name, const QString& accessible_name, int minimum,
+                    int maximum, const QString& hint) {
+  auto* spin = named(new QSpinBox(parent), name, hint);
+  spin->setRange(minimum, maximum);
+  spin->setAccessibleName(spoken(accessible_name));
+  return spin;
+}
+
+QGroupBox* make_group(QWidget* parent, const char* name, const QString& title, const QString& hint) {
+  auto* group = named(new QGroupBox(title, parent), name, hint);
+  group->setAccessibleName(spoken(title));
+  return group;
+}
+
+QFrame* make_panel(QWidget* parent, const char* name, const QString& accessible_name, const QString& hint) {
+  auto* panel = named(new QFrame(parent), name, hint);
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Raised);
+  panel->setAutoFillBackground(true);
+  panel->setAccessibleName(spoken(accessible_name));
+  panel->hide();
+  return panel;
+}
+
+}  // namespace talve::ui

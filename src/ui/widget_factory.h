@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <Qt>
+
+class QButtonGroup;
+class QCheckBox;
+class QDateEdit;
+class QDateTimeEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTableView;
+class QTimeEdit;
+class QWidget;
+
+namespace talve::ui {
+
+// The window's controls are found by the names the settings and the core's
+// messages use (`Edit_masque`, `Label25`...): each factory gives the control
+// that name as its objectName, its caption and its hint (the tooltip).
+// Captioned controls are read by screen readers under their caption; fields
+// and lists take an explicit accessible name, the text of their label.
+
+// A flat command button.
+QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
+QLabel* make_label(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
+// An edit field; `label`, when given, becomes its buddy and names it.
+QLineEdit* make_edit(QWidget* parent, const char* name, QLabel* label, const QString& hint = {});
+QLineEdit* make_edit(QWidget* parent, const char* name, const QString& accessible_name,
+                     const QString& hint = {});
+QCheckBox* make_check(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
+QRadioButton* make_radio(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
+
+// A choice: a titled group of radio buttons numbered 0..n-1 in its button
+// group, the number being the stored index. The buttons are named from
+// `button_pattern` ("RadioButton%1_methode", %1 counting from 1) or, without
+// one, "<name>_<index>".
+QGroupBox* make_choice(QWidget* parent, const char* name, const QString& title, const QStringList& captions,
+                       const QString& button_pattern = {}, Qt::Orientation orientation = Qt::Vertical);
+// The button group of a choice made by make_choice.
+QButtonGroup* choice_buttons(const QGroupBox* group);
+
+QPlainTextEdit* make_text_area(QWidget* parent, const char* name, const QString& accessible_name,
+                               bool read_only = true);
+// A list shown through a model (grid instants, results).
+QListView* make_list_view(QWidget* parent, const char* name, const QString& accessible_name);
+// A short fixed list (pattern pickers, recent folders).
+QListWidget* make_list(QWidget* parent, const char* name, const QString& accessible_name,
+                       const QStringList& entries = {});
+QTableView* make_table(QWidget* parent, const char* name, const QString& accessible_name);
+// Pickers show the day/month/year and hour:minute:second forms of the
+// program's texts.
+QTimeEdit* make_time_picker(QWidget* parent, const char* name, const QString& accessible_name,
+                            const QString& hint = {});
+QDateEdit* make_date_picker(QWidget* parent, const char* name, const QString& accessible_name,
+                            const QString& hint = {});
+QDateTimeEdit* make_datetime_picker(QWidget* parent, const char* name, const QString& accessible_name,
+                                    const QString& hint = {});
+QSpinBox* make_spin(QWidget* parent, const char* name, const QString& accessible_name, int minimum,
+                    int maximum, const QString& hint = {});
+// A titled frame that groups controls inside a zone.
+QGroupBox* make_group(QWidget* parent, const char* name, const QString& title, const QString& hint = {});
+// A floating panel: a framed child raised over the window, hidden at first.
+QFrame* make_panel(QWidget* parent, const char* name, const QString& accessible_name,
+                   const QString& hint = {});
+
+}  // namespace talve::ui
