@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -74,23 +75,62 @@ QRadioButton* make_radio(QWidget* parent, const char* name, const QString& capti
   return button;
 }
 
-QGroupBox* make_choice(QWidget* parent, const char* name, const QString& title, const QStringList& captions,
-                       const QString& button_pattern, Qt::Orientation orientation) {
+namespace {
+
+// The choice's group, its numbered button group, and each button named and
+// handed to `place` with its index.
+template <typename Place>
+QGroupBox* build_choice(QWidget* parent, const char* name, const QString& title, const QStringList& captions,
+                        const QString& button_pattern, Place place) {
   auto* group = make_group(parent, name, title);
   auto* buttons = new QButtonGroup(group);
   buttons->setObjectName(QString::fromLatin1(name) + "_buttons");
-  QBoxLayout* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(group))
-                                                   : static_cast<QBoxLayout*>(new QHBoxLayout(group));
-  layout->setContentsMargins(6, 2, 6, 2);
-  layout->setSpacing(1);
   for (int i = 0; i < captions.size(); ++i) {
     const QString button_name = button_pattern.isEmpty()
                                     ? QString::fromLatin1(name) + "_" + QString::number(i)
                                     : button_pattern.arg(i + 1);
     auto* button = make_radio(group, button_name.toLatin1().constData(), captions[i]);
     buttons->addButton(button, i);
-    layout->addWidget(button);
+    place(button, i);
   }
+  return group;
+}
+
+// The group's own layout is always vertical, so that fields governed by the
+// choice can be added below its buttons.
+QVBoxLayout* choice_column(QGroupBox* group) {
+  auto* column = new QVBoxLayout(group);
+  column->setContentsMargins(6, 2, 6, 2);
+  column->setSpacing(1);
+  return column;
+}
+
+}  // namespace
+
+QGroupBox* make_choice(QWidget* parent, const char* name, const QString& title, const QStringList& captions,
+                       const QString& button_pattern, Qt::Orientation orientation) {
+  QBoxLayout* layout = nullptr;
+  if (orientation == Qt::Horizontal)
+    layout = new QHBoxLayout;
+  else
+    layout = new QVBoxLayout;
+  layout->setSpacing(orientation == Qt::Horizontal ? 8 : 1);
+  auto* group = build_choice(parent, name, title, captions, button_pattern,
+                             [&](QRadioButton* button, int) { layout->addWidget(button); });
+  if (orientation == Qt::Horizontal) layout->addStretch();
+  choice_column(group)->addLayout(layout);
+  return group;
+}
+
+QGroupBox* make_choice_grid(QWidget* parent, const char* name, const QString& title,
+                            const QStringList& captions, const QString& button_pattern, int columns) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(1);
+  auto* group = build_choice(parent, name, title, captions, button_pattern, [&](QRadioButton* button, int i) {
+    grid->addWidget(button, i / columns, i % columns);
+  });
+  choice_column(group)->addLayout(grid);
   return group;
 }
 

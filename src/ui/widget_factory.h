@@ -44,9 +44,13 @@ QRadioButton* make_radio(QWidget* parent, const char* name, const QString& capti
 // A choice: a titled group of radio buttons numbered 0..n-1 in its button
 // group, the number being the stored index. The buttons are named from
 // `button_pattern` ("RadioButton%1_methode", %1 counting from 1) or, without
-// one, "<name>_<index>".
+// one, "<name>_<index>". The group's layout is a QVBoxLayout (horizontal
+// buttons on a row of their own), to which the governed fields may be added.
 QGroupBox* make_choice(QWidget* parent, const char* name, const QString& title, const QStringList& captions,
                        const QString& button_pattern = {}, Qt::Orientation orientation = Qt::Vertical);
+// The same with the buttons in a grid of `columns` columns, filled row by row.
+QGroupBox* make_choice_grid(QWidget* parent, const char* name, const QString& title,
+                            const QStringList& captions, const QString& button_pattern, int columns);
 // The button group of a choice made by make_choice.
 QButtonGroup* choice_buttons(const QGroupBox* group);
 
