@@ -69,6 +69,7 @@ bool store_pattern(DataDescription& description, std::string_view key, const Pat
   description.mark_modified();
   for (const PatternPicker* picker : {&date_time_picker(), &date_picker(), &time_picker()})
     ui.visibility_changed(picker->list, false);
+  ui.visibility_changed("ListBox_date_fic", false);
   return changed;
 }
 
@@ -104,6 +105,11 @@ bool leave_datetime_pattern(DataDescription& description, UserInterface& ui) {
 bool leave_date_pattern(DataDescription& description, UserInterface& ui) {
   constexpr std::string_view key = "Edit_format_date_mesure_seule.text";
   return store_pattern(description, key, correct_date_pattern(description.text(key)), ui);
+}
+
+bool leave_file_date_pattern(DataDescription& description, UserInterface& ui) {
+  constexpr std::string_view key = "Edit_f_date_fichier.text";
+  return store_pattern(description, key, correct_file_date_pattern(description.text(key)), ui);
 }
 
 bool apply_equiv_na_rule(DataDescription& description, UserInterface& ui) {

@@ -33,6 +33,10 @@ bool leave_datetime_pattern(DataDescription& description, UserInterface& ui);
 // "hh:mn" is cut out of the date pattern.
 bool leave_date_pattern(DataDescription& description, UserInterface& ui);
 
+// `Edit_f_date_fichier` left: the date-time pattern corrections, and "."
+// turned into ",".
+bool leave_file_date_pattern(DataDescription& description, UserInterface& ui);
+
 // `Edit_equiv_na` left or confirmed: a first "," that cannot be a decimal
 // comma becomes ";"; more than seven equivalences raise a warning. Returns
 // true when the field's text changed.

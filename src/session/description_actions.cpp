@@ -3,8 +3,10 @@
 
 #include <filesystem>
 
+#include "core/column_preview.h"
 #include "core/description_file.h"
 #include "core/entry_rules.h"
+#include "core/field_visibility.h"
 #include "core/folder_paths.h"
 #include "core/parameter_file.h"
 #include "files/file_discovery.h"
@@ -36,15 +38,6 @@ std::string name_with_dsc_extension(const std::string& name) {
   return (dot == std::string::npos ? name : name.substr(0, dot)) + ".DSC";
 }
 
-void show_date_fields(Session& session) {
-  const bool two_columns = session.description.choice("RadioGroup_datetime_nb_col_ItemIndex") == 1;
-  for (const char* control : {"Edit_num_col_datetime", "Edit_format_datetime_mesure"})
-    session.set_visible(control, !two_columns);
-  for (const char* control : {"Edit_num_col_date", "Edit_format_date_mesure_seule", "Edit_num_col_time",
-                              "Edit_format_time_mesure_seul"})
-    session.set_visible(control, two_columns);
-}
-
 void count_data_files(Session& session) {
   const DataDescription& description = session.description;
   std::vector<std::string> found;
@@ -58,8 +51,7 @@ void count_data_files(Session& session) {
 // What follows the reading of the settings.
 void refresh_after_read(Session& session) {
   DataDescription& description = session.description;
-  session.set_visible("Edit_num_ligne_intitule_col",
-                      description.choice("RadioGroup_avec_sans_intitule_ItemIndex") == 0);
+  show_title_line_field(session);
   // The step-kind display is refreshed, which empties the grid instants.
   session.grid.clear();
   session.period.changed = true;
@@ -67,6 +59,8 @@ void refresh_after_read(Session& session) {
 
   session.set_caption("Edit_intitule_origine", "");
   show_date_fields(session);
+  refresh_column_preview(session);
+  show_data_block_fields(session);
   session.flags.input_mode = input_mode_for_mask(description.text("Edit_masque.text"));
   if (session.flags.input_mode == InputMode::Clipboard) reread_clipboard_file(session);
   if (session.flags.input_mode == InputMode::Files) count_data_files(session);
