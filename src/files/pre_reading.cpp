@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/column_preview.h"
 #include "core/workspace.h"
 #include "files/file_table.h"
 #include "files/listing_settings.h"
@@ -88,6 +89,7 @@ void show_columns(Workspace& ws, FileTable& table, int row, const ColumnFindings
                   const PreReadFacts& facts) {
   const int count = findings.measurement_columns;
   ws.set_caption("Edit_intitule_origine", findings.origin_titles);
+  refresh_column_preview(ws);
   ws.set_caption("Label19",
                  std::to_string(count) + (count < 2 ? " colonne de données" : " colonnes de données"));
   table.ecrire_case(row, "nb Colonnes", " " + std::to_string(count + facts.date_columns));
