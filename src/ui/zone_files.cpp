@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -61,6 +62,7 @@ QWidget* editing_buttons(QWidget* parent) {
   logo->setFixedSize(84, 45);
   logo->setScaledContents(true);
   logo->setAccessibleName("Talve");
+  logo->setPixmap(QPixmap(":/talve/talve_logo.jpg"));
   column->addWidget(logo, 0, Qt::AlignHCenter);
   column->addWidget(make_button(box, "SpeedButton_effacer_vers_le_haut", "effacer vers le HAUT"));
   column->addWidget(make_button(box, "SpeedButton_effacer_selection", "effacer la sélection",
