@@ -6,8 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
+
+#include "text/system_error.h"
 
 namespace talve {
 namespace {
@@ -49,7 +50,7 @@ bool replace_file(const std::string& path, std::string_view bytes, std::string* 
   // The "~" keeps the temporary file out of every data-file listing.
   std::string temp = (folder / ("~" + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return fail(error, std::strerror(errno));
+  if (fd < 0) return fail(error, system_error_text(errno));
 
   struct stat existing {};
   const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
@@ -61,7 +62,7 @@ bool replace_file(const std::string& path, std::string_view bytes, std::string* 
   ok = (::close(fd) == 0) && ok;
   if (ok && std::rename(temp.c_str(), target.c_str()) == 0) return true;
 
-  const std::string reason = std::strerror(ok ? errno : saved_errno);
+  const std::string reason = system_error_text(ok ? errno : saved_errno);
   ::unlink(temp.c_str());
   return fail(error, reason);
 }

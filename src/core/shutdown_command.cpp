@@ -7,9 +7,9 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
 #include "text/encoding.h"
+#include "text/system_error.h"
 
 extern char** environ;
 
@@ -43,10 +43,10 @@ std::optional<std::string> run_without_shell(const ShutdownCommand& command) {
 
   pid_t child = 0;
   const int error = posix_spawnp(&child, command.program.c_str(), nullptr, nullptr, argv.data(), environ);
-  if (error != 0) return command.program + " : " + std::strerror(error);
+  if (error != 0) return command.program + " : " + system_error_text(error);
   int status = 0;
   while (waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) return command.program + " : " + std::strerror(errno);
+    if (errno != EINTR) return command.program + " : " + system_error_text(errno);
   }
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return std::nullopt;
   if (WIFEXITED(status)) return command.program + " : code " + std::to_string(WEXITSTATUS(status));
