@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
 
 #include "text/clock.h"
@@ -85,6 +86,7 @@ CompiledDateTemplate::CompiledDateTemplate(DateTimeReader& reader, std::string_v
   }
   const PreparedPattern& ready = reader.prepared(pattern);
   m_literal_date_prefix = ready.literal_date_prefix;
+  m_utc_offset = ready.utc_offset;
   std::string form = ready.pattern;
   m_date_alone = form.size() == 10;
   if (m_date_alone) form += "_hh_mn_ss";
@@ -214,7 +216,8 @@ DateReading CompiledDateTemplate::read(std::string_view value) {
   if (value.empty()) return {DateOutcome::no_value, 0};
   if (m_multiformat || value.size() > kLongestFastValue) return read_through_text(value);
   DateReading plain;
-  if (m_plain && value.size() >= m_plain_size && value[0] != '"' && read_plain(value, plain)) return plain;
+  if (m_plain && value.size() >= m_plain_size && value[0] != '"' && read_plain(value, plain))
+    return in_utc(plain, value);
 
   char buffer[kWorkingSize];
   std::size_t size = working_copy(value, buffer);
@@ -259,7 +262,18 @@ DateReading CompiledDateTemplate::read(std::string_view value) {
   }
   std::string_view second = layout->has_seconds ? copy_at(work, layout->second, 2) : "00";
   if (second.empty()) second = "00";
-  return fields_to_instant(day, month, year, hour, minute, second);
+  return in_utc(fields_to_instant(day, month, year, hour, minute, second), work);
+}
+
+DateReading CompiledDateTemplate::in_utc(const DateReading& local, std::string_view work) {
+  if (m_utc_offset == std::string::npos || local.outcome != DateOutcome::instant) return local;
+  const std::optional<int> offset = utc_offset_minutes(work, m_utc_offset);
+  const std::optional<TDateTime> utc = offset ? instant_in_utc(local.instant, *offset) : std::nullopt;
+  if (!utc) {
+    m_reader->trace(utc_offset_error_line(work, m_utc_offset));
+    return {DateOutcome::no_date, 0};
+  }
+  return {DateOutcome::instant, *utc};
 }
 
 DateReading CompiledDateTemplate::fields_to_instant(std::string_view day, std::string_view month,

@@ -73,6 +73,9 @@ class CompiledDateTemplate {
   // Fills the working copy (quotes, date alone, time alone, written date);
   // returns its length.
   std::size_t working_copy(std::string_view value, char* out) const;
+  // The instant read moved to UTC when the pattern has an offset group;
+  // `work` is the value as the pattern's positions read it.
+  DateReading in_utc(const DateReading& local, std::string_view work);
   DateReading fields_to_instant(std::string_view day, std::string_view month, std::string_view year,
                                 std::string_view hour, std::string_view minute, std::string_view second);
 
@@ -83,6 +86,7 @@ class CompiledDateTemplate {
   bool m_time_alone = false;  // a value of 8 characters gets today's date
   bool m_has_year = false;
   std::string m_literal_date_prefix;
+  std::size_t m_utc_offset = std::string::npos;  // "zzzzzz" in the value
   Layout m_layout;
   Layout m_inverted;  // the date part the other way round, for non-numeric years
   // The last calendar date read (day, month and year digits) and its value:

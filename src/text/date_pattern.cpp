@@ -17,8 +17,12 @@ bool is_pattern_letter(char c) {
 
 std::string normalise_pattern(std::string_view pattern) {
   std::string out(pattern);
-  for (char& c : out)
-    if (!is_pattern_letter(c)) c = '_';
+  const std::size_t offset = pattern.find(kUtcOffsetGroup);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const bool in_offset =
+        offset != std::string_view::npos && i >= offset && i < offset + kUtcOffsetGroup.size();
+    if (!in_offset && !is_pattern_letter(out[i])) out[i] = '_';
+  }
   return out;
 }
 
@@ -40,6 +44,7 @@ PreparedPattern prepare_pattern(std::string_view pattern) {
     out.literal_date_prefix = out.pattern.substr(0, 11);
     out.pattern = kPatternDayFirst;
   }
+  out.utc_offset = out.pattern.find(kUtcOffsetGroup);
   return out;
 }
 
@@ -60,6 +65,48 @@ bool fields_pass_checks(std::string_view day, std::string_view month, std::strin
                         std::string_view minutes) {
   return day >= "01" && day <= "31" && month >= "01" && month <= "12" && !hour.empty() && hour[0] >= '0' &&
          hour[0] <= '2' && !minutes.empty() && minutes[0] >= '0' && minutes[0] <= '5';
+}
+
+std::optional<int> utc_offset_minutes(std::string_view value, std::size_t at) {
+  if (at >= value.size()) return std::nullopt;
+  const std::string_view group = value.substr(at, kUtcOffsetGroup.size());
+  if (group[0] == 'Z') {
+    if (group.find_first_not_of(' ', 1) != std::string_view::npos) return std::nullopt;
+    return 0;
+  }
+  if (group.size() < 6 || (group[0] != '+' && group[0] != '-') || group[3] != ':') return std::nullopt;
+  if (!is_digit(group[1]) || !is_digit(group[2]) || !is_digit(group[4]) || !is_digit(group[5]))
+    return std::nullopt;
+  const int hours = (group[1] - '0') * 10 + (group[2] - '0');
+  const int minutes = (group[4] - '0') * 10 + (group[5] - '0');
+  if (hours > 23 || minutes > 59) return std::nullopt;
+  const int offset = hours * 60 + minutes;
+  return group[0] == '-' ? -offset : offset;
+}
+
+std::string utc_offset_error_line(std::string_view value, std::size_t at) {
+  std::string line = " + erreur date : décalage UTC illisible <";
+  line.append(copy_at(value, at, kUtcOffsetGroup.size())).append(">  corriger <").append(value).append(">");
+  return line;
+}
+
+std::optional<TDateTime> instant_in_utc(TDateTime local, int offset_minutes) {
+  constexpr std::int64_t kDay = 86400;
+  const CivilDateTime civil = decode_date_time(local);
+  if (!is_valid_date(civil.date.year, civil.date.month, civil.date.day)) return std::nullopt;
+  const std::int64_t seconds = day_number(civil.date) * kDay + civil.time.hour * 3600 +
+                               civil.time.minute * 60 + civil.time.second -
+                               static_cast<std::int64_t>(offset_minutes) * 60;
+  std::int64_t days = seconds / kDay;
+  std::int64_t rest = seconds % kDay;
+  if (rest < 0) {
+    rest += kDay;
+    --days;
+  }
+  const CivilDate date = date_from_day_number(days);
+  if (!is_valid_date(date.year, date.month, date.day)) return std::nullopt;
+  const int second_of_day = static_cast<int>(rest);
+  return encode_date_time({date, {second_of_day / 3600, second_of_day / 60 % 60, second_of_day % 60, 0}});
 }
 
 }  // namespace talve

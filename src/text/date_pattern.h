@@ -2,24 +2,33 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "text/tdatetime.h"
 
 namespace talve {
 
 // Date-time patterns are templates of the value, character for character:
 // the letter groups "aaaa" (or "aa"), "mm", "jj", "hh", "mn" and "ss" take
 // the characters of the value at the same positions; every other character
-// stands for any one character of the value.
+// stands for any one character of the value. The group "zzzzzz" takes the
+// offset from UTC the value is written with ("+01:00", "-05:30", or "Z"
+// followed by blanks or the end of the value), and the instant is read in
+// UTC: a file whose rows change between winter and summer time then gives
+// one regular series.
 
 inline constexpr std::string_view kPatternYearFirst = "aaaa_mm_jj_hh_mn_ss";
 inline constexpr std::string_view kPatternDayFirst = "jj_mm_aaaa_hh_mn_ss";
 inline constexpr std::string_view kPatternTimeAlone = "hh_mn_ss";
+inline constexpr std::string_view kUtcOffsetGroup = "zzzzzz";
 // What a value of a pattern without any year reads as.
 inline constexpr std::string_view kInstantWithoutYear = "01/01/1900 00:00:00";
 
 // Every character other than the digits and the letters a, h, j, m, n, s
-// becomes "_": blanks, "/", "-", ":", ".", "T", capitals, "d", "y"...
+// becomes "_": blanks, "/", "-", ":", ".", "T", capitals, "d", "y"... The
+// first "zzzzzz" is kept; any other "z" becomes "_" too.
 std::string normalise_pattern(std::string_view pattern);
 
 // A pattern that names one of the per-line multiformat readings.
@@ -34,6 +43,8 @@ struct PreparedPattern {
   // The eleven first characters of such a written date ("2023_05_12_"),
   // put in front of the time-alone values of 8 characters; else empty.
   std::string literal_date_prefix;
+  // Where the offset from UTC is in the value ("zzzzzz"), or npos.
+  std::size_t utc_offset = std::string::npos;
 };
 
 PreparedPattern prepare_pattern(std::string_view pattern);
@@ -75,5 +86,18 @@ std::string inverted_pattern(std::string_view pattern);
 // one-character field can pass).
 bool fields_pass_checks(std::string_view day, std::string_view month, std::string_view hour,
                         std::string_view minutes);
+
+// The offset from UTC written at `at` in the value, in minutes east of
+// Greenwich: "+hh:mm" or "-hh:mm" (hours 00 to 23, minutes 00 to 59), or
+// "Z" with only blanks up to the end of the group. Nothing when the value
+// holds no offset there.
+std::optional<int> utc_offset_minutes(std::string_view value, std::size_t at);
+
+// The tracking line of a value whose offset from UTC does not read.
+std::string utc_offset_error_line(std::string_view value, std::size_t at);
+
+// The instant written with an offset from UTC, moved to UTC in whole
+// seconds; nothing when it leaves the years 1 to 9999.
+std::optional<TDateTime> instant_in_utc(TDateTime local, int offset_minutes);
 
 }  // namespace talve

@@ -52,8 +52,9 @@ const PatternPicker& date_time_picker() {
       "ListBox_date_heure",
       {"aaaa_mm_jj_hh_mn_ss", "jj_mm_aaaa_hh_mn_ss", "jj_mm_20aa_hh_mn_ss", "mm_jj_aaaa_hh_mn_ss",
        "19aa_mm_jj_hh_mn_ss", "20aa_mm_jj_hh_mn_ss", "jj_mm_aaaa", "jj/mm/aaaa OU aaaa/mm/jj",
-       "mm/dd/yyyy OU yyyy/dd/mm", "multiformat_dt_mini_1èreUE", "multiformat_dt_mini_1èreUS"},
-      204,
+       "mm/dd/yyyy OU yyyy/dd/mm", "multiformat_dt_mini_1èreUE", "multiformat_dt_mini_1èreUS",
+       "aaaa_mm_jjThh_mn_sszzzzzz"},
+      222,
       255};
   return picker;
 }

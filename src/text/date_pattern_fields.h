@@ -37,9 +37,11 @@ struct PatternPicker {
   int width = 0;
 };
 
-const PatternPicker& date_time_picker();  // `ListBox_date_heure`, eleven entries
-const PatternPicker& date_picker();       // `ListBox_date`, four entries
-const PatternPicker& time_picker();       // `ListBox_heure`, three entries
+// `ListBox_date_heure`: the eleven patterns of the window's first version,
+// then ISO 8601 with its offset from UTC.
+const PatternPicker& date_time_picker();
+const PatternPicker& date_picker();  // `ListBox_date`, four entries
+const PatternPicker& time_picker();  // `ListBox_heure`, three entries
 
 // The entry pre-selected when a list opens: the one equal to the field's
 // text, or -1.

@@ -2,6 +2,7 @@
 #include "text/datetime_reader.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "text/clock.h"
 #include "text/text_utils.h"
@@ -107,7 +108,24 @@ std::string DateTimeReader::normalise_date_heure(std::string_view given, std::st
   }
   std::string seconds = has_group(pattern, "ss") ? field(value, pattern, "ss") : "00";
   if (seconds.empty()) seconds = "00";
-  return day + "/" + month + "/" + year + " " + hour + ":" + minutes + ":" + seconds;
+  std::string canonical = day + "/" + month + "/" + year + " " + hour + ":" + minutes + ":" + seconds;
+  if (ready.utc_offset == std::string::npos) return canonical;
+  return in_utc(canonical, value, ready.utc_offset);
+}
+
+std::string DateTimeReader::in_utc(const std::string& canonical, std::string_view value, std::size_t at) {
+  NullTraceSink silent;
+  std::string normalised;
+  const TDateTime local = talve::texte_vers_datetime(canonical, normalised, silent);
+  // No calendar instant: the caller's reading refuses and traces it.
+  if (normalised.empty()) return canonical;
+  const std::optional<int> offset = utc_offset_minutes(value, at);
+  const std::optional<TDateTime> utc = offset ? instant_in_utc(local, *offset) : std::nullopt;
+  if (!utc) {
+    trace(utc_offset_error_line(value, at));
+    return "";
+  }
+  return format_canonical(*utc);
 }
 
 }  // namespace talve

@@ -72,6 +72,10 @@ class DateTimeReader {
 
   void trace(const std::string& line);
 
+  // The canonical text of a value written with its offset from UTC at
+  // `at`, moved to UTC; "" (traced) when the offset does not read.
+  std::string in_utc(const std::string& canonical, std::string_view value, std::size_t at);
+
   TraceSink* m_sink;
   bool m_cache_valid = false;
   std::string m_cache_key;

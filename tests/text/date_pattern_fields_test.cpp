@@ -48,8 +48,9 @@ TEST(PatternPickers, EntriesInOrderAndSizes) {
             (std::vector<std::string>{"aaaa_mm_jj_hh_mn_ss", "jj_mm_aaaa_hh_mn_ss", "jj_mm_20aa_hh_mn_ss",
                                       "mm_jj_aaaa_hh_mn_ss", "19aa_mm_jj_hh_mn_ss", "20aa_mm_jj_hh_mn_ss",
                                       "jj_mm_aaaa", "jj/mm/aaaa OU aaaa/mm/jj", "mm/dd/yyyy OU yyyy/dd/mm",
-                                      "multiformat_dt_mini_1èreUE", "multiformat_dt_mini_1èreUS"}));
-  EXPECT_EQ(dt.height, 204);
+                                      "multiformat_dt_mini_1èreUE", "multiformat_dt_mini_1èreUS",
+                                      "aaaa_mm_jjThh_mn_sszzzzzz"}));
+  EXPECT_EQ(dt.height, 222);
   EXPECT_EQ(dt.width, 255);
   EXPECT_EQ(date_picker().entries,
             (std::vector<std::string>{"aaaa_mm_jj", "jj_mm_aaaa", "mm_jj_aaaa", "20aa_mm_jj"}));
