@@ -20,6 +20,10 @@ std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& 
       options.help = true;
     } else if (arg == "--list-only") {
       options.list_only = true;
+    } else if (arg == "--keys") {
+      options.keys = true;
+    } else if (arg == "--period") {
+      if (!value(options.period)) return std::nullopt;
     } else if (arg == "--start") {
       if (!value(options.start)) return std::nullopt;
     } else if (arg == "--end") {
@@ -42,7 +46,7 @@ std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& 
       return std::nullopt;
     }
   }
-  if (!options.help && options.description_path.empty()) {
+  if (!options.help && !options.keys && options.description_path.empty()) {
     error = "le fichier de description manque";
     return std::nullopt;
   }
@@ -52,19 +56,30 @@ std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& 
 const std::string& batch_usage() {
   static const std::string kUsage =
       "Usage : talve --batch DESCRIPTION.dsc [options]\n"
+      "        talve --batch --keys\n"
       "\n"
       "Compile sans fenêtre les fichiers de données décrits par DESCRIPTION.dsc :\n"
       "liste des fichiers, liste horodatée, traitement, fichier résultat et suivi.\n"
       "\n"
+      "La période va par défaut de la 1ère à la dernière mesure des fichiers listés\n"
+      "(la plus ancienne \"date dep\" et la plus récente \"date fin\"), alignées sur le pas ;\n"
+      "les premières lignes affichées disent la période prise et d'où elle vient.\n"
+      "\n"
       "Options :\n"
-      "  --start \"jj/mm/aaaa hh:mn:ss\"  début de la période (par défaut celle du dernier traitement)\n"
+      "  --start \"jj/mm/aaaa hh:mn:ss\"  début de la période\n"
       "  --end \"jj/mm/aaaa hh:mn:ss\"    fin de la période\n"
+      "  --period donnees|dsc          sans --start ni --end : la période des fichiers listés\n"
+      "                                (donnees, par défaut) ou celle du dernier traitement gardée\n"
+      "                                dans la description (dsc)\n"
       "  --step hh:mn:ss               pas de temps, ou \"N jour\", \"N mois\", \"N année\"\n"
+      "                                (par défaut celui du dernier traitement de la description)\n"
       "  --date-test le|lt             test des dates : (inf ou =) par défaut, ou (inf strict)\n"
       "  --data-dir DOSSIER            remplace le répertoire des données\n"
-      "  --output-dir DOSSIER          remplace le répertoire de sortie\n"
+      "  --output-dir DOSSIER          remplace le répertoire de sortie (il doit exister)\n"
       "  --list-only                   seulement lister et pré-lire les fichiers : le tableau des\n"
       "                                fichiers est écrit sur la sortie standard, sans traitement\n"
+      "  --keys                        les clés du fichier de description : leur sens, leur valeur\n"
+      "                                par défaut et leurs valeurs possibles\n"
       "  --help                        affiche cette aide\n";
   return kUsage;
 }

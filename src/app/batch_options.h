@@ -12,11 +12,13 @@ namespace talve {
 struct BatchOptions {
   bool help = false;
   bool list_only = false;  // step 1 only: the file table on standard output
+  bool keys = false;       // the description keys explained, on standard output
   std::string description_path;
   std::optional<std::string> start;
   std::optional<std::string> end;
   std::optional<std::string> step;
   std::optional<std::string> date_test;
+  std::optional<std::string> period;  // "donnees" (the listed files) or "dsc" (the last run)
   std::optional<std::string> data_dir;
   std::optional<std::string> output_dir;
   // Set by the program itself, never by an option: once the result and its

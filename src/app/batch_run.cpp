@@ -1,23 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch_run.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
 
+#include "app/batch_keys.h"
 #include "app/batch_options.h"
 #include "app/batch_period.h"
 #include "app/batch_progress.h"
 #include "app/console_interface.h"
+#include "core/description_file.h"
 #include "core/folder_paths.h"
+#include "core/size_limits.h"
+#include "engine/count_preview.h"
 #include "engine/grid_build.h"
 #include "engine/grid_target.h"
+#include "engine/period_values.h"
 #include "session/description_actions.h"
 #include "session/listing.h"
 #include "session/processing_run.h"
 #include "session/session.h"
 #include "text/encoding.h"
+#include "text/system_error.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -35,11 +47,39 @@ std::string absolute_path(const std::string& path) {
   return fs::absolute(fs::path(path), ec).lexically_normal().string();
 }
 
+// The bytes of a file; false, with the system's reason, when it cannot be
+// read.
+bool read_whole_file(const std::string& path, std::string& bytes, std::string& reason) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    reason = system_error_text(errno);
+    return false;
+  }
+  char buffer[65536];
+  while (true) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got > 0) {
+      bytes.append(buffer, static_cast<std::size_t>(got));
+      continue;
+    }
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) reason = system_error_text(errno);
+    ::close(fd);
+    return got == 0;
+  }
+}
+
 // Reads the description file; false, with the reason, when it cannot be.
 bool read_batch_description(Session& s, const std::string& path, std::string& reason) {
   std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) {
+  if (!fs::exists(path, ec)) {
     reason = "fichier de description introuvable : " + path;
+    return false;
+  }
+  std::string bytes;
+  std::string system_reason;
+  if (!read_whole_file(path, bytes, system_reason)) {
+    reason = "le fichier de description " + path + " n'a pas pu être lu : " + system_reason;
     return false;
   }
   const std::string folder = folder_of(path);
@@ -47,7 +87,9 @@ bool read_batch_description(Session& s, const std::string& path, std::string& re
   d.assign("dossier_description", folder);
   d.set_file_name(fs::path(path).filename().string());
   if (read_description(s) != ReadOutcome::Read) {
-    reason = "le fichier de description n'a pas pu être lu : " + path;
+    const auto stop = unreadable_value(bytes);
+    reason = "le fichier de description " + path + " n'a pas pu être lu" +
+             (stop ? " : " + unreadable_value_text(*stop) : std::string());
     return false;
   }
   // The file names its own folder as it was when written: it lies here.
@@ -65,6 +107,34 @@ void apply_folders(Session& s, const BatchOptions& options) {
   s.table_state.leave_out_refused_files = true;
   s.table_state.checked_files.clear();
   s.table_state.first_checked_row = 1;
+}
+
+// The output folder takes the result and its report: checked before any
+// file is read, so that a run is not made for nothing.
+bool output_folder_writable(const std::string& folder, std::string& reason) {
+  const std::string named = "le répertoire de sortie " + folder;
+  if (folder.empty()) {
+    reason = "le répertoire de sortie n'est pas donné (dossier_choisi_sortie, ou --output-dir)";
+    return false;
+  }
+  // Without its final "/", a file named as the folder is told as a file.
+  const std::string path =
+      folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) {
+    reason =
+        errno == ENOENT ? named + " n'existe pas" : named + " est inaccessible : " + system_error_text(errno);
+    return false;
+  }
+  if (!S_ISDIR(status.st_mode)) {
+    reason = named + " désigne un fichier, pas un répertoire";
+    return false;
+  }
+  if (::access(path.c_str(), W_OK | X_OK) != 0) {
+    reason = named + " n'accepte pas d'écriture : " + system_error_text(errno);
+    return false;
+  }
+  return true;
 }
 
 // Step 1; false, with the reason, when nothing can follow.
@@ -88,13 +158,48 @@ void write_file_table(const Session& s, std::ostream& out) {
   out << std::flush;
 }
 
-// Steps 1 and 2; false, with the reason, when the run cannot follow.
-bool list_and_build_grid(Session& s, ConsoleInterface& ui, std::string& reason) {
-  if (!list_files(s, ui, reason)) return false;
+// The earliest "date dep" and the latest "date fin" of the listed files.
+bool data_period(Session& s, BatchPeriod& period, std::string& reason) {
+  TDateTime earliest = 0;
+  TDateTime latest = 0;
+  for (int row = 1; row <= s.file_table.file_row_count(); ++row) {
+    const PreReadFacts* facts = s.file_table.facts(row);
+    if (facts == nullptr) continue;
+    if (facts->first != 0) earliest = earliest == 0 ? facts->first : std::min(earliest, facts->first);
+    if (facts->last != 0) latest = latest == 0 ? facts->last : std::max(latest, facts->last);
+  }
+  if (!bounds_from_data(period, earliest, latest, reason)) return false;
+  s.period = period.period;
+  return true;
+}
+
+// Why the grid could not be made, from the period itself: the boxes above
+// have told the details.
+std::string grid_failure(Session& s, GridOutcome outcome) {
+  const Period& p = s.period;
+  const std::string failed = "la liste horodatée n'a pas pu être créée : ";
+  const TDateTime start = period_start(s);
+  const TDateTime end = period_end(s);
+  if (end < start)
+    return failed + "la fin de la période (" + p.end_caption + ") est antérieure à son début (" +
+           p.start_caption + ")";
+  if (outcome == GridOutcome::Failed)
+    return failed + "un instant de la liste n'est pas une date du calendrier (jour " +
+           p.start_caption.substr(0, 2) + " absent d'un mois)";
+  const std::int64_t step = step_seconds(p);
+  const std::int64_t estimate = count_estimate(instant_seconds(end) - (instant_seconds(start) - step), step);
+  if (estimate > kMaxGridInstants)
+    return failed + "la période du " + p.start_caption + " au " + p.end_caption + " compte " +
+           format_grouped(estimate) + " instants au pas de " + step_description(p) +
+           ", plus que la limite de " + format_grouped(kMaxGridInstants);
+  return failed + "la période du " + p.start_caption + " au " + p.end_caption + " n'en donne aucun instant";
+}
+
+bool build_grid(Session& s, std::string& reason) {
   GridTarget target{s, s.grid, s.result_list, 0.0};
   const GridOutcome built = create_grid(target).outcome;
   if (built != GridOutcome::Built || s.grid.count() < 2) {
-    reason = "la liste horodatée n'a pas pu être créée";
+    reason = grid_failure(s, built);
     return false;
   }
   return true;
@@ -108,10 +213,15 @@ int fail(ConsoleInterface& ui, const std::string& reason) {
 }  // namespace
 
 int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& errors, bool progress_line) {
+  if (options.keys) {
+    out << cp1252_to_utf8(description_keys_text()) << std::flush;
+    return kBatchWritten;
+  }
   ConsoleInterface ui(errors);
   BatchProgress progress(progress_line);
   ui.set_progress(&progress);
   Session session(ui);
+  ui.set_file_in_hand(&session.table_state.file_in_hand);
   progress.watch(&session);
   session.run.keep_settings_files = true;
   session.run.result_view = false;
@@ -119,12 +229,12 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
   std::string reason;
   if (!read_batch_description(session, absolute_path(options.description_path), reason))
     return fail(ui, reason);
-  const auto period = batch_period(options, session.description, reason);
+  auto period = batch_period(options, session.description, reason);
   if (!period) {
     ui.note(reason + "\n\n" + batch_usage());
     return kBatchUsage;
   }
-  session.period = *period;
+  session.period = period->period;
   apply_folders(session, options);
   if (options.list_only) {
     if (!list_files(session, ui, reason)) return fail(ui, reason);
@@ -132,7 +242,15 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
     write_file_table(session, out);
     return kBatchWritten;
   }
-  if (!list_and_build_grid(session, ui, reason)) return fail(ui, reason);
+  if (!output_folder_writable(session.description.text("dossier_choisi_sortie"), reason))
+    return fail(ui, reason);
+  ui.note(period_line(*period));
+  if (!list_files(session, ui, reason)) return fail(ui, reason);
+  if (period->needs_data()) {
+    if (!data_period(session, *period, reason)) return fail(ui, reason);
+    ui.note(period_line(*period));
+  }
+  if (!build_grid(session, reason)) return fail(ui, reason);
 
   const RunOutcome outcome = traiter_fichier_click(session);
   progress.clear();

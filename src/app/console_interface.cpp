@@ -2,6 +2,7 @@
 #include "app/console_interface.h"
 
 #include "app/batch_answers.h"
+#include "app/batch_box_notes.h"
 #include "app/batch_progress.h"
 #include "text/encoding.h"
 
@@ -28,8 +29,13 @@ ConsoleInterface::ConsoleInterface(std::ostream& errors) : m_errors(errors) {}
 
 Answer ConsoleInterface::ask(MessageType type, ButtonSet buttons, const std::string& text) {
   const Answer answer = batch_answer(buttons, text);
-  note("--- " + type_caption(type) + " " + buttons_caption(buttons) + " ---\n" + text +
-       "\n--> réponse : " + answer_caption(answer));
+  std::string shown = "--- " + type_caption(type) + " " + buttons_caption(buttons) + " ---\n";
+  if (m_file_in_hand && !m_file_in_hand->empty() && text.find(*m_file_in_hand) == std::string::npos)
+    shown += "(fichier " + *m_file_in_hand + ")\n";
+  shown += text + "\n--> réponse : " + answer_caption(answer);
+  const std::string instead = batch_note_for(text);
+  if (!instead.empty()) shown += "\n" + instead;
+  note(shown);
   return answer;
 }
 

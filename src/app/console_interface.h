@@ -11,14 +11,19 @@ namespace talve {
 class BatchProgress;
 
 // The user interface of the batch mode: every box goes to the error stream
-// (UTF-8) with the answer the batch takes (app/batch_answers.h), tracking
-// lines are kept for the report only, and no dialog ever waits for a
-// person: a save dialog is cancelled.
+// (UTF-8) as it is, preceded by the file being read when there is one and
+// followed by the answer the batch takes (app/batch_answers.h) and, for a
+// box that speaks of the window, by what the batch did instead
+// (app/batch_box_notes.h). Tracking lines are kept for the report only, and
+// no dialog ever waits for a person: a save dialog is cancelled.
 class ConsoleInterface : public UserInterface {
  public:
   explicit ConsoleInterface(std::ostream& errors);
 
   void set_progress(BatchProgress* progress) { m_progress = progress; }
+  // The path of the file being read (`FileTableState::file_in_hand`): a box
+  // asked while a file is read is told with that file.
+  void set_file_in_hand(const std::string* path) { m_file_in_hand = path; }
 
   Answer ask(MessageType type, ButtonSet buttons, const std::string& text) override;
   void tracking_line_added(const std::string&) override {}
@@ -44,6 +49,7 @@ class ConsoleInterface : public UserInterface {
  private:
   std::ostream& m_errors;
   BatchProgress* m_progress = nullptr;
+  const std::string* m_file_in_hand = nullptr;
 };
 
 }  // namespace talve

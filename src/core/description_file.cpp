@@ -60,21 +60,34 @@ constexpr std::array<std::string_view, 65> kWriteOrder = {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+struct ValueLine {
+  std::string value;
+  int line = 0;  // from 1
+};
+
 // The value of every key present, by upper-cased key: the first line whose
 // text before its first "=" is the key wins; the value runs to the next "="
 // and is trimmed of blanks (not of tabs).
-std::map<std::string, std::string> values_by_key(std::string_view bytes) {
+std::map<std::string, ValueLine> values_by_key(std::string_view bytes) {
   // An editor saving the file in UTF-8 may put a byte-order mark in front of
   // the first key, which would otherwise hide that key.
   if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
-  std::map<std::string, std::string> values;
+  std::map<std::string, ValueLine> values;
+  int number = 0;
   for (std::string_view line : split_lines(bytes)) {
+    ++number;
     const auto equal = line.find('=');
     if (equal == std::string_view::npos) continue;
     const std::string_view rest = line.substr(equal + 1);
-    values.try_emplace(upper_ascii(line.substr(0, equal)), trim(rest.substr(0, rest.find('='))));
+    values.try_emplace(upper_ascii(line.substr(0, equal)),
+                       ValueLine{trim(rest.substr(0, rest.find('='))), number});
   }
   return values;
+}
+
+// A choice that does not read as an integer stops the read.
+bool choice_reads(const SettingInfo& info, const std::string& repaired, int& index) {
+  return info.kind != SettingKind::Choice || read_int(repaired, index);
 }
 
 // The time of day of a picker value; the pickers only keep that part.
@@ -101,7 +114,7 @@ bool store_value(std::string value, const SettingInfo& info, const std::string& 
       break;
     case SettingKind::Choice: {
       int index = 0;
-      if (!read_int(value, index)) {
+      if (!choice_reads(info, value, index)) {
         ui.ask(MessageType::Error, kOkButton, "'" + value + "' n'est pas une valeur entière correcte");
         return false;
       }
@@ -163,10 +176,30 @@ bool read_description_text(std::string_view bytes, const std::string& own_folder
   const std::string program = program_folder();
   for (const SettingInfo& info : settings_table()) {
     const auto found = values.find(upper_ascii(info.key));
-    std::string value = found != values.end() ? found->second : DataDescription::absent_value(info, program);
+    std::string value =
+        found != values.end() ? found->second.value : DataDescription::absent_value(info, program);
     if (!store_value(std::move(value), info, own_folder, description, ui)) return false;
   }
   return true;
+}
+
+std::optional<UnreadableValue> unreadable_value(std::string_view bytes) {
+  const auto values = values_by_key(bytes);
+  for (const SettingInfo& info : settings_table()) {
+    const auto found = values.find(upper_ascii(info.key));
+    if (found == values.end()) continue;
+    std::string value = found->second.value;
+    reparer_accents(value);
+    int index = 0;
+    if (!choice_reads(info, value, index))
+      return UnreadableValue{std::string(info.key), found->second.line, value};
+  }
+  return std::nullopt;
+}
+
+std::string unreadable_value_text(const UnreadableValue& stop) {
+  return stop.key + " (ligne " + std::to_string(stop.line) + ") : '" + stop.value +
+         "' n'est pas une valeur entière correcte";
 }
 
 DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,

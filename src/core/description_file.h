@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +29,21 @@ std::span<const std::string_view> description_write_order();
 // values, the others their old ones. Returns false when the read stopped.
 bool read_description_text(std::string_view bytes, const std::string& own_folder,
                            DataDescription& description, UserInterface& ui);
+
+// A value that stops the read of a description: its key as the settings
+// table spells it, the line of the file that holds it (from 1) and the
+// value as read.
+struct UnreadableValue {
+  std::string key;
+  int line = 0;
+  std::string value;
+};
+
+// The value that stops `read_description_text` on these bytes, if any.
+std::optional<UnreadableValue> unreadable_value(std::string_view bytes);
+// "RadioGroup_separateur_colonne_ItemIndex (ligne 12) : ',' n'est pas une
+// valeur entière correcte".
+std::string unreadable_value_text(const UnreadableValue& stop);
 
 struct DescriptionReadResult {
   bool opened = false;    // the file could be read

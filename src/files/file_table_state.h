@@ -59,10 +59,26 @@ struct FileTableState {
 
   // The file pre-read last, as loaded.
   LoadedFile last_loaded;
+  // The path of the file a listing or a run is reading, empty between
+  // files: where no window shows the file table, a question about a file's
+  // layout is told with the file it is about.
+  std::string file_in_hand;
 
   // Sort direction of the next double-click sort, shared by all columns.
   bool sort_ascending = true;
   CheckPanel check_panel;
+};
+
+// Names a file in `FileTableState::file_in_hand` while it is read.
+class FileInHand {
+ public:
+  FileInHand(FileTableState& state, const std::string& path) : m_state(state) { m_state.file_in_hand = path; }
+  ~FileInHand() { m_state.file_in_hand.clear(); }
+  FileInHand(const FileInHand&) = delete;
+  FileInHand& operator=(const FileInHand&) = delete;
+
+ private:
+  FileTableState& m_state;
 };
 
 }  // namespace talve

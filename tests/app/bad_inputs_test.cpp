@@ -5,6 +5,9 @@
 // and nothing may crash, hang or cost an earlier result.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -69,8 +72,10 @@ class BadInputs : public ::testing::Test {
     return dir.write(folder + "/" + bad_name, bad_bytes);
   }
 
+  // The period of the description's last run, 01:00..04:00, whatever
+  // dates the bad files hold.
   testing::ProgramOutcome run(std::vector<std::string> args, long long file_size_limit = -1) {
-    args.insert(args.begin(), "--batch");
+    args.insert(args.begin(), {"--batch", "--period", "dsc"});
     testing::ProgramRun program{args, dir.path(), home, 60, file_size_limit};
     return testing::run_program(program);
   }
@@ -211,10 +216,12 @@ TEST_F(BadInputs, HandEditedDescriptions) {
       {{"RadioGroup_separateur_colonne_ItemIndex= deux"},
        1,
        "'deux' n'est pas une valeur entière correcte\n--> réponse : OK\n" + no_result +
-           "le fichier de description n'a pas pu être lu : "},
+           "le fichier de description " + dir.path() +
+           "etude/cas_1.dsc n'a pas pu être lu : RadioGroup_separateur_colonne_ItemIndex (ligne 22) : 'deux' "
+           "n'est pas une valeur entière correcte\n"},
       {{"RadioGroup_methode_ItemIndex= 99999999999"},
        1,
-       "'99999999999' n'est pas une valeur entière correcte"},
+       "RadioGroup_methode_ItemIndex (ligne 23) : '99999999999' n'est pas une valeur entière correcte"},
       {{"Cle_inconnue= " + text, "=", "==", "sans signe égal", "", "Edit_masque.text = txt"}, 0, "", true},
       {{"Edit_masque.text= " + text}, 1, "aucun fichier ne correspond au filtre <"},
       {{"Edit_nom_fic_sortie.text= " + digits}, 1, "n'a pas pu être écrit : "},
@@ -248,20 +255,27 @@ TEST_F(BadInputs, HandEditedDescriptions) {
   }
 }
 
+// The output folder is checked before any file is read: the run ends at
+// once with the reason alone, in French, and nothing is left behind.
 TEST_F(BadInputs, OutputFolderThatCannotHoldTheResult) {
   data_folder("etude/donnees", "b_bon.csv", crlf({"Date;T;H", "2021-01-01 02:30:00;7.0;80"}));
   const std::string file = dir.path() + "etude/donnees/bon_1.csv";
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {dir.path() + "absent", "le répertoire n'existe pas"},
-      {file + "/sorties", "le répertoire n'existe pas"},
-      {file, "ce chemin désigne un fichier, pas un répertoire"},
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {dir.path() + "absent", "le répertoire de sortie " + dir.path() + "absent/ n'existe pas"},
+      {file + "/sorties", "le répertoire de sortie " + file +
+                              "/sorties/ est inaccessible : " + "un élément du chemin n'est pas un dossier"},
+      {file, "le répertoire de sortie " + file + "/ désigne un fichier, pas un répertoire"},
   };
+  // A folder that refuses writing even to the system's administrator, where
+  // the system has one.
+  if (::access("/proc/sys", W_OK) != 0 && errno == EACCES)
+    cases.emplace_back("/proc/sys",
+                       "le répertoire de sortie /proc/sys/ n'accepte pas d'écriture : permission refusée");
   for (const auto& [folder, reason] : cases) {
     const testing::ProgramOutcome o = run({"etude/cas.dsc", "--output-dir", folder});
     EXPECT_EQ(o.status, 1) << folder << ": " << o.summary();
-    EXPECT_TRUE(told(o, " Le fichier résultat n'a pas pu être écrit :\n\n")) << o.summary();
-    EXPECT_TRUE(told(o, "aucun fichier résultat : le fichier résultat ")) << o.summary();
-    EXPECT_TRUE(told(o, reason)) << o.summary();
+    EXPECT_EQ(o.err, cp1252_to_utf8("aucun fichier résultat : " + reason + "\n")) << o.summary();
+    EXPECT_EQ(o.out, "");
   }
   EXPECT_TRUE(fs::is_regular_file(file));
 }
@@ -280,6 +294,14 @@ TEST_F(BadInputs, ResultWriteCutShortKeepsThePreviousResult) {
   EXPECT_EQ(o.status, 1) << o.summary();
   EXPECT_EQ(o.signal, 0);
   EXPECT_TRUE(told(o, "taille de fichier limitée")) << o.summary();
+  // The system's reason in French, and what the batch did with the results
+  // that the window would have kept for "sauver ->".
+  EXPECT_TRUE(told(o, " : fichier trop grand pour la limite de taille des fichiers")) << o.summary();
+  EXPECT_EQ(o.err.find("File too large"), std::string::npos);
+  EXPECT_TRUE(told(o,
+                   "sauver ->\".\n--> réponse : OK\n--> sans fenêtre : les données calculées ne sont pas "
+                   "gardées : relancer avec --output-dir vers un répertoire où écrire\n"))
+      << o.summary();
   EXPECT_EQ(result(), before);
   EXPECT_EQ(report(), report_before);
   // No half-written temporary file is left beside them.
@@ -295,7 +317,12 @@ TEST_F(BadInputs, PeriodTooLongForItsStep) {
   EXPECT_TRUE(
       told(o, "   Le nombre de lignes à générer (3 155 760 002) dépasse la limite de 22 369 618 lignes."))
       << o.summary();
-  EXPECT_TRUE(told(o, "aucun fichier résultat : la liste horodatée n'a pas pu être créée"));
+  EXPECT_TRUE(
+      told(o,
+           "aucun fichier résultat : la liste horodatée n'a pas pu être créée : la période du "
+           "01/01/2000 00:00:00 au 01/01/2100 00:00:00 compte 3 155 760 002 instants au pas de 00:00:01, "
+           "plus que la limite de 22 369 618\n"))
+      << o.summary();
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ class Batch : public ::testing::Test {
 
 TEST_F(Batch, DescriptionPeriodGivesTheHandWrittenResult) {
   const std::string description_before = testing::read_bytes(description);
-  const Outcome o = run({"--batch", "etude/cas.dsc"});
+  const Outcome o = run({"--batch", "etude/cas.dsc", "--period", "dsc"});
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(last_line(o.out), result);
   EXPECT_EQ(o.out, "suivi : " + result + ".TXT\n" + result + "\n");
@@ -137,8 +137,7 @@ TEST_F(Batch, NoResultGivesStatusOneWithTheReason) {
       {{"--batch", "absente.dsc"},
        "aucun fichier résultat : fichier de description introuvable : " + dir.path() + "absente.dsc\n"},
       {{"--batch", "etude/cas.dsc", "--output-dir", "pas_la"},
-       "aucun fichier résultat : le fichier résultat " + dir.path() +
-           "pas_la/res.txt n'a pas pu être écrit : le répertoire n'existe pas\n"},
+       "aucun fichier résultat : le répertoire de sortie " + dir.path() + "pas_la/ n'existe pas\n"},
       {{"--batch", "etude/cas.dsc", "--data-dir", "vide"},
        "aucun fichier résultat : la liste des fichiers de " + dir.path() + "vide/ n'a pas pu être faite\n"},
   };
@@ -172,11 +171,25 @@ TEST_F(Batch, UsageErrorsGiveStatusTwoWithTheUsage) {
   }
 }
 
-TEST_F(Batch, DescriptionWithoutLastPeriodNeedsTheOptions) {
-  write_file("etude/sans.dsc", {"dossier_choisi= ./donnees/", "Label_max_dsc.caption= date-heure"});
-  const Outcome o = run({"--batch", "etude/sans.dsc"});
+// A description written by hand keeps no last period: the listed files
+// give it, and the last run's period is asked for only with --period dsc.
+TEST_F(Batch, DescriptionWithoutLastPeriodTakesTheFilesPeriod) {
+  write_file("etude/sans.dsc", {"dossier_choisi= ./donnees/", "dossier_choisi_sortie= ./sorties/",
+                                "Edit_masque.text= csv", "RadioGroup_separateur_colonne_ItemIndex= 2",
+                                "Edit_format_datetime_mesure.text= aaaa_mm_jj_hh_mn_ss",
+                                "Label_max_dsc.caption= date-heure", "Edit_nom_fic_sortie.text= res"});
+  Outcome o = run({"--batch", "etude/sans.dsc", "--period", "dsc"});
   EXPECT_EQ(o.status, 2);
   EXPECT_NE(o.err.find("donner --start et --end"), std::string::npos);
+
+  o = run({"--batch", "etude/sans.dsc"});
+  ASSERT_EQ(o.status, 0) << o.err;
+  // The step of a description without one: 00:15:00.
+  const std::vector<std::string> rows =
+      testing::rows_of(testing::read_bytes(dir.path() + "etude/sorties/res.txt"));
+  ASSERT_EQ(rows.size(), 19u);
+  EXPECT_TRUE(rows.front().starts_with("01/01/2021 00:30:00\t")) << rows.front();
+  EXPECT_TRUE(rows.back().starts_with("01/01/2021 05:00:00\t")) << rows.back();
 }
 
 TEST_F(Batch, HelpIsFrench) {
