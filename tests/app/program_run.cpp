@@ -22,17 +22,22 @@ namespace {
 // memory needs an address space without limit.
 constexpr rlim_t kAddressSpaceLimit = rlim_t{6} << 30;
 
-// The environment of the child: the test's own, with the program's folder
-// and the locale replaced.
-std::vector<std::string> child_environment(const std::string& home) {
+// The environment of the child: the test's own, with the program's folder,
+// the locale and the run's own entries replaced.
+std::vector<std::string> child_environment(const ProgramRun& run) {
+  std::vector<std::string> replaced = {"TALVE_HOME=" + run.home, "LC_ALL=C"};
+  replaced.insert(replaced.end(), run.environment.begin(), run.environment.end());
+  const auto is_replaced = [&replaced](const std::string& text) {
+    for (const std::string& entry : replaced)
+      if (text.starts_with(entry.substr(0, entry.find('=') + 1))) return true;
+    return false;
+  };
   std::vector<std::string> env;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string text(*entry);
-    if (text.starts_with("TALVE_HOME=") || text.starts_with("LC_ALL=")) continue;
-    env.push_back(text);
+    if (!is_replaced(text)) env.push_back(text);
   }
-  env.push_back("TALVE_HOME=" + home);
-  env.push_back("LC_ALL=C");
+  env.insert(env.end(), replaced.begin(), replaced.end());
   return env;
 }
 
@@ -110,9 +115,9 @@ std::string ProgramOutcome::summary() const {
 }
 
 ProgramOutcome run_program(const ProgramRun& run) {
-  std::vector<std::string> args{TALVE_PROGRAM};
+  std::vector<std::string> args{run.program.empty() ? std::string(TALVE_PROGRAM) : run.program};
   args.insert(args.end(), run.args.begin(), run.args.end());
-  std::vector<std::string> env = child_environment(run.home);
+  std::vector<std::string> env = child_environment(run);
   std::vector<char*> argv = pointers(args);
   std::vector<char*> envp = pointers(env);
 

@@ -32,6 +32,11 @@ struct ProgramRun {
   // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that a write beyond it
   // fails instead of killing the program; -1 for none.
   long long file_size_limit = -1;
+  // The program started: the built talve when empty.
+  std::string program = {};
+  // "NAME=value" entries added to the environment, replacing any of the
+  // same name.
+  std::vector<std::string> environment = {};
 };
 
 struct ProgramOutcome {
