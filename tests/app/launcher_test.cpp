@@ -29,6 +29,7 @@ constexpr const char* kCmake = R"(#!/bin/sh
 echo "cmake $*" >> "$TOOL_LOG"
 if [ "$1" = "--build" ]; then
   mkdir -p "$2/src/app" && ln -sf "$BUILT_PROGRAM" "$2/src/app/talve"
+  echo "[0/2] Re-checking globbed directories..."
   echo "ninja: no work to do."
   exit 0
 fi
@@ -89,6 +90,7 @@ TEST_F(Launcher, ChecksAndBuildsOnlyWhatChanged) {
   EXPECT_EQ(o.out, title);
   EXPECT_NE(o.err.find(notice), std::string::npos) << o.err;
   EXPECT_EQ(o.err.find("no work to do"), std::string::npos) << o.err;
+  EXPECT_EQ(o.err.find("Re-checking"), std::string::npos) << o.err;
   std::string made = calls();
   EXPECT_NE(made.find("dpkg-query "), std::string::npos) << made;
   EXPECT_NE(made.find("cmake -S "), std::string::npos) << made;
