@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "text/date_pattern_fields.h"
 #include "ui/widget_factory.h"
 #include "ui/zones.h"
 
@@ -198,6 +199,12 @@ void build_station_panel(QWidget* surface) {
   panel->resize(320, 160);
 }
 
+QString picker_names(const std::string& list) {
+  if (list == "ListBox_date_heure") return "formats date/heure";
+  if (list == "ListBox_date") return "formats date";
+  return "formats heure";
+}
+
 // The floating help box (white, black text) and the pattern pickers.
 void build_help_and_pickers(QWidget* surface) {
   auto* help = make_text_area(surface, "Memo3", "aide flottante");
@@ -209,20 +216,15 @@ void build_help_and_pickers(QWidget* surface) {
   help->setPalette(colours);
   help->hide();
 
-  struct Picker {
-    const char* name;
-    const char* spoken;
-    int height;
-    int width;
-  };
-  for (const Picker& picker :
-       {Picker{"ListBox_date_heure", "formats date/heure", 204, 255},
-        Picker{"ListBox_date", "formats date", 80, 200}, Picker{"ListBox_heure", "formats heure", 64, 200},
-        Picker{"ListBox_date_fic", "exemples de date dans le nom", 128, 255}}) {
-    auto* list = make_list(surface, picker.name, picker.spoken);
-    list->resize(picker.width, picker.height);
+  // The pattern pickers take their size from the lists they show.
+  for (const PatternPicker* picker : {&date_time_picker(), &date_picker(), &time_picker()}) {
+    auto* list = make_list(surface, picker->list.c_str(), picker_names(picker->list));
+    list->resize(picker->width, picker->height);
     list->hide();
   }
+  auto* examples = make_list(surface, "ListBox_date_fic", "exemples de date dans le nom");
+  examples->resize(255, 128);
+  examples->hide();
 }
 
 }  // namespace
