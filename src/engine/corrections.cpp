@@ -39,10 +39,14 @@ CorrectionSettings CorrectionSettings::read(const Workspace& ws) {
 }
 
 InstantCorrector::InstantCorrector(const CorrectionSettings& settings)
-    : m_settings(settings), m_step_window(6 * settings.step_days), m_offset(settings.applied_offset()) {
+    : m_settings(settings),
+      m_step_window(nearest_count(6 * settings.step_days * static_cast<double>(kMillisecondsPerDay))),
+      m_offset(to_milliseconds(settings.applied_offset())),
+      m_drift_start(to_milliseconds(settings.drift_start)) {
   // Without a span to spread it over, the drift is taken as nothing.
-  if (settings.drift_active && settings.drift_observed != settings.drift_start) {
-    m_drift_rate = settings.drift_amount / (settings.drift_observed - settings.drift_start);
+  const std::int64_t span = to_milliseconds(settings.drift_observed) - m_drift_start;
+  if (settings.drift_active && span != 0) {
+    m_drift_rate = static_cast<double>(to_milliseconds(settings.drift_amount)) / static_cast<double>(span);
   }
 }
 
@@ -58,14 +62,15 @@ void InstantCorrector::trace(TraceSink& log, long long line_number, bool day, st
 
 std::string observed_step_text(const StepCounters& counters) {
   if (counters.interval_count == 0) return " ---";
-  const double mean = counters.interval_sum / static_cast<double>(counters.interval_count);
-  const double mean_seconds = mean * kSecondsPerDay;
+  const double mean_ms =
+      static_cast<double>(counters.interval_sum) / static_cast<double>(counters.interval_count);
+  const double mean_seconds = mean_ms / 1000;
   std::string minimum = " ---";
-  if (counters.interval_min != 9999 && counters.interval_min > 0) {
-    minimum = " " + format_0_0(counters.interval_min * kSecondsPerDay) + " s";
+  if (counters.interval_min != StepCounters::kNoInterval && counters.interval_min > 0) {
+    minimum = " " + format_0_0(static_cast<double>(counters.interval_min) / 1000) + " s";
   }
   if (mean_seconds <= 900) return " " + ("  " + format_0_0(mean_seconds) + " s") + " /" + minimum;
-  return " " + format_time(mean + kOneSecond) + " /" + minimum;
+  return " " + format_time(mean_ms / static_cast<double>(kMillisecondsPerDay) + kOneSecond) + " /" + minimum;
 }
 
 }  // namespace talve

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,19 +29,22 @@ struct CorrectionSettings {
   TDateTime applied_offset() const { return offset_active ? offset : 0; }
 };
 
-// What the corrections saw in one file.
+// What the corrections saw in one file, in milliseconds.
 struct StepCounters {
-  double interval_sum = 0;  // observed intervals shorter than six steps
+  static constexpr std::int64_t kNoInterval = 9999 * kMillisecondsPerDay;
+  std::int64_t interval_sum = 0;  // observed intervals shorter than six steps
   long long interval_count = 0;
-  double interval_min = 9999;  // days
-  long long one_second = 0;    // "+1s" corrections
-  long long one_day = 0;       // "+1j" corrections
+  std::int64_t interval_min = kNoInterval;
+  long long one_second = 0;  // "+1s" corrections
+  long long one_day = 0;     // "+1j" corrections
 };
 
 // Corrects the instant of each line of a file, in file order: repeated
 // instants pushed by one second, backward ones by one day (when asked),
 // then the clock drift and the offset added; the observed step is measured
-// on the raw instants.
+// on the raw instants. Everything is counted in whole milliseconds, so that
+// an instant moved onto a grid instant is that instant, whatever correction
+// brought it there, and is compared with the grid as such.
 class InstantCorrector {
  public:
   InstantCorrector() = default;
@@ -48,13 +52,15 @@ class InstantCorrector {
 
   // A new file: previous instant 0, counters cleared.
   void begin_file();
-  // The corrected instant of line k (t is 0 when its date did not read);
-  // the first two corrections of each kind are traced as
+  // The corrected instant of line k in milliseconds (t is 0 when its date
+  // did not read); the first two corrections of each kind are traced as
   // k + " : + 1s à " + instant text (or " : + 1j à "). The instant text is
   // made only for a traced line.
   template <typename InstantText>
-  TDateTime correct_lazily(TDateTime t, long long line_number, InstantText&& instant_text, TraceSink& log) {
-    const TDateTime d = t - m_previous;
+  std::int64_t correct_lazily(TDateTime raw, long long line_number, InstantText&& instant_text,
+                              TraceSink& log) {
+    std::int64_t t = to_milliseconds(raw);
+    const std::int64_t d = t - m_previous;
     if (d > 0 && d < m_step_window) {
       m_counters.interval_sum += d;
       ++m_counters.interval_count;
@@ -62,19 +68,19 @@ class InstantCorrector {
     }
     if (t == m_previous) {
       if (m_settings.add_second_if_equal) {
-        t += kOneSecond;
+        t += 1000;
         if (++m_counters.one_second <= kTraced) trace(log, line_number, false, instant_text());
       }
     } else if (t < m_previous && m_settings.add_day_if_backward) {
-      t += 1.0;
+      t += kMillisecondsPerDay;
       if (++m_counters.one_day <= kTraced) trace(log, line_number, true, instant_text());
     }
     m_previous = t;
-    TDateTime drift = 0;
-    if (m_drift_rate != 0) drift = m_drift_rate * (t - m_settings.drift_start);
-    return t + m_offset + drift;
+    std::int64_t corrected = t + m_offset;
+    if (m_drift_rate != 0) corrected += nearest_count(m_drift_rate * static_cast<double>(t - m_drift_start));
+    return corrected;
   }
-  TDateTime correct(TDateTime t, long long line_number, std::string_view instant_text, TraceSink& log) {
+  std::int64_t correct(TDateTime t, long long line_number, std::string_view instant_text, TraceSink& log) {
     return correct_lazily(
         t, line_number, [instant_text] { return instant_text; }, log);
   }
@@ -86,10 +92,13 @@ class InstantCorrector {
   static void trace(TraceSink& log, long long line_number, bool day, std::string_view instant_text);
 
   CorrectionSettings m_settings;
-  TDateTime m_step_window = 0;  // six steps
-  TDateTime m_offset = 0;
-  double m_drift_rate = 0;  // drift per day since the drift start
-  TDateTime m_previous = 0;
+  std::int64_t m_step_window = 0;  // six steps
+  std::int64_t m_offset = 0;
+  // The drift per millisecond since its start, from the whole milliseconds
+  // of its amount and span.
+  double m_drift_rate = 0;
+  std::int64_t m_drift_start = 0;
+  std::int64_t m_previous = 0;
   StepCounters m_counters;
 };
 

@@ -6,18 +6,18 @@
 namespace talve {
 
 GridLocator::GridLocator(const std::vector<TDateTime>& instants, DateTest test, StepKind kind)
-    : m_g(instants.empty() ? std::vector<TDateTime>{0.0} : instants),
-      m_n(static_cast<int>(m_g.size()) - 1),
-      m_strict(test == DateTest::Strict),
-      m_shift(test == DateTest::Strict && kind != StepKind::Time) {
+    : m_strict(test == DateTest::Strict), m_shift(test == DateTest::Strict && kind != StepKind::Time) {
+  m_g.resize(std::max<std::size_t>(instants.size(), 1));
+  for (std::size_t i = 1; i < instants.size(); ++i) m_g[i] = to_milliseconds(instants[i]);
   m_g[0] = 0;
+  m_n = static_cast<int>(m_g.size()) - 1;
   if (m_n >= 1) {
     m_first = m_g[1];
     m_last = m_g[static_cast<std::size_t>(m_n)];
   }
 }
 
-int GridLocator::search(TDateTime t) {
+int GridLocator::search(std::int64_t t) {
   // The intervals of an ascending grid do not overlap, so the one row that
   // matches is found by bisection instead of a scan of the whole grid.
   int found = -1;

@@ -100,9 +100,8 @@ void ProcessingEngine::process_line(std::string_view line, long long line_number
   }
   if (line.empty()) return;
   LineDecoder& decoder = *m_decoder;
-  TDateTime t = decoder.read_instant(line);
-  t = m_corrector.correct_lazily(
-      t, line_number, [&decoder] { return decoder.instant_text(); }, m_ws.log);
+  const std::int64_t t = m_corrector.correct_lazily(
+      decoder.read_instant(line), line_number, [&decoder] { return decoder.instant_text(); }, m_ws.log);
   const int row = m_locator.row_of(t);
   if (row < 1) return;
   decoder.decode_fields(line_number, counters, m_ws.log, m_values.data(), m_missing.data());
@@ -204,7 +203,7 @@ void ProcessingEngine::apply_parsed_line(const ParsedBlock& parsed, std::string_
   ++counters.decoded;
   m_decoder->note_valid_date_read();
   const TDateTime raw = parsed.instants[index];
-  const TDateTime t = m_corrector.correct_lazily(
+  const std::int64_t t = m_corrector.correct_lazily(
       raw, line_number, [raw] { return format_canonical(raw); }, m_ws.log);
   const int row = m_locator.row_of(t);
   if (row < 1) return;

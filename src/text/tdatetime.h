@@ -15,6 +15,26 @@ using TDateTime = double;
 inline constexpr double kSecondsPerDay = 86400.0;
 inline constexpr TDateTime kOneSecond = 1.0 / kSecondsPerDay;
 
+// Instants and durations in whole milliseconds, for comparisons: two sums
+// of days that name the same instant may differ by a rounding, the same
+// sums in milliseconds do not.
+inline constexpr std::int64_t kMillisecondsPerDay = 86'400'000;
+
+// The whole number nearest to a count (halves away from zero), held within
+// +-2^62 so that a few of them add up without overflow; NaN gives 0.
+inline std::int64_t nearest_count(double value) {
+  constexpr double kBound = 0x1p62;
+  if (!(value < kBound)) return value > 0 ? std::int64_t{1} << 62 : 0;
+  if (!(value > -kBound)) return -(std::int64_t{1} << 62);
+  return static_cast<std::int64_t>(value < 0 ? value - 0.5 : value + 0.5);
+}
+inline std::int64_t to_milliseconds(TDateTime value) {
+  return nearest_count(value * static_cast<double>(kMillisecondsPerDay));
+}
+inline TDateTime from_milliseconds(std::int64_t ms) {
+  return static_cast<double>(ms) / static_cast<double>(kMillisecondsPerDay);
+}
+
 struct CivilDate {
   int year = 1899;
   int month = 12;

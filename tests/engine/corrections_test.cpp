@@ -25,7 +25,7 @@ std::vector<std::string> corrected(InstantCorrector& corrector, const std::vecto
   std::vector<std::string> out;
   long long k = 1;
   for (TDateTime t : instants)
-    out.push_back(format_canonical(corrector.correct(t, k++, format_canonical(t), log)));
+    out.push_back(format_canonical(from_milliseconds(corrector.correct(t, k++, format_canonical(t), log))));
   return out;
 }
 
@@ -65,7 +65,7 @@ TEST(Corrections, UnreadDateCountsAsABackwardStep) {
   InstantCorrector corrector(s);
   corrector.begin_file();
   corrector.correct(at("07/11/2021 10:00:00"), 1, "", log);
-  EXPECT_EQ(corrector.correct(0, 2, "", log), 1.0);
+  EXPECT_EQ(corrector.correct(0, 2, "", log), kMillisecondsPerDay);
   EXPECT_EQ(corrector.counters().one_day, 1);
 }
 
@@ -105,13 +105,13 @@ TEST(Corrections, DriftGrowsLinearlyFromItsStart) {
   s.drift_observed = 10;
   InstantCorrector corrector(s);
   corrector.begin_file();
-  EXPECT_NEAR((corrector.correct(5, 1, "", log) - 5) * kSecondsPerDay, 30, 1e-6);
-  EXPECT_NEAR((corrector.correct(20, 2, "", log) - 20) * kSecondsPerDay, 120, 1e-6);
+  EXPECT_EQ(corrector.correct(5, 1, "", log) - 5 * kMillisecondsPerDay, 30'000);
+  EXPECT_EQ(corrector.correct(20, 2, "", log) - 20 * kMillisecondsPerDay, 120'000);
   // Without a span between its start and its observation there is none.
   s.drift_observed = s.drift_start;
   InstantCorrector flat(s);
   flat.begin_file();
-  EXPECT_EQ(flat.correct(5, 1, "", log), 5);
+  EXPECT_EQ(flat.correct(5, 1, "", log), 5 * kMillisecondsPerDay);
 }
 
 TEST(Corrections, OffsetMovesInstantsOnlyWhenActive) {
@@ -123,11 +123,11 @@ TEST(Corrections, OffsetMovesInstantsOnlyWhenActive) {
   InstantCorrector inactive(s);
   inactive.begin_file();
   const TDateTime t = at("07/11/2021 10:00:00");
-  EXPECT_EQ(format_canonical(inactive.correct(t, 1, "", log)), "07/11/2021 10:00:00");
+  EXPECT_EQ(format_canonical(from_milliseconds(inactive.correct(t, 1, "", log))), "07/11/2021 10:00:00");
   s.offset_active = true;
   InstantCorrector active(s);
   active.begin_file();
-  EXPECT_EQ(format_canonical(active.correct(t, 1, "", log)), "08/11/2021 11:00:00");
+  EXPECT_EQ(format_canonical(from_milliseconds(active.correct(t, 1, "", log))), "08/11/2021 11:00:00");
 }
 
 TEST(Corrections, SettingsFromTheDescription) {
@@ -167,13 +167,13 @@ TEST(Corrections, ObservedStep) {
   EXPECT_EQ(observed_step_text(corrector.counters()), "   75 s / 60 s");
 
   StepCounters long_steps;
-  long_steps.interval_sum = 2 * 3600 * kOneSecond;
+  long_steps.interval_sum = 2 * 3600'000;
   long_steps.interval_count = 2;
-  long_steps.interval_min = 1800 * kOneSecond;
+  long_steps.interval_min = 1800'000;
   EXPECT_EQ(observed_step_text(long_steps), " 01:00:01 / 1800 s");
 
   StepCounters fractions;
-  fractions.interval_sum = 1.5 * kOneSecond;
+  fractions.interval_sum = 1'500;
   fractions.interval_count = 1;
   EXPECT_EQ(observed_step_text(fractions), "   1,5 s / ---");
 }

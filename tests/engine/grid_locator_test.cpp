@@ -11,6 +11,9 @@ namespace {
 using testing::at;
 using testing::regular_grid;
 
+std::int64_t ms(const std::string& text) { return to_milliseconds(at(text)); }
+std::int64_t ms_of_seconds(long long seconds) { return seconds * 1000; }
+
 struct LocateCase {
   const char* name;
   DateTest test;
@@ -27,7 +30,7 @@ TEST_P(GridLocatorCases, FindsTheRowOfTheInterval) {
   // 07/11/2021 from 00:00 on: 10 instants.
   const TimeGrid grid = regular_grid("07/11/2021 00:00:00", c.step_seconds, 10);
   GridLocator locator(grid.instants, c.test, c.kind);
-  const int row = locator.row_of(at(c.instant));
+  const int row = locator.row_of(ms(c.instant));
   if (c.expected_row_instant == nullptr) {
     EXPECT_EQ(row, -1);
   } else {
@@ -80,10 +83,10 @@ TEST(GridLocator, StrictDayStepFoldsTheWholeDayIntoItsMidnightRow) {
   // of 08/11 and moved back by one.
   const long long start = whole_seconds(at("07/11/2021 00:00:00"));
   for (long long s = 0; s < kDay; s += 3607) {
-    EXPECT_EQ(locator.row_of(from_whole_seconds(start + s)), 1) << s;
+    EXPECT_EQ(locator.row_of(ms_of_seconds(start + s)), 1) << s;
   }
-  EXPECT_EQ(locator.row_of(from_whole_seconds(start + kDay - 1)), 1);
-  EXPECT_EQ(locator.row_of(from_whole_seconds(start + kDay)), 2);
+  EXPECT_EQ(locator.row_of(ms_of_seconds(start + kDay - 1)), 1);
+  EXPECT_EQ(locator.row_of(ms_of_seconds(start + kDay)), 2);
 }
 
 TEST(GridLocator, OrderOfTheLinesDoesNotChangeTheRows) {
@@ -96,15 +99,16 @@ TEST(GridLocator, OrderOfTheLinesDoesNotChangeTheRows) {
     const long long offsets[] = {5, 605, 601, 1200, 100000, 50, 119400, 119401, -1, 119399, 7, 3000, 600};
     for (long long s : offsets) {
       GridLocator fresh(grid.instants, test, StepKind::Time);
-      const TDateTime t = from_whole_seconds(start + s);
+      const std::int64_t t = ms_of_seconds(start + s);
       EXPECT_EQ(cached.row_of(t), fresh.row_of(t)) << s;
       // Reference: the interval test on every row.
       int expected = -1;
       for (int r = 1; r <= grid.count(); ++r) {
-        const TDateTime lo = grid.instants[static_cast<std::size_t>(r - 1)];
-        const TDateTime hi = grid.instants[static_cast<std::size_t>(r)];
+        const std::int64_t lo = to_milliseconds(grid.instants[static_cast<std::size_t>(r - 1)]);
+        const std::int64_t hi = to_milliseconds(grid.instants[static_cast<std::size_t>(r)]);
         const bool in = test == DateTest::Strict ? lo <= t && t < hi : lo < t && t <= hi;
-        if (in && t >= grid.instants[1] && t <= grid.instants.back()) expected = r;
+        if (in && t >= to_milliseconds(grid.instants[1]) && t <= to_milliseconds(grid.instants.back()))
+          expected = r;
       }
       EXPECT_EQ(fresh.row_of(t), expected) << s;
     }
@@ -113,7 +117,7 @@ TEST(GridLocator, OrderOfTheLinesDoesNotChangeTheRows) {
 
 TEST(GridLocator, EmptyGridHoldsNothing) {
   GridLocator locator({0.0}, DateTest::LessOrEqual, StepKind::Time);
-  EXPECT_EQ(locator.row_of(at("07/11/2021 00:00:00")), -1);
+  EXPECT_EQ(locator.row_of(ms("07/11/2021 00:00:00")), -1);
 }
 
 }  // namespace
