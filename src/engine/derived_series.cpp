@@ -88,37 +88,27 @@ PassSettings PassSettings::read(const Workspace& ws) {
 
 void force_growth(ResultTable& table) {
   const int n = table.grid_count;
-  const auto size = static_cast<std::size_t>(n) + 1;
-  std::vector<ResultValue> kept(size, 0);
-  std::vector<ResultValue> offset(size, 0);
-  std::vector<std::uint8_t> drop(size, 0);
   for (int j = 2; j < table.map.count; ++j) {
-    for (int r = 1; r <= n; ++r) {
+    // Over the written rows only: row 1 bounds the first interval and is
+    // never written, so its value must not move the rows that are. A cell
+    // without a value is no fall: it stays missing, and the next value is
+    // compared with the last one before it.
+    bool started = false;
+    ResultValue previous = 0;  // the value of the last row that held one
+    ResultValue kept = 0;      // what that row kept: its value, or 0 at a fall
+    ResultValue offset = 0;
+    for (int r = kFirstFilledRow; r <= n; ++r) {
+      if (!table.holds_value(r, j)) continue;
       ResultCell& cell = table.at(r, j);
-      ResultValue& k = kept[static_cast<std::size_t>(r)];
-      if (cell.missing) {
-        cell.missing = 0;
-        cell.value = 0;
-        cell.ok_count = 1;
-        k = 0;
-      } else if (r == 1) {
-        k = cell.value;
-      } else {
-        k = table.at(r - 1, j).value <= cell.value ? cell.value : 0;
-      }
-    }
-    for (int r = 1; r <= n; ++r) {
-      const auto i = static_cast<std::size_t>(r);
-      drop[i] = kept[i] == 0 && kept[i - 1] > 0;
-    }
-    if (n >= 1) offset[1] = kept[1];
-    for (int r = 2; r <= n; ++r) {
-      const auto i = static_cast<std::size_t>(r);
-      offset[i] = drop[i] ? offset[i - 1] + kept[i - 1] : offset[i - 1];
-    }
-    for (int r = 1; r <= n; ++r) {
-      const auto i = static_cast<std::size_t>(r);
-      table.at(r, j).value = kept[i] + offset[i];
+      const ResultValue value = cell.value;
+      const bool falls = started && previous > value;
+      // At a fall the counter is continued from the value kept before it;
+      // the value at the fall itself is replaced by that offset alone.
+      if (falls && kept > 0) offset += kept;
+      kept = falls ? 0 : value;
+      previous = value;
+      started = true;
+      cell.value = kept + offset;
     }
   }
 }

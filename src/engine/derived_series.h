@@ -26,8 +26,10 @@ struct PassSettings {
 // serve as the value before a gap.
 inline constexpr int kFirstFilledRow = 2;
 
-// Forced growth of cumulative values: a counter that falls back is
-// continued from the value before the fall; missing cells count as 0.
+// Forced growth of cumulative values over the written rows: a counter that
+// falls back is continued from the last value before the fall, and the
+// value at the fall itself is replaced by the offset alone (5, 10, 2, 4
+// gives 5, 10, 10, 14). Missing cells stay missing and are no fall.
 void force_growth(ResultTable& table);
 
 // Linear filling of gaps of at most max_gap missing cells, column by

@@ -50,11 +50,15 @@ TEST(ForcedGrowth, CounterThatFallsBackIsContinued) {
     Column in;
     Column out;
   };
+  // Row 1 is the lower bound of the first interval, never written: it
+  // neither starts the counter nor counts as the value before row 2.
   const Case cases[] = {
-      {{5, 10, 2, 4}, {10, 15, 15, 19}},
+      {{5, 10, 2, 4}, {5, 10, 10, 14}},
       {{0, 10, 2, 4}, {0, 10, 10, 14}},
-      {{1, 2, 3}, {2, 3, 4}},
+      {{1, 2, 3}, {1, 2, 3}},
       {{0, 3, 1, 0, 2}, {0, 3, 3, 3, 5}},
+      {{50, 3, 5, 2, 4}, {50, 3, 5, 5, 9}},
+      {{0, 10, 5, 3, 4}, {0, 10, 10, 10, 14}},
   };
   for (const Case& c : cases) {
     ResultTable table = column_table(c.in);
@@ -63,11 +67,18 @@ TEST(ForcedGrowth, CounterThatFallsBackIsContinued) {
   }
 }
 
-TEST(ForcedGrowth, MissingCellsCountAsZero) {
-  ResultTable table = column_table({1, 5, kNa, 7}, true);
-  force_growth(table);
-  // Kept 1, 5, 0, 7: the missing cell is a fall, continued from 5.
-  EXPECT_EQ(column_of(table), (Column{2, 6, 6, 13}));
+TEST(ForcedGrowth, MissingCellStaysMissingAndIsNoFall) {
+  // An empty interval, or a line whose value was missing, used to count as
+  // a fall to 0: 10, 20, -, 30, 40 gave 10, 20, -, 50, 60.
+  for (bool written : {false, true}) {
+    ResultTable table = column_table({0, 10, 20, kNa, 30, 40}, written);
+    force_growth(table);
+    EXPECT_EQ(column_of(table), (Column{0, 10, 20, kNa, 30, 40}));
+    // A fall across the gap is continued from the value before it.
+    ResultTable fall = column_table({0, 10, 20, kNa, kNa, 5, 8}, written);
+    force_growth(fall);
+    EXPECT_EQ(column_of(fall), (Column{0, 10, 20, kNa, kNa, 20, 28}));
+  }
 }
 
 class GapFilling : public ::testing::Test {
@@ -198,9 +209,9 @@ TEST(Passes, RunInTheirOrder) {
   settings.step_days = 2;
   EventPacer pacer(ws);
   run_passes(table, settings, ws, pacer);
-  // Growth: kept 0,5,10,0,2,4 -> 0,5,10,10,12,14 (the empty row keeps nb 0,
-  // then the gap filling takes it: (10 + 12) / 2 = 11); delta last.
-  EXPECT_EQ(column_of(table), (Column{0, 0, 5, 1, 1, 2}));
+  // Growth: 0, 5, 10, -, 10, 14 (the fall to 2 continued from 10, the empty
+  // row left missing); the gap filling gives it 10; delta last.
+  EXPECT_EQ(column_of(table), (Column{0, 0, 5, 0, 0, 4}));
 }
 
 TEST(Passes, SettingsFromTheDescription) {

@@ -110,6 +110,36 @@ TEST(ProcessingEngine, CorrectionsOfAFile) {
   EXPECT_NE(std::find(log.begin(), log.end(), "nb (+ 1s) = 1"), log.end());
 }
 
+TEST(ProcessingEngine, ForcedGrowthOfACounter) {
+  struct Case {
+    Lines values;  // one line per row from 00:15 on, "" for an empty row
+    Lines rows;
+  };
+  const Case cases[] = {
+      {{"5", "10", "2", "4"}, {" 5,00;1", "10,00;1", "10,00;1", "14,00;1"}},
+      {{"10", "20", "", "30", "40"}, {"10,00;1", "20,00;1", "#N/A;0", "30,00;1", "40,00;1"}},
+      {{"10", "20", "NA", "5", "8"}, {"10,00;1", "20,00;1", "#N/A;1", "20,00;1", "28,00;1"}},
+  };
+  for (const Case& c : cases) {
+    EngineRun run;
+    run.set("RadioGroup_methode_ItemIndex", "2");
+    run.set("CheckBox_cumul_corriger.Checked", "true");
+    // A value on the lower bound of the first interval, which is not
+    // written, must not move the written rows.
+    Lines file{"date;v", "07/11/2021 00:00:00;50"};
+    const long long start = whole_seconds(testing::at("07/11/2021 00:15:00"));
+    for (std::size_t i = 0; i < c.values.size(); ++i) {
+      if (c.values[i].empty()) continue;
+      file.push_back(format_canonical(from_whole_seconds(start + 900 * static_cast<long long>(i))) + ";" +
+                     c.values[i]);
+    }
+    run.add_file("a.csv", file);
+    const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, static_cast<int>(c.values.size()) + 1);
+    ASSERT_TRUE(run.run(grid, 1, "date\tv"));
+    EXPECT_EQ(Lines(run.values.begin() + 1, run.values.end()), c.rows) << c.values[0];
+  }
+}
+
 TEST(ProcessingEngine, TitlesInsteadOfDataAskToCancel) {
   for (Answer answer : {Answer::Yes, Answer::No}) {
     EngineRun run;
