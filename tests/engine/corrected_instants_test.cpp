@@ -134,17 +134,17 @@ void check_corrections_against_the_text(StepKind kind, DateTest test, unsigned s
   // The corrected lattice: rate r = amount / span, raw unit u, so that a
   // raw step moves the corrected instant by u (1 + r) seconds, a multiple
   // of a minute. With the +1 s correction only a whole rate keeps every
-  // drift a whole number of seconds.
-  long long unit = by_day ? 3600 : 60;
-  if (c.drift_active && c.add_second) {
+  // drift a whole number of seconds. The drift settings are given even
+  // when the drift is not active, which must then move nothing.
+  if (c.add_second) {
     c.drift_span = 60;
     c.drift_amount = 60 * pick(random, {1LL, 2LL, -2LL, -3LL});
-  } else if (c.drift_active) {
-    unit = by_day ? 3600 : 900;
-    c.drift_span = unit;
+  } else {
+    c.drift_span = by_day ? 3600 : 900;
     c.drift_amount = by_day ? pick(random, {-1200LL, -600LL, 600LL, 1800LL})
                             : pick(random, {-300LL, -120LL, -60LL, 60LL, 120LL, 300LL});
   }
+  const long long unit = c.drift_active && !c.add_second ? c.drift_span : by_day ? 3600 : 60;
   const long long lattice_start = first + 60 * static_cast<long long>(random() % 30);
   c.drift_start = lattice_start - (c.offset_active ? c.offset : 0);
   const long long moved = c.drift_active ? unit + unit * c.drift_amount / c.drift_span : unit;

@@ -120,6 +120,26 @@ TEST_F(GapFilling, LongGapIsLeftAndTraced) {
   EXPECT_EQ(ui.tracking[6], "    ---> régression NON effectuée sur 4 données 2-7");
 }
 
+TEST_F(GapFilling, GapOfTheMaximumLengthIsFilledOneMoreIsNot) {
+  struct Case {
+    int max_gap;
+    Column in;
+    Column out;
+  };
+  const Case cases[] = {
+      {1, {0, 2, kNa, 6}, {0, 2, 4, 6}},
+      {1, {0, 2, kNa, kNa, 8}, {0, 2, kNa, kNa, 8}},
+      {3, {0, 1, kNa, kNa, kNa, 5}, {0, 1, 2, 3, 4, 5}},
+      {3, {0, 1, kNa, kNa, kNa, kNa, 6}, {0, 1, kNa, kNa, kNa, kNa, 6}},
+      {0, {0, 2, kNa, 6}, {0, 2, kNa, 6}},
+  };
+  for (const Case& c : cases) {
+    ResultTable table = column_table(c.in);
+    fill(table, c.max_gap);
+    EXPECT_EQ(column_of(table), c.out) << c.max_gap << " " << c.in.size();
+  }
+}
+
 TEST_F(GapFilling, MissingCellsOfWrittenRowsAreGapsToo) {
   ResultTable table = column_table({0, 2, kNa, 6}, true);
   fill(table, 3);

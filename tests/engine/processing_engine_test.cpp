@@ -110,6 +110,36 @@ TEST(ProcessingEngine, CorrectionsOfAFile) {
   EXPECT_NE(std::find(log.begin(), log.end(), "nb (+ 1s) = 1"), log.end());
 }
 
+TEST(ProcessingEngine, OffsetAndDriftMoveInstantsOnlyWhenActive) {
+  struct Case {
+    bool offset;
+    bool drift;
+    const char* row;  // the row of the one line
+  };
+  const Case cases[] = {{false, false, "07/11/2021 10:00:00"},
+                        {true, false, "07/11/2021 11:00:00"},
+                        {false, true, "07/11/2021 10:15:00"},
+                        {true, true, "07/11/2021 11:15:00"}};
+  for (const Case& c : cases) {
+    EngineRun run;
+    run.set("CheckBox_decalage_actif.Checked", c.offset ? "true" : "false");
+    run.set("TimePicker_decalage", "01:00:00");
+    // 15 minutes gained in the day before the line.
+    run.set("CheckBox_derive_active.Checked", c.drift ? "true" : "false");
+    run.set("TimePicker_derive_erronee", "12:00:00");
+    run.set("TimePicker_derive_reelle", "12:15:00");
+    run.set("DateTimePicker_debut_derive", "06/11/2021 10:00:00");
+    run.set("DateTimePicker_constat_derive", "07/11/2021 10:00:00");
+    run.add_file("a.csv", {"date;v", "07/11/2021 10:00:00;1"});
+    const TimeGrid grid = regular_grid("07/11/2021 09:45:00", 900, 7);
+    ASSERT_TRUE(run.run(grid, 1, "date\tv"));
+    Lines filled;
+    for (const std::string& row : run.result)
+      if (row.ends_with(";1")) filled.push_back(row.substr(0, 19));
+    EXPECT_EQ(filled, Lines{c.row}) << c.offset << c.drift;
+  }
+}
+
 TEST(ProcessingEngine, ForcedGrowthOfACounter) {
   struct Case {
     Lines values;  // one line per row from 00:15 on, "" for an empty row
