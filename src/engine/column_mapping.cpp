@@ -45,6 +45,12 @@ std::string titles_with_tabs(std::string_view titles) {
 
 }  // namespace
 
+int mapped_data_column_count(const DataDescription& description, int data_column_count) {
+  if (!description.checked("CheckBox_col_cochee.Checked")) return std::max(data_column_count, 0);
+  const std::string& selection = description.text("Edit_col_cochee.text");
+  return compter_car(',', selection) + compter_car(';', selection) + 1;
+}
+
 ColumnMap build_column_map(const Workspace& ws, const DecodeSettings& settings,
                            const ColumnMapSource& source) {
   const DataDescription& d = ws.description;
@@ -52,11 +58,15 @@ ColumnMap build_column_map(const Workspace& ws, const DecodeSettings& settings,
   if (d.checked("CheckBox_col_cochee.Checked")) {
     std::string selection = d.text("Edit_col_cochee.text");
     remplacer_car(';', ',', selection);
-    map.count = compter_car(',', selection) + 3;
+    map.count = mapped_data_column_count(d, source.data_column_count) + 2;
     map.sources.assign(static_cast<std::size_t>(map.count) + 1, 0);
+    // Cut once: a list of tens of thousands of columns read field by field
+    // from its start each time would take a time that grows with its square.
+    FieldSplitter fields;
+    fields.split(selection, ',');
     for (int k = 1; k <= map.count - 2; ++k) {
       int column = 0;
-      if (!read_int(champ_n(selection, k, ','), column)) column = 0;
+      if (!read_int(fields.field(static_cast<std::size_t>(k)), column)) column = 0;
       map.sources[static_cast<std::size_t>(k + 1)] = column;
     }
   } else {

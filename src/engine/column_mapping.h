@@ -8,6 +8,7 @@
 
 namespace talve {
 
+class DataDescription;
 class Workspace;
 struct DecodeSettings;
 
@@ -27,6 +28,11 @@ struct ColumnMapSource {
 // with the grid size, the method and the station.
 ColumnMap build_column_map(const Workspace& ws, const DecodeSettings& settings,
                            const ColumnMapSource& source);
+
+// The data columns of the column map that build_column_map will make: the
+// length of the selected list, or D. The ResultTable of the run is as
+// wide as the larger of this and D, which is known before it is made.
+int mapped_data_column_count(const DataDescription& description, int data_column_count);
 
 // The tracking lines " colonnes à extraire :" and one line per output
 // column, and `Label5` = C + " colonnes (avec temps et nb)".

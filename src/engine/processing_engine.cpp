@@ -44,7 +44,10 @@ void ProcessingEngine::prepare(const TimeGrid& grid, int data_column_count) {
 void ProcessingEngine::prepare(const RunSettings& settings, const TimeGrid& grid, int data_column_count) {
   m_settings = settings;
   m_ws.dates.run_started();
-  prepare_result_table(m_table, grid, data_column_count, m_progress);
+  // As wide as the column map will be, so that the table is made once.
+  const int width =
+      std::max(data_column_count, mapped_data_column_count(m_ws.description, data_column_count));
+  prepare_result_table(m_table, grid, width, m_progress);
   m_locator = GridLocator(m_table.instants, settings.aggregation.date_test, settings.aggregation.step_kind);
   m_corrector = InstantCorrector(settings.corrections);
   m_decoder.emplace(settings.decode, FieldDecoder(settings.na, settings.system_decimal), m_ws.dates);

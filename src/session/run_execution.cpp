@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/run_execution.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <vector>
 
+#include "engine/column_mapping.h"
 #include "engine/period_values.h"
 #include "engine/processing_engine.h"
 #include "files/check_marks.h"
@@ -123,7 +125,11 @@ bool prepare(RunContext& run) {
   progress(s, percent_text(9));
   progress(s, percent_text(10));
   take_pre_read_facts(run);
-  if (!result_table_fits(s, run.grid.count(), run.data_columns)) return false;
+  // The table is as wide as the column map will be: a list of selected
+  // columns may ask for far more than the files hold.
+  const int table_columns =
+      std::max(run.data_columns, mapped_data_column_count(s.description, run.data_columns));
+  if (!result_table_fits(s, run.grid.count(), table_columns)) return false;
   count_sizes(run);
   run.engine.set_progress([&s](const std::string& text) { progress(s, text); });
   run.engine.prepare(run.grid, run.data_columns);

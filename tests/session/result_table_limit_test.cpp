@@ -38,5 +38,26 @@ TEST_F(ResultTableLimit, WideFilesOverALongGridAreRefused) {
   EXPECT_FALSE(session.flags.busy);
 }
 
+TEST_F(ResultTableLimit, ColumnListWiderThanTheFilesIsCountedBeforeTheTable) {
+  // A list of 100 000 columns on a file of two: the table takes the list's
+  // width, which the guard used to take from the file.
+  dir.write("data/narrow_1.csv", "Date;T;H\r\n2021-01-01 02:30:00;7.0;80\r\n");
+  std::string columns = "2";
+  for (int k = 3; k <= 100'001; ++k) columns += ";" + std::to_string(k);
+  session.description.assign("CheckBox_col_cochee.Checked", "true");
+  session.description.assign("Edit_col_cochee.text", columns);
+  session.period.start_caption = "01/01/2021 00:00:00";
+  session.period.end_caption = "01/01/2021 23:19:00";
+  session.period.step_time = 1.0 / 1440;
+  list_and_build_grid();
+  ASSERT_EQ(session.grid.count(), 1401);
+
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::NoResult);
+  EXPECT_EQ(session.run.failure,
+            "le tableau des résultats serait trop grand (1 400 lignes x 100 000 colonnes de données)");
+  EXPECT_TRUE(session.results.cells.empty());
+  EXPECT_FALSE(std::filesystem::exists(out + "res.txt"));
+}
+
 }  // namespace
 }  // namespace talve
