@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "text/clock.h"
@@ -22,8 +23,9 @@ struct RunState {
   // --- durations (seconds), by Phase index; index 0 unused
   std::array<double, 4> phase_seconds{};
   std::array<double, 4> phase_start{};
-  // The clock the durations are measured with; tests may fix it.
-  double (*clock)() = monotonic_seconds;
+  // The clock the durations are measured with; tests may fix it, each with
+  // a clock of its own.
+  std::function<double()> clock = monotonic_seconds;
 
   // --- the run
   TDateTime started_at = 0;  // time of day the run started (now())

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "files/check_marks.h"
 #include "run_fixture.h"
@@ -281,14 +282,15 @@ TEST_F(RunTest, StopButtonAsksOnlyWhileWorkIsGoingOn) {
 TEST_F(RunTest, LongRunEndsWithTheSoundOrTheShutdown) {
   write_two_files();
   list_and_build_grid();
-  static double clock_value = 0;
-  session.run.clock = [] { return clock_value; };
+  // The test's own clock, which the run reads and the events move on.
+  const auto clock_value = std::make_shared<double>(0);
+  session.run.clock = [clock_value] { return *clock_value; };
   for (const bool shutdown : {false, true}) {
-    clock_value = 0;
+    *clock_value = 0;
     ui.end_sounds = 0;
     ui.boxes.clear();
     session.shutdown_after_run = shutdown;
-    ui.on_process_events = [](int) { clock_value = 61; };
+    ui.on_process_events = [clock_value](int) { *clock_value = 61; };
     if (shutdown) ui.answer(Answer::Yes);  // res.txt is there from the first run
     EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
     EXPECT_EQ(ui.end_sounds, shutdown ? 0 : 1);
@@ -305,15 +307,15 @@ TEST(ProgressDisplay, DurationsTextDropsLeadingHours) {
 }
 
 TEST_F(RunTest, ProgressChangesOnlyWhenTheDurationsDo) {
-  static double clock_value = 0;
-  session.run.clock = [] { return clock_value; };
+  const auto clock_value = std::make_shared<double>(0);
+  session.run.clock = [clock_value] { return *clock_value; };
   start_phase(session, Phase::Processing);
   show_progress(session, "a", Phase::Processing);
   EXPECT_EQ(ui.captions["Label_patienter"], "a");
-  clock_value = 0.5;
+  *clock_value = 0.5;
   show_progress(session, "b", Phase::Processing);
   EXPECT_EQ(ui.captions["Label_patienter"], "a");
-  clock_value = 1.0;
+  *clock_value = 1.0;
   show_progress(session, "c", Phase::Processing);
   EXPECT_EQ(ui.captions["Label_patienter"], "c");
   EXPECT_EQ(ui.captions["Label6"], "durées  00:00   00:00   00:01   totale 00:01");
