@@ -74,12 +74,19 @@ int fill_column_gaps(ResultTable& table, int j, int max_gap, Workspace& ws, Even
 
 }  // namespace
 
+bool max_gap_text_usable(std::string_view text) {
+  int value = 0;
+  return read_int(trim_view(text), value) && value >= 0;
+}
+
 PassSettings PassSettings::read(const Workspace& ws) {
   const DataDescription& d = ws.description;
   PassSettings s;
   s.forced_growth = d.checked("CheckBox_cumul_corriger.Checked");
   s.gap_filling = d.checked("CheckBox_post_traitement.Checked");
-  if (!read_int(trim_view(d.text("Edit_nmax_lacune.text")), s.max_gap)) s.max_gap = 3;
+  const std::string& max_gap = d.text("Edit_nmax_lacune.text");
+  s.max_gap = kDefaultMaxGap;
+  if (max_gap_text_usable(max_gap)) read_int(trim_view(max_gap), s.max_gap);
   s.delta = d.checked("CheckBox_delta_Y.Checked");
   s.derivative = d.checked("CheckBox_derivees.Checked");
   s.step_days = run_step_days(ws.period);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string_view>
+
 #include "engine/result_table.h"
 #include "text/tdatetime.h"
 
@@ -13,13 +15,17 @@ class Workspace;
 struct PassSettings {
   bool forced_growth = false;  // `CheckBox_cumul_corriger`
   bool gap_filling = false;    // `CheckBox_post_traitement`
-  int max_gap = 3;             // `Edit_nmax_lacune.text`, 3 when it does not read
+  int max_gap = 3;             // `Edit_nmax_lacune.text`, 3 when it is no whole number >= 0
   bool delta = false;          // `CheckBox_delta_Y`
   bool derivative = false;     // `CheckBox_derivees`
   TDateTime step_days = 0;     // divisor of the derivative
 
   static PassSettings read(const Workspace& ws);
 };
+
+inline constexpr int kDefaultMaxGap = 3;
+// False when the longest gap falls back to kDefaultMaxGap.
+bool max_gap_text_usable(std::string_view text);
 
 // The first row examined by the gap filling: the first written row. Row 1
 // is the lower bound of the first interval, never written, so it may only

@@ -7,6 +7,7 @@
 
 #include "core/workspace.h"
 #include "engine/column_mapping.h"
+#include "engine/setting_checks.h"
 #include "files/file_table.h"
 #include "text/clock.h"
 #include "text/system_locale.h"
@@ -38,6 +39,7 @@ ProcessingEngine::ProcessingEngine(Workspace& ws, ResultTable& table)
     : m_ws(ws), m_table(table), m_pacer(ws), m_progress(wait_label_progress(ws)) {}
 
 void ProcessingEngine::prepare(const TimeGrid& grid, int data_column_count) {
+  warn_unusable_settings(m_ws);
   prepare(RunSettings::read(m_ws), grid, data_column_count);
 }
 

@@ -83,8 +83,9 @@ class ProcessingEngine {
  public:
   ProcessingEngine(Workspace& ws, ResultTable& table);
 
-  // Run start: the settings are read, the date reading starts a run, the
-  // table is created for the grid (with the progress 10 % to 50 %).
+  // Run start: the settings are read (with a warning for those that hold
+  // no usable value), the date reading starts a run, the table is created
+  // for the grid (with the progress 10 % to 50 %).
   void prepare(const TimeGrid& grid, int data_column_count);
   void prepare(const RunSettings& settings, const TimeGrid& grid, int data_column_count);
 

@@ -24,7 +24,6 @@
 namespace talve {
 namespace {
 
-constexpr int kMaxDecimals = 50;
 constexpr std::size_t kMinimumWidth = 5;
 
 // 100 * r / n rounded to the nearest integer, halves to even.
@@ -52,7 +51,10 @@ OutputFormat OutputFormat::read(const DataDescription& description) {
   OutputFormat format;
   format.decimals = decimals_from_text(description.text("Edit_nb_decimale.text"));
   format.separator = output_separator(description.choice("RadioGroup_separateur_sortie_ItemIndex"));
-  format.decimal_choice = description.choice("RadioGroup_DECIMAL_SEPARATOR_sortie_ItemIndex");
+  // A choice outside the two buttons is the first, as for every choice the
+  // run reads.
+  const int decimal_choice = description.choice("RadioGroup_DECIMAL_SEPARATOR_sortie_ItemIndex");
+  format.decimal_choice = decimal_choice == 1 ? 1 : 0;
   format.missing_text = talve::missing_text(description.text("Edit_NA.text"));
   format.system_decimal = system_decimal_separator();
   return format;
@@ -71,12 +73,16 @@ std::string output_separator(int choice) {
   }
 }
 
-int decimals_from_text(std::string_view text) {
+bool decimals_text_usable(std::string_view text) {
   const std::string_view trimmed = trim_view(text);
-  if (trimmed.empty()) return 0;
   int value = 0;
-  if (!read_int(trimmed, value) || value < 0 || value > kMaxDecimals) return 2;
-  return value;
+  return trimmed.empty() || (read_int(trimmed, value) && value >= 0 && value <= kMaxOutputDecimals);
+}
+
+int decimals_from_text(std::string_view text) {
+  if (!decimals_text_usable(text)) return 2;
+  int value = 0;
+  return read_int(trim_view(text), value) ? value : 0;
 }
 
 std::string missing_text(std::string_view na_text) {

@@ -19,7 +19,7 @@ class Workspace;
 struct OutputFormat {
   int decimals = 2;              // `Edit_nb_decimale.text`
   std::string separator = "\t";  // `RadioGroup_separateur_sortie_ItemIndex`
-  int decimal_choice = 0;        // 0 "virgule", 1 "point"
+  int decimal_choice = 0;        // 0 "virgule", 1 "point" (read as 0 when neither)
   std::string missing_text;      // what a missing cell is written as
   char system_decimal = ',';
 
@@ -32,8 +32,11 @@ std::string output_separator(int choice);
 // The decimals of the number format "%5.<text>f": the trimmed text read as
 // a whole number; an empty text means none (as in "%5.f"); a text that is
 // no number from 0 to 50 falls back to 2, the initial setting, instead of
-// making the format fail.
+// making the format fail (the run warns of it).
+inline constexpr int kMaxOutputDecimals = 50;
 int decimals_from_text(std::string_view text);
+// False when decimals_from_text falls back.
+bool decimals_text_usable(std::string_view text);
 // `Edit_NA.text` as written for a missing cell: "E" (trimmed, any case) is
 // one blank, "V" is nothing, anything else is written as it is.
 std::string missing_text(std::string_view na_text);

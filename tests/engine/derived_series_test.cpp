@@ -241,6 +241,8 @@ TEST(Passes, SettingsFromTheDescription) {
   EXPECT_EQ(PassSettings::read(ws).max_gap, 5);
   ws.description.assign("Edit_nmax_lacune.text", "cinq");
   EXPECT_EQ(PassSettings::read(ws).max_gap, 3);
+  ws.description.assign("Edit_nmax_lacune.text", "-2");
+  EXPECT_EQ(PassSettings::read(ws).max_gap, 3);
 }
 
 }  // namespace

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/setting_checks.h"
+
+#include <string_view>
+
+#include "core/data_description.h"
+#include "core/settings_table.h"
+#include "core/workspace.h"
+#include "engine/derived_series.h"
+#include "engine/result_format.h"
+#include "text/text_utils.h"
+
+namespace talve {
+namespace {
+
+// Choices the run reads whose value outside their buttons it takes as the
+// first button.
+constexpr std::string_view kChoices[] = {
+    "RadioGroup_methode_ItemIndex",
+    "RadioGroup_datetime_nb_col_ItemIndex",
+    "RadioGroup_separateur_sortie_ItemIndex",
+    "RadioGroup_DECIMAL_SEPARATOR_sortie_ItemIndex",
+};
+
+void check_choice(const DataDescription& d, std::string_view key, std::vector<UnusableSetting>& out) {
+  const auto captions = choice_captions(key);
+  const int choice = d.choice(key);
+  if (choice >= 0 && choice < static_cast<int>(captions.size())) return;
+  out.push_back({std::string(key), d.text(key), "0 à " + std::to_string(captions.size() - 1),
+                 "0 (" + std::string(captions[0]) + ")"});
+}
+
+}  // namespace
+
+std::vector<UnusableSetting> unusable_run_settings(const DataDescription& d) {
+  std::vector<UnusableSetting> out;
+  const std::string& decimals = d.text("Edit_nb_decimale.text");
+  if (!decimals_text_usable(decimals)) {
+    out.push_back({"Edit_nb_decimale.text", decimals, "0 à " + std::to_string(kMaxOutputDecimals),
+                   std::to_string(decimals_from_text(decimals))});
+  }
+  for (std::string_view key : kChoices) check_choice(d, key, out);
+  const std::string& max_gap = d.text("Edit_nmax_lacune.text");
+  if (d.checked("CheckBox_post_traitement.Checked") && !max_gap_text_usable(max_gap)) {
+    out.push_back(
+        {"Edit_nmax_lacune.text", max_gap, "un entier positif ou nul", std::to_string(kDefaultMaxGap)});
+  }
+  return out;
+}
+
+void warn_unusable_settings(Workspace& ws) {
+  const std::vector<UnusableSetting> settings = unusable_run_settings(ws.description);
+  if (settings.empty()) return;
+  std::string text = " Réglages hors des valeurs possibles, remplacés pour ce traitement :\n\n";
+  for (const UnusableSetting& s : settings) {
+    text += "   " + s.key + " = <" + s.value + ">  (" + s.allowed +
+            ")\n       => valeur utilisée : " + s.used + "\n";
+    ws.ajout_suivi(" !!! " + s.key + " = <" + s.value + "> hors des valeurs possibles (" + s.allowed +
+                   "), valeur utilisée : " + s.used);
+  }
+  ws.ui().ask(MessageType::Warning, kOkButton, text);
+}
+
+}  // namespace talve
