@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <ostream>
 
 #include "app/batch_options.h"
@@ -15,6 +16,7 @@
 #include "engine/grid_target.h"
 #include "session/description_actions.h"
 #include "session/listing.h"
+#include "session/memory_shortage.h"
 #include "session/processing_run.h"
 #include "session/session.h"
 #include "text/encoding.h"
@@ -72,7 +74,10 @@ bool list_files(Session& s, ConsoleInterface& ui, std::string& reason) {
   const ListingResult listed = lister_tableau(s);
   for (const std::string& path : s.table_state.left_out_files) ui.note("fichier écarté : " + path);
   if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {
-    reason = "la liste des fichiers de " + s.description.text("dossier_choisi") + " n'a pas pu être faite";
+    reason =
+        s.run.failure == kMemoryShortage
+            ? kMemoryShortage
+            : "la liste des fichiers de " + s.description.text("dossier_choisi") + " n'a pas pu être faite";
     return false;
   }
   return true;
@@ -105,12 +110,9 @@ int fail(ConsoleInterface& ui, const std::string& reason) {
   return kBatchNoResult;
 }
 
-}  // namespace
-
-int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& errors, bool progress_line) {
-  ConsoleInterface ui(errors);
-  BatchProgress progress(progress_line);
-  ui.set_progress(&progress);
+// Steps 1 to 3 and the writing, as run_batch says.
+int run_batch_steps(const BatchOptions& options, std::ostream& out, std::ostream& errors,
+                    ConsoleInterface& ui, BatchProgress& progress) {
   Session session(ui);
   progress.watch(&session);
   session.run.keep_settings_files = true;
@@ -148,6 +150,24 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
     std::_Exit(kBatchWritten);
   }
   return kBatchWritten;
+}
+
+}  // namespace
+
+int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& errors, bool progress_line) {
+  ConsoleInterface ui(errors);
+  BatchProgress progress(progress_line);
+  ui.set_progress(&progress);
+  // The listing and the run report a failed allocation themselves; this
+  // catches it anywhere else (the grid above all), so that the program says
+  // why it stops instead of aborting.
+  try {
+    return run_batch_steps(options, out, errors, ui, progress);
+  } catch (const std::bad_alloc&) {
+    progress.watch(nullptr);
+    progress.clear();
+    return fail(ui, kMemoryShortage);
+  }
 }
 
 }  // namespace talve

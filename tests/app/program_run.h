@@ -32,6 +32,9 @@ struct ProgramRun {
   // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that a write beyond it
   // fails instead of killing the program; -1 for none.
   long long file_size_limit = -1;
+  // RLIMIT_AS in bytes, -1 for the usual bound; none in a sanitized build,
+  // whose shadow memory needs the whole address space.
+  long long address_space_limit = -1;
 };
 
 struct ProgramOutcome {
