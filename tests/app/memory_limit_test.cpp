@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,25 @@ TEST_F(MemoryLimit, FileLargerThanTheMemoryGivesItsWholeResult) {
   EXPECT_NE(report.find("01/01/2021 00:00:00"), std::string::npos);
   EXPECT_NE(report.find("25/04/2022 23:59:59"), std::string::npos);
   EXPECT_NE(report.find(format_grouped(kDays * 86400LL)), std::string::npos);
+}
+
+// A line of 200 MB, well beyond a piece, is read in the memory of a piece:
+// it is cut there, and counts as the dated line without values it is,
+// among the others, whose rows come out.
+TEST_F(MemoryLimit, LineLongerThanAPieceCostsAPieceOnly) {
+  const std::string path = dir.path() + "etude/donnees/ligne.csv";
+  {
+    std::ofstream file(path, std::ios::binary);
+    file << "Date;M;S\r\n2021-01-01 00:30:00;1;2\r\n2021-01-01 00:40:00;";
+    const std::string block(1 << 20, 'x');
+    for (int i = 0; i < 200; ++i) file << block;
+    file << "\r\n2021-01-01 00:50:00;3;4\r\n2021-01-01 02:30:00;5;6\r\n";
+  }
+  const testing::ProgramOutcome o = run({}, 300);
+  ASSERT_EQ(o.status, 0) << o.summary();
+  EXPECT_EQ(testing::rows_of(testing::read_bytes(dir.path() + "etude/sorties/res.txt")),
+            (std::vector<std::string>{"01/01/2021 01:00:00; 2,00; 3,00;3", "01/01/2021 02:00:00;NA;NA;0",
+                                      "01/01/2021 03:00:00; 5,00; 6,00;1", "01/01/2021 04:00:00;NA;NA;0"}));
 }
 
 // A period whose grid or table cannot be had in the memory left: the
