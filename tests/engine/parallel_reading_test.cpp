@@ -193,5 +193,21 @@ TEST(PieceReading, GivesWhatTheWholeFileGives) {
   }
 }
 
+// The stop button leaves a file read in pieces at once, as it leaves a
+// file read whole: after the line it was seen on, nothing more is read.
+TEST(PieceReading, StopLeavesTheFileAtOnce) {
+  for (const std::size_t piece : {kPieceBytes, std::size_t{30}}) {
+    EngineRun run;
+    run.limits.piece_bytes = piece;
+    run.ui.on_process_events = [&](int) { run.ws.flags.stop = true; };
+    run.add_file("a.csv", {"date;v", "07/11/2021 00:10:00;1", "07/11/2021 00:20:00;2",
+                           "07/11/2021 00:40:00;3", "07/11/2021 00:50:00;4"});
+    EXPECT_FALSE(run.run(testing::regular_grid("07/11/2021 00:00:00", 900, 5), 1, "date\tv")) << piece;
+    EXPECT_EQ(run.result.size(), 1u) << piece;
+    ASSERT_EQ(run.reports.size(), 1u);
+    EXPECT_EQ(run.reports[0].lines.decoded, 1) << piece;
+  }
+}
+
 }  // namespace
 }  // namespace talve
