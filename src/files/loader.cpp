@@ -37,7 +37,6 @@ std::string clipboard_too_short(std::size_t size, const std::vector<std::string_
 // What a load does with the bytes of a file, from the settings.
 struct LoadPlan {
   bool tabulation = false;
-  InputMode mode = InputMode::Files;
   Substitution first = Substitution::None;
   bool first_copy = false;  // the source is copied with a substitution on the first load
   long long minimum_lines = 0;
@@ -48,11 +47,11 @@ struct LoadPlan {
     const DataDescription& description = ws.description;
     LoadPlan plan;
     plan.tabulation = description.choice("RadioGroup_separateur_colonne_ItemIndex") == kTabulationChoice;
-    plan.mode = ws.flags.input_mode;
-    plan.first_copy = plan.tabulation || plan.mode == InputMode::Files;
-    plan.first = plan.tabulation                 ? Substitution::Tabulation
-                 : plan.mode == InputMode::Files ? Substitution::NulToStandIn
-                                                 : Substitution::None;
+    const bool files = ws.flags.input_mode == InputMode::Files;
+    plan.first_copy = plan.tabulation || files;
+    plan.first = plan.tabulation ? Substitution::Tabulation
+                 : files         ? Substitution::NulToStandIn
+                                 : Substitution::None;
     plan.minimum_lines = line_number_setting(description, "Edit_num_ligne_donnee.text") + 2;
     plan.unreadable_characters = description.checked("CheckBox_car_null.Checked");
     plan.clipboard_mask = description.text("Edit_masque.text") == "ppp";
