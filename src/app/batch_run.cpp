@@ -99,7 +99,7 @@ bool list_and_build_grid(Session& s, ConsoleInterface& ui, std::string& reason) 
   GridTarget target{s, s.grid, s.result_list, 0.0};
   const GridOutcome built = create_grid(target).outcome;
   if (built != GridOutcome::Built || s.grid.count() < 2) {
-    reason = "la liste horodatée n'a pas pu être créée";
+    reason = built == GridOutcome::OutOfMemory ? kMemoryShortage : "la liste horodatée n'a pas pu être créée";
     return false;
   }
   return true;

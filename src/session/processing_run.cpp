@@ -86,8 +86,12 @@ bool listing_and_grid(Session& s) {
   if (s.grid.empty()) {
     start_phase(s, Phase::Grid);
     GridTarget target{s, s.grid, s.result_list};
-    create_grid(target);
+    const GridOutcome built = create_grid(target).outcome;
     record_phase(s, Phase::Grid);
+    if (built == GridOutcome::OutOfMemory) {
+      s.run.failure = kMemoryShortage;
+      return false;
+    }
   }
   return true;
 }

@@ -143,13 +143,21 @@ TEST_F(MemoryLimit, LineLongerThanAPieceCostsAPieceOnly) {
 // table of the run was too large.
 TEST_F(MemoryLimit, PeriodTooLargeForTheMemoryIsRefusedWithAMessage) {
   dir.write("etude/donnees/petit.csv", testing::crlf({"Date;M;S", "2021-01-01 00:30:00;1;2"}));
-  const std::vector<std::string> ends = {"01/06/2021 00:00:00", "15/02/2021 00:00:00"};
-  for (const std::string& end : ends) {
+  struct Case {
+    std::string end;
+    std::string box;  // what failed
+  };
+  const std::vector<Case> cases = {
+      {"01/06/2021 00:00:00", " Mémoire insuffisante pour la liste horodatée\n\n"},
+      {"15/02/2021 00:00:00", " Mémoire insuffisante : le traitement est arrêté.\n\n"},
+  };
+  for (const Case& c : cases) {
     const testing::ProgramOutcome o =
-        run({"--start", "01/01/2021 00:00:01", "--end", end, "--step", "00:00:01"}, 120);
-    EXPECT_EQ(o.status, 1) << end << ": " << o.summary();
-    EXPECT_EQ(o.signal, 0) << end;
-    EXPECT_TRUE(told(o, "aucun fichier résultat : mémoire insuffisante")) << end << ": " << o.summary();
+        run({"--start", "01/01/2021 00:00:01", "--end", c.end, "--step", "00:00:01"}, 120);
+    EXPECT_EQ(o.status, 1) << c.end << ": " << o.summary();
+    EXPECT_EQ(o.signal, 0) << c.end;
+    EXPECT_TRUE(told(o, c.box)) << c.end << ": " << o.summary();
+    EXPECT_TRUE(told(o, "aucun fichier résultat : mémoire insuffisante")) << c.end << ": " << o.summary();
   }
 }
 
