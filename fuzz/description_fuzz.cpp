@@ -33,8 +33,8 @@ bool read_back(const talve::DataDescription& written, const talve::DataDescripti
   return true;
 }
 
-std::vector<std::string> write_and_read(const talve::DataDescription& description, talve::DataDescription& out,
-                                        talve::UserInterface& ui) {
+std::vector<std::string> write_and_read(const talve::DataDescription& description,
+                                        talve::DataDescription& out, talve::UserInterface& ui) {
   std::vector<std::string> lines = talve::description_lines(description, kFolder);
   if (lines.size() != talve::description_write_order().size()) talve::fuzz::disagree();
   if (!talve::read_description_text(talve::join_lines_crlf(lines), kFolder, out, ui)) talve::fuzz::disagree();
