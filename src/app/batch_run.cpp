@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <ostream>
 
 #include "app/batch_keys.h"
@@ -26,6 +27,7 @@
 #include "engine/period_values.h"
 #include "session/description_actions.h"
 #include "session/listing.h"
+#include "session/memory_shortage.h"
 #include "session/processing_run.h"
 #include "session/session.h"
 #include "text/encoding.h"
@@ -142,7 +144,10 @@ bool list_files(Session& s, ConsoleInterface& ui, std::string& reason) {
   const ListingResult listed = lister_tableau(s);
   for (const std::string& path : s.table_state.left_out_files) ui.note("fichier écarté : " + path);
   if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {
-    reason = "la liste des fichiers de " + s.description.text("dossier_choisi") + " n'a pas pu être faite";
+    reason =
+        s.run.failure == kMemoryShortage
+            ? kMemoryShortage
+            : "la liste des fichiers de " + s.description.text("dossier_choisi") + " n'a pas pu être faite";
     return false;
   }
   return true;
@@ -199,7 +204,7 @@ bool build_grid(Session& s, std::string& reason) {
   GridTarget target{s, s.grid, s.result_list, 0.0};
   const GridOutcome built = create_grid(target).outcome;
   if (built != GridOutcome::Built || s.grid.count() < 2) {
-    reason = grid_failure(s, built);
+    reason = built == GridOutcome::OutOfMemory ? kMemoryShortage : grid_failure(s, built);
     return false;
   }
   return true;
@@ -210,16 +215,9 @@ int fail(ConsoleInterface& ui, const std::string& reason) {
   return kBatchNoResult;
 }
 
-}  // namespace
-
-int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& errors, bool progress_line) {
-  if (options.keys) {
-    out << cp1252_to_utf8(description_keys_text()) << std::flush;
-    return kBatchWritten;
-  }
-  ConsoleInterface ui(errors);
-  BatchProgress progress(progress_line);
-  ui.set_progress(&progress);
+// Steps 1 to 3 and the writing, as run_batch says.
+int run_batch_steps(const BatchOptions& options, std::ostream& out, std::ostream& errors,
+                    ConsoleInterface& ui, BatchProgress& progress) {
   Session session(ui);
   ui.set_file_in_hand(&session.table_state.file_in_hand);
   progress.watch(&session);
@@ -266,6 +264,28 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
     std::_Exit(kBatchWritten);
   }
   return kBatchWritten;
+}
+
+}  // namespace
+
+int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& errors, bool progress_line) {
+  if (options.keys) {
+    out << cp1252_to_utf8(description_keys_text()) << std::flush;
+    return kBatchWritten;
+  }
+  ConsoleInterface ui(errors);
+  BatchProgress progress(progress_line);
+  ui.set_progress(&progress);
+  // The listing and the run report a failed allocation themselves; this
+  // catches it anywhere else (the grid above all), so that the program says
+  // why it stops instead of aborting.
+  try {
+    return run_batch_steps(options, out, errors, ui, progress);
+  } catch (const std::bad_alloc&) {
+    progress.watch(nullptr);
+    progress.clear();
+    return fail(ui, kMemoryShortage);
+  }
 }
 
 }  // namespace talve

@@ -8,6 +8,7 @@
 #include "core/settings_table.h"
 #include "core/workspace.h"
 #include "engine/event_pacer.h"
+#include "text/two_threads.h"
 
 namespace talve {
 namespace {
@@ -75,23 +76,22 @@ void prepare_result_table(ResultTable& table, const TimeGrid& grid, int data_col
   table.instants.assign(static_cast<std::size_t>(n) + 1, 0.0);
   // The instants are read on another thread while this one clears the
   // cells: both are a pass over a hundred thousand rows and more.
-  {
-    std::jthread reader([&] {
-      for (int r = 1; r <= n; ++r) {
-        // The texts are the reference: read back as the line instants are,
-        // an instant written in a file and the same grid instant compare
-        // equal.
-        const auto index = static_cast<std::size_t>(r);
-        const auto parsed = parse_canonical(grid.entries[index]);
-        if (parsed) {
-          table.instants[index] = *parsed;
-        } else if (index < grid.instants.size()) {
-          table.instants[index] = grid.instants[index];
+  run_on_two_threads(
+      [&] {
+        for (int r = 1; r <= n; ++r) {
+          // The texts are the reference: read back as the line instants are,
+          // an instant written in a file and the same grid instant compare
+          // equal.
+          const auto index = static_cast<std::size_t>(r);
+          const auto parsed = parse_canonical(grid.entries[index]);
+          if (parsed) {
+            table.instants[index] = *parsed;
+          } else if (index < grid.instants.size()) {
+            table.instants[index] = grid.instants[index];
+          }
         }
-      }
-    });
-    reset_cells(table);
-  }
+      },
+      [&] { reset_cells(table); });
   if (!progress) return;
   for (int r = 100; r <= n; r += 100)
     progress("3- patienter ... " + std::to_string(10 + 40LL * r / n) + "%     ");

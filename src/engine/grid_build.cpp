@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <chrono>
+#include <new>
 #include <thread>
 
 #include "core/size_limits.h"
@@ -44,6 +45,18 @@ void end_build(GridTarget& target) {
 GridResult abandon(GridTarget& target, GridOutcome outcome = GridOutcome::Abandoned) {
   end_build(target);
   return GridResult{outcome, {}};
+}
+
+// The instants of the period could not be held in the memory left: none
+// is kept, which gives that memory back for the message.
+GridResult refuse_for_memory(GridTarget& target) {
+  target.grid = TimeGrid();
+  target.result_list = TextRows();
+  target.ws.ajout_suivi(" !!! mémoire insuffisante");
+  target.ws.ui().ask(MessageType::Error, kOkButton,
+                     " Mémoire insuffisante pour la liste horodatée\n\n"
+                     "   allonger le pas ou raccourcir la période ...");
+  return abandon(target, GridOutcome::OutOfMemory);
 }
 
 // The "100%" text stays up for a moment while the window keeps working.
@@ -115,14 +128,20 @@ GridResult create_grid(GridTarget& target) {
 
   target.grid.clear();
   target.result_list.clear();
-  // Room for the estimated instants, so that the lists are not copied as
-  // they grow; beyond four million, they grow as they need.
-  const auto room = static_cast<std::size_t>(std::clamp<std::int64_t>(estimate, 0, 1 << 22)) + 2;
-  target.grid.entries.reserve(room, room * (kCanonicalSize + 2));
-  target.grid.instants.reserve(room);
-  target.grid.entries.push_back("_intitulés des colonnes");
-  target.grid.instants.push_back(0.0);
-  switch (add_grid_instants(target, start, end, step, estimate)) {
+  InstantsOutcome added = InstantsOutcome::BadDate;
+  try {
+    // Room for the estimated instants, so that the lists are not copied as
+    // they grow; beyond four million, they grow as they need.
+    const auto room = static_cast<std::size_t>(std::clamp<std::int64_t>(estimate, 0, 1 << 22)) + 2;
+    target.grid.entries.reserve(room, room * (kCanonicalSize + 2));
+    target.grid.instants.reserve(room);
+    target.grid.entries.push_back("_intitulés des colonnes");
+    target.grid.instants.push_back(0.0);
+    added = add_grid_instants(target, start, end, step, estimate);
+  } catch (const std::bad_alloc&) {
+    return refuse_for_memory(target);
+  }
+  switch (added) {
     case InstantsOutcome::Complete:
       return finish(target, GridOutcome::Built, step);
     case InstantsOutcome::Stopped:

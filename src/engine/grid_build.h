@@ -8,10 +8,11 @@ namespace talve {
 struct GridTarget;
 
 enum class GridOutcome {
-  Built,      // the grid holds every instant of the period
-  Stopped,    // the stop button ended the build; the instants made so far stay
-  Abandoned,  // a check or a question ended it before anything was built
-  Failed,     // a calendar date could not be formed; the grid is empty
+  Built,        // the grid holds every instant of the period
+  Stopped,      // the stop button ended the build; the instants made so far stay
+  Abandoned,    // a check or a question ended it before anything was built
+  Failed,       // a calendar date could not be formed; the grid is empty
+  OutOfMemory,  // the instants could not be held in the memory left; the grid is empty
 };
 
 struct GridResult {

@@ -14,6 +14,7 @@
 #include "engine/event_pacer.h"
 #include "engine/grid_target.h"
 #include "engine/period_values.h"
+#include "text/two_threads.h"
 
 namespace talve {
 namespace {
@@ -90,10 +91,7 @@ InstantsOutcome add_regular(InstantWriter& writer, std::int64_t start, std::int6
     auto write = [&](std::int64_t from, std::int64_t to) {
       for (std::int64_t i = from; i < to; ++i) write_canonical(instant_value(first + i * step), text_of(i));
     };
-    {
-      const std::jthread helper([&] { write(count / 2, count); });
-      write(0, count / 2);
-    }
+    run_on_two_threads([&] { write(count / 2, count); }, [&] { write(0, count / 2); });
     writer.reserve(count);
     for (std::int64_t i = 0; i < count; ++i)
       if (writer.add(first + i * step, std::string_view(text_of(i), kCanonicalSize)))

@@ -8,10 +8,12 @@
 #include "core/workspace.h"
 #include "engine/column_mapping.h"
 #include "engine/setting_checks.h"
+#include "files/file_pieces.h"
 #include "files/file_table.h"
 #include "text/clock.h"
 #include "text/system_locale.h"
 #include "text/text_utils.h"
+#include "text/two_threads.h"
 
 namespace talve {
 namespace {
@@ -116,30 +118,50 @@ void ProcessingEngine::process_line(std::string_view line, long long line_number
 }
 
 bool ProcessingEngine::read_lines() {
-  const auto& lines = m_file.file->lines();
-  const long long size = static_cast<long long>(lines.size());
   const DataBlock& block = m_file.block;
-  const long long every = block.last >= 20 ? block.last / 20 : 0;
-  const long long block_lines = block.last - block.first + 1;
-  const std::string row_text = std::to_string(m_file.row);
+  Reading& reading = m_reading;
+  reading.every = block.last >= 20 ? block.last / 20 : 0;
+  reading.block_lines = block.last - block.first + 1;
+  reading.row_text = std::to_string(m_file.row);
   // The progress every `every` lines read: each line adds one to the count,
   // so the next multiple is waited for rather than a division made per line.
-  const bool shows_progress = every > 0 && block_lines > 0;
-  long long next_progress = shows_progress ? every : -1;
-  auto after_line = [&] {
-    const long long decoded = m_report.lines.decoded;
-    if (decoded == next_progress) [[unlikely]] {
-      show_progress("3- patienter ... fic-" + row_text + "  " +
-                    std::to_string(rounded_percent(decoded, block_lines)) + "%     ");
-      next_progress += every;
-    }
-    return !m_pacer.tick();
-  };
+  reading.next_progress = reading.every > 0 && reading.block_lines > 0 ? reading.every : -1;
 
   const long long first = std::max(block.first, 0LL);
-  if (!m_parallel || !m_allow_parallel || size - first < m_parallel_block) {
-    for (long long i = first; i < size; ++i) {
-      process_line(lines[static_cast<std::size_t>(i)], i + 1);
+  const LoadedFile& file = *m_file.file;
+  if (!file.in_pieces()) return read_lines_of(file.lines(), 0, first);
+  // A file too large to be held is read again piece by piece; its lines are
+  // numbered across the pieces.
+  PieceReader reader(file.pieces());
+  while (reader.next()) {
+    const auto base = static_cast<long long>(reader.first_index());
+    const long long end = base + static_cast<long long>(reader.lines().size());
+    if (end <= first) continue;
+    if (!read_lines_of(reader.lines(), base, std::max(first, base))) return false;
+  }
+  return true;
+}
+
+bool ProcessingEngine::after_line() {
+  Reading& reading = m_reading;
+  const long long decoded = m_report.lines.decoded;
+  if (decoded == reading.next_progress) [[unlikely]] {
+    show_progress("3- patienter ... fic-" + reading.row_text + "  " +
+                  std::to_string(rounded_percent(decoded, reading.block_lines)) + "%     ");
+    reading.next_progress += reading.every;
+  }
+  return !m_pacer.tick();
+}
+
+// Lines [from, base + lines.size()) of the file, lines[0] being its line
+// `base`.
+bool ProcessingEngine::read_lines_of(const std::vector<std::string_view>& lines, long long base,
+                                     long long from) {
+  const long long size = base + static_cast<long long>(lines.size());
+  const auto line = [&](long long i) { return lines[static_cast<std::size_t>(i - base)]; };
+  if (!m_parallel || !m_allow_parallel || size - from < m_parallel_block) {
+    for (long long i = from; i < size; ++i) {
+      process_line(line(i), i + 1);
       if (!after_line()) return false;
     }
     return true;
@@ -149,23 +171,21 @@ bool ProcessingEngine::read_lines() {
   // while this thread takes a block, the other parses the next one, and
   // this one joins it as soon as it is done.
   const auto block_end = [&](long long begin) { return std::min(size, begin + m_parallel_block); };
+  const auto local = [base](long long i) { return static_cast<std::size_t>(i - base); };
   ParsedBlock* current = &m_parsed[0];
   ParsedBlock* next = &m_parsed[1];
-  parse_block(lines, static_cast<std::size_t>(first), static_cast<std::size_t>(block_end(first)), *current,
-              nullptr);
-  for (long long begin = first; begin < size; begin += m_parallel_block) {
+  parse_block(lines, local(from), local(block_end(from)), *current, nullptr);
+  for (long long begin = from; begin < size; begin += m_parallel_block) {
     const long long end = block_end(begin);
     bool go_on = true;
     auto apply_block = [&] {
       for (long long i = begin; i < end && go_on; ++i) {
-        apply_parsed_line(*current, lines[static_cast<std::size_t>(i)], i + 1,
-                          static_cast<std::size_t>(i - begin));
+        apply_parsed_line(*current, line(i), i + 1, static_cast<std::size_t>(i - begin));
         go_on = after_line();
       }
     };
     if (end < size) {
-      parse_block(lines, static_cast<std::size_t>(end), static_cast<std::size_t>(block_end(end)), *next,
-                  apply_block);
+      parse_block(lines, local(end), local(block_end(end)), *next, apply_block);
     } else {
       apply_block();
     }
@@ -186,10 +206,11 @@ void ProcessingEngine::parse_block(const std::vector<std::string_view>& lines, s
     for (std::size_t from; (from = taken.fetch_add(chunk)) < end;)
       parser.parse(lines, from, std::min(end, from + chunk), block, from - begin);
   };
-  // Joined on the way out, also when `first` throws.
-  std::jthread helper([&] { take_chunks(*m_parsers[1]); });
-  if (first) first();
-  take_chunks(*m_parsers[0]);
+  run_on_two_threads([&] { take_chunks(*m_parsers[1]); },
+                     [&] {
+                       if (first) first();
+                       take_chunks(*m_parsers[0]);
+                     });
 }
 
 void ProcessingEngine::apply_parsed_line(const ParsedBlock& parsed, std::string_view line,

@@ -75,7 +75,8 @@ struct FileReport {
 //     trace_file_counters(ws, engine.file_report()); // unless stopped
 //   engine.finish(session.grid.entries, result_list, values_only_list);
 //
-// The loaded file must live from begin_file to end_file.
+// The loaded file must live from begin_file to end_file. A file loaded in
+// pieces (too large to be held) is read again piece by piece by read_lines.
 // Each line is split once, dated through the compiled date pattern,
 // corrected, placed in its grid row and, when inside the grid, decoded and
 // folded; nothing is allocated per line.
@@ -127,6 +128,9 @@ class ProcessingEngine {
   // threads finish a block within about a tenth of a millisecond of each
   // other (2,048 left the second one waiting 3 to 6 ms a file).
   static constexpr std::size_t kChunkLines = 512;
+  bool read_lines_of(const std::vector<std::string_view>& lines, long long base, long long from);
+  // The progress and the stop test after each line; false when stopped.
+  bool after_line();
   void parse_block(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,
                    ParsedBlock& block, const std::function<void()>& first);
   void apply_parsed_line(const ParsedBlock& parsed, std::string_view line, long long line_number,
@@ -151,6 +155,14 @@ class ProcessingEngine {
   long long m_parallel_block = kParallelLines;
   std::vector<std::unique_ptr<LineParser>> m_parsers;
   ParsedBlock m_parsed[2];  // the block taken in order and the one parsed meanwhile
+  // The progress of the file being read.
+  struct Reading {
+    long long every = 0;  // lines between two progress texts
+    long long block_lines = 0;
+    long long next_progress = -1;
+    std::string row_text;
+  };
+  Reading m_reading;
 };
 
 // The tracking lines of a file's problems, each only when not 0: "nb_pb = ",

@@ -20,6 +20,7 @@
 #include "text/ascii.h"
 #include "text/system_locale.h"
 #include "text/text_utils.h"
+#include "text/two_threads.h"
 
 namespace talve {
 namespace {
@@ -418,11 +419,12 @@ bool format_rows(ResultTable& table, const TextRows& grid_entries, const OutputF
   for (int first = 2; first <= n && complete; first += kFormatBlock) {
     const int last = std::min(n, first + kFormatBlock - 1);
     const int middle = two_threads && last - first > 64 ? (first + last) / 2 : last;
-    std::thread helper;
-    if (middle < last)
-      helper = std::thread([&] { format_range(table, grid_entries, format, middle + 1, last, tail); });
-    format_range(table, grid_entries, format, first, middle, head);
-    if (helper.joinable()) helper.join();
+    if (middle < last) {
+      run_on_two_threads([&] { format_range(table, grid_entries, format, middle + 1, last, tail); },
+                         [&] { format_range(table, grid_entries, format, first, middle, head); });
+    } else {
+      format_range(table, grid_entries, format, first, middle, head);
+    }
     if (first == 2) reserve_for_all_rows(head, n - 1, result_list, values_only_list);
     for (int r = first; r <= last && complete; ++r) {
       const bool in_head = r <= middle;

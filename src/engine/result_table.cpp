@@ -6,6 +6,8 @@
 #include <thread>
 #include <type_traits>
 
+#include "text/two_threads.h"
+
 namespace talve {
 namespace {
 
@@ -31,8 +33,7 @@ void ResultCells::reset(std::size_t rows, std::size_t columns) {
     fill(0, rows);
     return;
   }
-  std::jthread helper([&] { fill(rows / 2, rows); });
-  fill(0, rows / 2);
+  run_on_two_threads([&] { fill(rows / 2, rows); }, [&] { fill(0, rows / 2); });
 }
 
 }  // namespace talve

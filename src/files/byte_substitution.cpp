@@ -73,6 +73,23 @@ void substitute_byte(char* data, std::size_t size, char byte, char replacement) 
   }
 }
 
+void apply_substitution(Substitution substitution, char* data, std::size_t size, bool may_hold_nul) {
+  switch (substitution) {
+    case Substitution::None:
+      break;
+    case Substitution::NulToStandIn:
+      if (may_hold_nul) substitute_byte(data, size, '\0', '\x01');
+      break;
+    case Substitution::NulToUnderscore:
+      if (may_hold_nul) substitute_byte(data, size, '\0', '_');
+      break;
+    case Substitution::Tabulation:
+      if (may_hold_nul) substitute_byte(data, size, '\0', '\x01');
+      substitute_byte(data, size, '\t', ';');
+      break;
+  }
+}
+
 CopyOutcome copie_substitution(Workspace& ws, const std::string& source, const std::string& destination,
                                char byte, char replacement) {
   WholeFile file = read_whole_file(source);

@@ -39,6 +39,20 @@ inline void substitute_byte(FileBuffer& bytes, char byte, char replacement) {
   substitute_byte(bytes.data(), bytes.size(), byte, replacement);
 }
 
+// How the bytes of a data file are rewritten before they are cut into
+// lines. None of these bytes ends a line, so the lines are the same before
+// and after.
+enum class Substitution {
+  None,             // loaded as it is (spreadsheet and clipboard files)
+  NulToStandIn,     // NUL -> 0x01
+  NulToUnderscore,  // NUL -> "_"
+  Tabulation,       // NUL -> 0x01, then TAB -> ";"
+};
+
+// Applies a substitution in place. `may_hold_nul` false spares the NUL
+// substitutions a pass over the bytes.
+void apply_substitution(Substitution substitution, char* data, std::size_t size, bool may_hold_nul = true);
+
 enum class CopyOutcome { Copied, SourceMissing, SourceEmpty, WriteFailed };
 
 // `copie_substitution`: reads the whole source, replaces every occurrence of

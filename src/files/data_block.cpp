@@ -74,6 +74,7 @@ DataBlock locate_data_block(const std::vector<std::string_view>& lines, const Da
 
 DataBlock locate_data_block(const LoadedFile& file, const DataDescription& description) {
   if (!file.is_outline()) return locate_data_block(file.lines(), description);
+  if (file.in_pieces()) return file.located_block();
   DataBlock block;
   block.marker = 0;
   block.first = line_number_setting(description, "Edit_num_ligne_donnee.text") - 1;

@@ -3,27 +3,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
-#include <vector>
 
 namespace talve {
-namespace {
-
-// One buffer is enough: files are read one after the other, and a second
-// kept buffer would only hold as much memory again as the largest file.
-constexpr std::size_t kPooledBuffers = 1;
-
-struct Pool {
-  std::mutex mutex;
-  std::vector<std::unique_ptr<FileBuffer>> free;
-};
-
-Pool& pool() {
-  static Pool* instance = new Pool;  // never destroyed: buffers may come back at exit
-  return *instance;
-}
-
-}  // namespace
 
 void FileBuffer::resize(std::size_t size) {
   if (size > m_capacity) {
@@ -39,23 +20,27 @@ void FileBuffer::resize(std::size_t size) {
   m_size = size;
 }
 
-std::shared_ptr<FileBuffer> acquire_file_buffer() {
+std::shared_ptr<FileBuffer> FileBufferPool::acquire() {
   std::unique_ptr<FileBuffer> buffer;
   {
-    std::lock_guard lock(pool().mutex);
-    if (!pool().free.empty()) {
-      buffer = std::move(pool().free.back());
-      pool().free.pop_back();
-    }
+    std::lock_guard lock(m_mutex);
+    buffer = std::move(m_kept);
   }
   if (!buffer) buffer = std::make_unique<FileBuffer>();
   buffer->clear();
-  return std::shared_ptr<FileBuffer>(buffer.release(), [](FileBuffer* released) {
-    std::unique_ptr<FileBuffer> owned(released);
-    owned->clear();
-    std::lock_guard lock(pool().mutex);
-    if (pool().free.size() < kPooledBuffers) pool().free.push_back(std::move(owned));
-  });
+  return std::shared_ptr<FileBuffer>(
+      buffer.release(), [this](FileBuffer* released) { give_back(std::unique_ptr<FileBuffer>(released)); });
+}
+
+void FileBufferPool::give_back(std::unique_ptr<FileBuffer> buffer) {
+  buffer->clear();
+  std::lock_guard lock(m_mutex);
+  if (!m_kept) m_kept = std::move(buffer);
+}
+
+FileBufferPool& FileBufferPool::shared() {
+  static FileBufferPool* pool = new FileBufferPool;  // never destroyed: buffers may come back at exit
+  return *pool;
 }
 
 }  // namespace talve

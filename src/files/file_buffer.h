@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <mutex>
 #include <string_view>
 
 namespace talve {
@@ -30,8 +31,31 @@ class FileBuffer {
   std::size_t m_capacity = 0;
 };
 
-// A buffer from the pool (or a new one); it goes back to the pool when the
-// last shared pointer to it is released.
-std::shared_ptr<FileBuffer> acquire_file_buffer();
+// Buffers given back, for the next file to reuse. One is kept: files are
+// read one after the other, and a second kept buffer would only hold as
+// much memory again as the largest file. A pool must outlive the buffers
+// it hands out.
+class FileBufferPool {
+ public:
+  FileBufferPool() = default;
+  FileBufferPool(const FileBufferPool&) = delete;
+  FileBufferPool& operator=(const FileBufferPool&) = delete;
+
+  // A buffer from the pool (or a new one), empty; it goes back to the pool
+  // when the last shared pointer to it is released.
+  std::shared_ptr<FileBuffer> acquire();
+
+  // The pool of the loader, for the life of the process.
+  static FileBufferPool& shared();
+
+ private:
+  void give_back(std::unique_ptr<FileBuffer> buffer);
+
+  std::mutex m_mutex;
+  std::unique_ptr<FileBuffer> m_kept;
+};
+
+// A buffer from the loader's pool.
+inline std::shared_ptr<FileBuffer> acquire_file_buffer() { return FileBufferPool::shared().acquire(); }
 
 }  // namespace talve

@@ -14,6 +14,7 @@
 #include "files/file_range.h"
 #include "files/loader.h"
 #include "text/text_utils.h"
+#include "text/two_threads.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -97,10 +98,9 @@ CountedFile count_lines(int fd, std::size_t expected_size, FileBuffer& head) {
     return {all.size, all.counter.lines()};
   }
   const std::size_t half = expected_size / 2;
-  CountedRange second;
-  std::thread helper([&] { second = count_range(fd, half, 0, true, nullptr); });
-  CountedRange first = count_range(fd, 0, half, false, &head);
-  helper.join();
+  CountedRange first, second;
+  run_on_two_threads([&] { second = count_range(fd, half, 0, true, nullptr); },
+                     [&] { first = count_range(fd, 0, half, false, &head); });
   if (first.size < half) return {first.size, first.counter.lines()};  // the file shrank: its first part
   if (second.size > 0) first.counter.append(second.counter, second.first);
   return {first.size + second.size, first.counter.lines()};
@@ -170,39 +170,42 @@ std::size_t LineEndCounter::lines() const { return m_ends + (m_pending_cr ? 1 : 
 
 bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& out, std::size_t head_lines) {
   const DataDescription& description = ws.description;
+  LoadLimits whole;
+  whole.head_lines = head_lines;
   if (ws.flags.input_mode != InputMode::Files ||
       description.choice("RadioGroup_numlig_balise_ItemIndex") == kByMarkers)
-    return load_data_file(ws, path, out);
+    return load_data_file(ws, path, out, whole);
   FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
   struct stat status {};
   // Missing, empty or not a regular file: the whole load says so.
   if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0)
-    return load_data_file(ws, path, out);
+    return load_data_file(ws, path, out, whole);
 
   // One pass in cache-sized blocks: the line count, and the head kept.
   auto head = std::make_shared<FileBuffer>();
   const CountedFile counted = count_lines(file.fd, static_cast<std::size_t>(status.st_size), *head);
   const std::size_t size = counted.size;
-  if (size == 0) return load_data_file(ws, path, out);
+  if (size == 0) return load_data_file(ws, path, out, whole);
   const std::size_t line_count = counted.lines;
   const bool head_is_file = head->size() == size;
   std::vector<std::string_view> head_view = whole_lines_of_head(head->view(), head_is_file);
-  if (head_view.size() < std::min(head_lines, line_count)) return load_data_file(ws, path, out);
+  if (head_view.size() < std::min(head_lines, line_count)) return load_data_file(ws, path, out, whole);
 
   auto tail = std::make_shared<FileBuffer>();
   const std::size_t tail_size = std::min(size, kTailBytes);
   tail->resize(tail_size);
   if (read_range(file.fd, tail->data(), tail_size, size - tail_size) != static_cast<long long>(tail_size))
-    return load_data_file(ws, path, out);
+    return load_data_file(ws, path, out, whole);
   std::vector<std::string_view> tail_view = whole_lines_of_tail(tail->view(), tail_size == size);
-  if (tail_view.size() > line_count) return load_data_file(ws, path, out);  // the file changed meanwhile
+  if (tail_view.size() > line_count)
+    return load_data_file(ws, path, out, whole);  // the file changed meanwhile
   // The pre-reading looks for the last line that is not blank, down to the
   // second line: it must lie in the tail, or the tail must reach that far.
   const std::size_t tail_start = line_count - tail_view.size();
   bool found = tail_start <= 1;
   for (std::size_t i = tail_view.size(); i-- > 0 && !found;)
     found = tail_start + i >= 1 && !trim_view(tail_view[i]).empty();
-  if (!found) return load_data_file(ws, path, out);
+  if (!found) return load_data_file(ws, path, out, whole);
 
   const bool tabulation = description.choice("RadioGroup_separateur_colonne_ItemIndex") == kTabulationChoice;
   const long long minimum_lines = line_number_setting(description, "Edit_num_ligne_donnee.text") + 2;

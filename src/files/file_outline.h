@@ -36,8 +36,9 @@ class LineEndCounter {
 // stay in the processor's cache, counting its lines, and only its first and
 // last lines are kept, with the same byte substitutions as load_data_file.
 // Anything else (markers, spreadsheet or clipboard input, a head or a blank
-// end longer than the blocks kept) loads the whole file with
-// load_data_file, whose messages and result are those of a whole load.
+// end longer than the blocks kept) loads the file with load_data_file
+// (whole, or in pieces when it is large), whose messages and result are
+// those of that load.
 bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& out, std::size_t head_lines);
 
 }  // namespace talve

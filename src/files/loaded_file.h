@@ -5,9 +5,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "files/data_block_position.h"
 #include "files/file_buffer.h"
+#include "files/file_pieces.h"
 
 namespace talve {
 
@@ -32,6 +35,22 @@ class LoadedFile {
                             std::shared_ptr<const FileBuffer> tail_bytes, std::vector<std::string_view> tail,
                             std::size_t line_count);
   bool is_outline() const { return m_outline; }
+
+  // Lines kept of a file read in pieces, each with its index, in the order
+  // of the indexes.
+  using KeptLines = std::vector<std::pair<std::size_t, std::string>>;
+  // The outline of a file too large to be held, made as it was read piece
+  // by piece: its first lines (the head), a few lines further on (the title,
+  // first and last data lines), its line count and its data block as
+  // located then. Its lines are read again, piece by piece, from `pieces`.
+  static LoadedFile read_in_pieces(std::shared_ptr<const FileBuffer> head_bytes,
+                                   std::vector<std::string_view> head, std::shared_ptr<const KeptLines> kept,
+                                   std::size_t line_count, const DataBlock& block, PieceSource pieces);
+  bool in_pieces() const { return m_in_pieces != nullptr; }
+  // Only for a file read in pieces.
+  const PieceSource& pieces() const { return m_in_pieces->source; }
+  const DataBlock& located_block() const { return m_in_pieces->block; }
+
   // The lines from the start that are known: every line, or the head of an
   // outline.
   const std::vector<std::string_view>& first_lines() const { return m_lines; }
@@ -51,6 +70,7 @@ class LoadedFile {
     const auto i = static_cast<std::size_t>(index);
     if (i < m_lines.size()) return m_lines[i];
     if (!m_outline || i >= m_line_count) return {};
+    if (m_in_pieces) return kept_line(i);
     const std::size_t tail_start = m_line_count - m_tail.size();
     return i >= tail_start ? m_tail[i - tail_start] : std::string_view();
   }
@@ -68,6 +88,15 @@ class LoadedFile {
   std::shared_ptr<const FileBuffer> m_tail_bytes;
   std::vector<std::string_view> m_tail;
   std::size_t m_line_count = 0;
+  // Read in pieces only.
+  struct InPieces {
+    std::shared_ptr<const KeptLines> kept;
+    DataBlock block;
+    PieceSource source;
+  };
+  std::shared_ptr<const InPieces> m_in_pieces;
+
+  std::string_view kept_line(std::size_t index) const;
 };
 
 }  // namespace talve

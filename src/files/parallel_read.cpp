@@ -9,6 +9,7 @@
 
 #include "files/file_range.h"
 #include "text/text_utils.h"
+#include "text/two_threads.h"
 
 namespace talve {
 namespace {
@@ -17,22 +18,15 @@ namespace {
 // which meets the end of an unchanged file never has to grow the buffer.
 constexpr std::size_t kSlack = 65536;
 
-// Reads the `expected` bytes the file held when it was opened, each half on
-// its own thread, then whatever was added since. When the file shrank
+// Reads the `expected` bytes the file held when it was opened, in two
+// halves at once, then whatever was added since. When the file shrank
 // meanwhile, the bytes kept are those up to where the reading first met its
 // end, so that they follow one another as in the file.
 bool read_in_halves(int fd, FileBuffer& bytes, std::size_t expected) {
   bytes.resize(expected + kSlack);
-  const std::size_t middle = expected / 2;
-  long long head = 0, tail = 0;
-  {
-    const std::jthread reader(
-        [&] { tail = read_range(fd, bytes.data() + middle, expected - middle, middle); });
-    head = read_range(fd, bytes.data(), middle, 0);
-  }
-  if (head < 0 || tail < 0) return false;
-  std::size_t used = static_cast<std::size_t>(head) < middle ? static_cast<std::size_t>(head)
-                                                             : middle + static_cast<std::size_t>(tail);
+  const long long first = read_range_in_halves(fd, bytes.data(), expected, 0);
+  if (first < 0) return false;
+  auto used = static_cast<std::size_t>(first);
   while (true) {
     if (used == bytes.size()) bytes.resize(bytes.size() + bytes.size() / 2 + kSlack);
     const long long got = read_range(fd, bytes.data() + used, bytes.size() - used, used);
@@ -42,28 +36,6 @@ bool read_in_halves(int fd, FileBuffer& bytes, std::size_t expected) {
   }
   bytes.resize(used);
   return true;
-}
-
-// Cuts the lines of a whole text on two threads: each cuts one half, the
-// halves meeting right after the first LF of the second half, so that no
-// line (nor a CR LF pair) is cut in two.
-std::vector<std::string_view> split_in_halves(std::string_view text, bool* may_hold_nul) {
-  const std::size_t half = text.size() / 2;
-  const char* cut = static_cast<const char*>(std::memchr(text.data() + half, '\n', text.size() - half));
-  if (cut == nullptr) return split_lines(text, may_hold_nul);
-  const std::size_t cut_at = static_cast<std::size_t>(cut - text.data()) + 1;
-  std::vector<std::string_view> tail;
-  bool nul_in_head = true, nul_in_tail = true;
-  std::thread splitter([&] { tail = split_lines(text.substr(cut_at), &nul_in_tail); });
-  // Room for every line: the tail's lines join the head's without the
-  // head being moved to a larger block.
-  std::vector<std::string_view> lines;
-  lines.reserve(estimated_line_count(text));
-  append_lines(text.substr(0, cut_at), lines, &nul_in_head);
-  splitter.join();
-  lines.insert(lines.end(), tail.begin(), tail.end());
-  *may_hold_nul = nul_in_head || nul_in_tail;
-  return lines;
 }
 
 WholeFile read_plainly(const std::string& path, std::vector<std::string_view>& lines) {
@@ -89,8 +61,50 @@ WholeFile read_and_split(const std::string& path, std::vector<std::string_view>&
     return whole;
   }
   whole.state = whole.bytes->empty() ? WholeFileState::Empty : WholeFileState::Read;
-  lines = split_in_halves(whole.bytes->view(), &whole.may_hold_nul);
+  std::vector<std::string_view> spare;
+  split_lines_in_halves(whole.bytes->view(), lines, spare, &whole.may_hold_nul);
   return whole;
+}
+
+long long read_range_in_halves(int fd, char* out, std::size_t size, std::size_t offset) {
+  if (size < kParallelReadBytes || std::thread::hardware_concurrency() < 2)
+    return read_range(fd, out, size, offset);
+  const std::size_t middle = size / 2;
+  long long head = 0, tail = 0;
+  run_on_two_threads([&] { tail = read_range(fd, out + middle, size - middle, offset + middle); },
+                     [&] { head = read_range(fd, out, middle, offset); });
+  if (head < 0 || tail < 0) return -1;
+  return static_cast<std::size_t>(head) < middle ? head : static_cast<long long>(middle) + tail;
+}
+
+// Each half is cut on its own thread, the halves meeting right after the
+// first LF of the second half, so that no line (nor a CR LF pair) is cut in
+// two.
+void split_lines_in_halves(std::string_view text, std::vector<std::string_view>& lines,
+                           std::vector<std::string_view>& spare, bool* may_hold_nul) {
+  lines.clear();
+  const std::size_t half = text.size() / 2;
+  const char* cut = text.size() < kParallelReadBytes || std::thread::hardware_concurrency() < 2
+                        ? nullptr
+                        : static_cast<const char*>(std::memchr(text.data() + half, '\n', text.size() - half));
+  // Room for every line: the tail's lines join the head's without the head
+  // being moved to a larger block.
+  lines.reserve(estimated_line_count(text));
+  if (cut == nullptr) {
+    append_lines(text, lines, may_hold_nul);
+    return;
+  }
+  const std::size_t cut_at = static_cast<std::size_t>(cut - text.data()) + 1;
+  bool nul_in_head = true, nul_in_tail = true;
+  run_on_two_threads(
+      [&] {
+        spare.clear();
+        spare.reserve(estimated_line_count(text.substr(cut_at)));
+        append_lines(text.substr(cut_at), spare, &nul_in_tail);
+      },
+      [&] { append_lines(text.substr(0, cut_at), lines, &nul_in_head); });
+  lines.insert(lines.end(), spare.begin(), spare.end());
+  if (may_hold_nul != nullptr) *may_hold_nul = nul_in_head || nul_in_tail;
 }
 
 }  // namespace talve

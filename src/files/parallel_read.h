@@ -25,4 +25,17 @@ constexpr std::size_t kParallelReadBytes = 4u << 20;
 // reused from file to file and backed by large pages.
 WholeFile read_and_split(const std::string& path, std::vector<std::string_view>& lines);
 
+// Reads [offset, offset + size) of a file as read_range does; from
+// kParallelReadBytes on, each half on its own thread. The number of bytes
+// that follow one another from `offset` (fewer at the end of the file), or
+// -1 on an error.
+long long read_range_in_halves(int fd, char* out, std::size_t size, std::size_t offset);
+
+// The lines of a text as split_lines cuts them, into `lines` (emptied
+// first, its room kept). A large text is cut on two threads, one half each,
+// the halves meeting right after a line end; `spare` holds the second
+// half's lines meanwhile and keeps its room for the next text.
+void split_lines_in_halves(std::string_view text, std::vector<std::string_view>& lines,
+                           std::vector<std::string_view>& spare, bool* may_hold_nul = nullptr);
+
 }  // namespace talve

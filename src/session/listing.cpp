@@ -2,6 +2,7 @@
 #include "session/listing.h"
 
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #include "files/check_marks.h"
@@ -10,6 +11,7 @@
 #include "session/description_actions.h"
 #include "session/listing_pass.h"
 #include "session/listing_sources.h"
+#include "session/memory_shortage.h"
 #include "session/session.h"
 #include "text/text_utils.h"
 
@@ -77,17 +79,24 @@ bool prepare_input(Session& s, bool shown_ok, int shown_count) {
 ListingResult lister_tableau(Session& session) {
   if (session.flags.table_edited || session.flags.busy) return ListingResult::not_run;
   BusyListing busy(session);
-  for (;;) {
-    switch (run_listing_pass(session)) {
-      case PassEnd::no_file:
-        return ListingResult::no_file;
-      case PassEnd::stopped:
-        return ListingResult::stopped;
-      case PassEnd::completed:
-        return ListingResult::completed;
-      case PassEnd::list_again:
-        break;
+  try {
+    for (;;) {
+      switch (run_listing_pass(session)) {
+        case PassEnd::no_file:
+          return ListingResult::no_file;
+        case PassEnd::stopped:
+          return ListingResult::stopped;
+        case PassEnd::completed:
+          return ListingResult::completed;
+        case PassEnd::list_again:
+          break;
+      }
     }
+  } catch (const std::bad_alloc&) {
+    // The rows made so far stay, as after any stopped listing.
+    session.table_state.last_loaded = LoadedFile();
+    report_memory_shortage(session);
+    return ListingResult::stopped;
   }
 }
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/processing_run.h"
 
+#include <new>
+
 #include "core/entry_rules.h"
 #include "engine/grid_build.h"
 #include "engine/grid_target.h"
 #include "session/end_of_run_shutdown.h"
 #include "session/listing.h"
+#include "session/memory_shortage.h"
 #include "session/progress_display.h"
 #include "session/run_checks.h"
 #include "session/run_execution.h"
@@ -75,7 +78,7 @@ bool listing_and_grid(Session& s) {
     const ListingResult listed = lister_tableau(s);
     record_phase(s, Phase::Listing);
     if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {
-      s.run.failure = "la liste des fichiers n'a pas pu être faite";
+      if (s.run.failure.empty()) s.run.failure = "la liste des fichiers n'a pas pu être faite";
       return false;
     }
   }
@@ -83,8 +86,12 @@ bool listing_and_grid(Session& s) {
   if (s.grid.empty()) {
     start_phase(s, Phase::Grid);
     GridTarget target{s, s.grid, s.result_list};
-    create_grid(target);
+    const GridOutcome built = create_grid(target).outcome;
     record_phase(s, Phase::Grid);
+    if (built == GridOutcome::OutOfMemory) {
+      s.run.failure = kMemoryShortage;
+      return false;
+    }
   }
   return true;
 }
@@ -102,14 +109,21 @@ RunOutcome traiter_fichier_click(Session& s) {
     s.run.result_written = false;
     announce(s);
     prepare_screen(s);
-    if (listing_and_grid(s)) {
-      s.flags.busy = true;
-      const RunEnd end = execute_run(s);
-      if (end == RunEnd::Finished && s.run.result_written) outcome = RunOutcome::Written;
-      if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge) {
-        s.set_visible("Label_patienter", false);
-        s.run.traiter_colour = ButtonColour::Blue;
+    try {
+      if (listing_and_grid(s)) {
+        s.flags.busy = true;
+        const RunEnd end = execute_run(s);
+        if (end == RunEnd::Finished && s.run.result_written) outcome = RunOutcome::Written;
+        if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge) {
+          s.set_visible("Label_patienter", false);
+          s.run.traiter_colour = ButtonColour::Blue;
+        }
       }
+    } catch (const std::bad_alloc&) {
+      // Whatever was read is lost with the table: no result is written.
+      report_memory_shortage(s);
+      s.set_visible("Label_patienter", false);
+      outcome = RunOutcome::NoResult;
     }
   }
   s.run.traiter_colour = ButtonColour::Purple;

@@ -144,7 +144,7 @@ bool prepare(RunContext& run) {
 
 std::string join_preview(const LoadedFile& file) {
   std::string text;
-  for (const std::string& line : preview_lines(file.lines())) text += line + "\n";
+  for (const std::string& line : preview_lines(file.first_lines())) text += line + "\n";
   return text;
 }
 
@@ -193,7 +193,7 @@ RowEnd read_row(RunContext& run, int row) {
   LoadedFile file;
   if (!load_row_file(s, path, file)) return RowEnd::load_failed;
   const FileInput input{
-      row, path, &file, locate_data_block(file.lines(), s.description), run.title_line, run.data_columns};
+      row, path, &file, locate_data_block(file, s.description), run.title_line, run.data_columns};
   if (run.engine.begin_file(table, input) == FileCheck::abandon) return RowEnd::abandoned;
   if (!run.column_map_done) {
     s.run.station = table.lire_case(row, "Station");

@@ -59,7 +59,9 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
   }
   if (!kSanitizedBuild) {
-    const rlimit limit{kAddressSpaceLimit, kAddressSpaceLimit};
+    const rlim_t bytes =
+        run.address_space_limit > 0 ? static_cast<rlim_t>(run.address_space_limit) : kAddressSpaceLimit;
+    const rlimit limit{bytes, bytes};
     ::setrlimit(RLIMIT_AS, &limit);
   }
   ::execve(argv[0], argv, envp);

@@ -37,6 +37,9 @@ struct ProgramRun {
   // "NAME=value" entries added to the environment, replacing any of the
   // same name.
   std::vector<std::string> environment = {};
+  // RLIMIT_AS in bytes, -1 for the usual bound; none in a sanitized build,
+  // whose shadow memory needs the whole address space.
+  long long address_space_limit = -1;
 };
 
 struct ProgramOutcome {

@@ -64,12 +64,12 @@ class EngineRun {
     engine.prepare(grid, data_columns);
     for (std::size_t i = 0; i < paths.size(); ++i) {
       LoadedFile loaded;
-      if (!load_data_file(ws, paths[i], loaded)) return false;
+      if (!load_data_file(ws, paths[i], loaded, limits)) return false;
       FileInput input;
       input.row = static_cast<int>(i) + 1;
       input.path = paths[i];
       input.file = &loaded;
-      input.block = locate_data_block(loaded.lines(), ws.description);
+      input.block = locate_data_block(loaded, ws.description);
       input.title_line = title_line;
       input.data_column_count = data_columns;
       if (engine.begin_file(files, input) == FileCheck::abandon) return false;
@@ -88,6 +88,8 @@ class EngineRun {
 
   // Called on the engine before the run, to choose how it reads.
   std::function<void(ProcessingEngine&)> configure;
+  // How the files are loaded: a smaller piece size reads them in pieces.
+  LoadLimits limits;
 
   ProgramHome home;
   TempDir dir;

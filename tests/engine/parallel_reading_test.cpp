@@ -70,8 +70,9 @@ struct Outcome {
   std::vector<long long> counters;
 };
 
-Outcome read_all(bool parallel, long long block = 97, int method = 0) {
+Outcome read_all(bool parallel, long long block = 97, int method = 0, std::size_t piece_bytes = kPieceBytes) {
   EngineRun run;
+  run.limits.piece_bytes = piece_bytes;
   run.set("RadioGroup_methode_ItemIndex", std::to_string(method));
   run.set("CheckBox_correction_si_t1egalt2.Checked", "true");
   run.set("CheckBox_correction_si_t1supt2.Checked", "true");
@@ -99,6 +100,12 @@ Outcome read_all(bool parallel, long long block = 97, int method = 0) {
   return out;
 }
 
+// The processing time of each file differs from one run to the other.
+std::vector<std::vector<std::string>> without_durations(std::vector<std::vector<std::string>> rows) {
+  for (auto& row : rows) row[11].clear();
+  return rows;
+}
+
 TEST(ParallelReading, GivesWhatTheReadingInOrderGives) {
   const Outcome in_order = read_all(false);
   // Blocks of one line, of a few chunks, and one block longer than a file.
@@ -112,11 +119,6 @@ TEST(ParallelReading, GivesWhatTheReadingInOrderGives) {
   EXPECT_EQ(parallel.result, in_order.result);
   EXPECT_EQ(parallel.tracking, in_order.tracking);
   EXPECT_EQ(parallel.counters, in_order.counters);
-  // The processing time of each file differs from one run to the other.
-  auto without_durations = [](std::vector<std::vector<std::string>> rows) {
-    for (auto& row : rows) row[11].clear();
-    return rows;
-  };
   EXPECT_EQ(without_durations(parallel.table), without_durations(in_order.table));
   EXPECT_GT(in_order.counters[2], 0);      // the file did hold unreadable lines
   EXPECT_GT(in_order.counters.back(), 0);  // and inverted dates
@@ -137,8 +139,10 @@ TEST(ParallelReading, EveryMethodGivesWhatTheReadingInOrderGives) {
 // The reading's progress, shown each time the decoded lines reach a
 // twentieth of the file, whether the lines are parsed in order or on two
 // threads in blocks of any size.
-std::vector<std::string> read_progress(bool parallel, long long block) {
+std::vector<std::string> read_progress(bool parallel, long long block,
+                                       std::size_t piece_bytes = kPieceBytes) {
   EngineRun run;
+  run.limits.piece_bytes = piece_bytes;
   run.configure = [parallel, block](ProcessingEngine& engine) {
     engine.set_parallel(parallel);
     engine.set_parallel_block(block);
@@ -165,6 +169,44 @@ TEST(ParallelReading, ShowsTheProgressOfTheReadingInOrder) {
   EXPECT_EQ(in_order[20], "3- patienter ... fic-1  100%     ");
   EXPECT_EQ(in_order.back(), "3- patienter ... fic-1  100%      ");
   for (long long block : {1, 7, 20, 97, 1000}) EXPECT_EQ(read_progress(true, block), in_order) << block;
+  // Read in pieces, of a few lines or of more than a block.
+  for (std::size_t piece : {200u, 3000u}) {
+    EXPECT_EQ(read_progress(false, 97, piece), in_order) << piece;
+    EXPECT_EQ(read_progress(true, 7, piece), in_order) << piece;
+  }
+}
+
+// A file too large to be held is read in pieces: whatever the pieces' size
+// (lines cut across two pieces, pieces smaller or larger than a parsed
+// block), the reading gives what the whole file gives, in order or on two
+// threads.
+TEST(PieceReading, GivesWhatTheWholeFileGives) {
+  const Outcome whole = read_all(false);
+  for (std::size_t piece : {64u, 1000u, 50000u}) {
+    for (const bool parallel : {false, true}) {
+      const Outcome pieces = read_all(parallel, 97, 0, piece);
+      EXPECT_EQ(pieces.result, whole.result) << piece << " " << parallel;
+      EXPECT_EQ(pieces.tracking, whole.tracking) << piece << " " << parallel;
+      EXPECT_EQ(pieces.counters, whole.counters) << piece << " " << parallel;
+      EXPECT_EQ(without_durations(pieces.table), without_durations(whole.table)) << piece << " " << parallel;
+    }
+  }
+}
+
+// The stop button leaves a file read in pieces at once, as it leaves a
+// file read whole: after the line it was seen on, nothing more is read.
+TEST(PieceReading, StopLeavesTheFileAtOnce) {
+  for (const std::size_t piece : {kPieceBytes, std::size_t{30}}) {
+    EngineRun run;
+    run.limits.piece_bytes = piece;
+    run.ui.on_process_events = [&](int) { run.ws.flags.stop = true; };
+    run.add_file("a.csv", {"date;v", "07/11/2021 00:10:00;1", "07/11/2021 00:20:00;2",
+                           "07/11/2021 00:40:00;3", "07/11/2021 00:50:00;4"});
+    EXPECT_FALSE(run.run(testing::regular_grid("07/11/2021 00:00:00", 900, 5), 1, "date\tv")) << piece;
+    EXPECT_EQ(run.result.size(), 1u) << piece;
+    ASSERT_EQ(run.reports.size(), 1u);
+    EXPECT_EQ(run.reports[0].lines.decoded, 1) << piece;
+  }
 }
 
 }  // namespace

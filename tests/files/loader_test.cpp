@@ -12,6 +12,7 @@
 #include "core/program_folder.h"
 #include "core/workspace.h"
 #include "files/byte_substitution.h"
+#include "files/data_block.h"
 #include "files/parallel_read.h"
 #include "support/scripted_interface.h"
 #include "support/temp_dir.h"
@@ -157,6 +158,107 @@ TEST_F(LoaderTest, InMemoryLoadEqualsTheCopyThenLoadOnEveryCombination) {
       }
     }
   }
+}
+
+// A file of short lines made of the bytes and words the loading looks at:
+// NUL, TAB, blanks, the markers, separators.
+std::string marker_text(std::mt19937& random) {
+  static const char* const kWords[] = {"", "a", "b;1", "\t", " ", "  ", "DEB", "FIN", "\x01", "1;2"};
+  static const char* const kEnds[] = {"\r\n", "\n", "\r", "\r\r\n"};
+  std::string text;
+  const unsigned lines = 1 + random() % 40;
+  for (unsigned i = 0; i < lines; ++i) {
+    for (unsigned w = random() % 3; w > 0; --w) text += kWords[random() % 10];
+    if (random() % 9 == 0) text.push_back('\0');
+    if (i + 1 < lines || random() % 2) text += kEnds[random() % 4];
+  }
+  return text;
+}
+
+std::size_t longest_line(const std::string& text) {
+  std::size_t longest = 0;
+  for (std::string_view line : split_lines(text)) longest = std::max(longest, line.size());
+  return longest;
+}
+
+// What a pre-reading or a run may ask of a loaded file.
+struct Shown {
+  bool ok = false;
+  std::size_t size = 0;
+  DataBlock block;
+  std::vector<std::string> block_lines;  // T, F and L
+  std::vector<std::string> messages;
+  std::vector<std::string> tracking;
+};
+
+// A file larger than the piece size is read in pieces: it must show what
+// the whole load shows, whatever the settings, the bytes and where the
+// pieces cut it (pieces no shorter than its longest line and its first
+// lines, which the whole load keeps whole).
+TEST_F(LoaderTest, InPiecesShowsWhatTheWholeLoadShows) {
+  std::mt19937 random(77);
+  auto shown_by = [&](const std::string& path, const LoadLimits& limits, LoadedFile& file) {
+    Shown shown;
+    ui.boxes.clear();
+    ui.tracking.clear();
+    ws.log.clear();
+    shown.ok = load_data_file(ws, path, file, limits);
+    shown.size = file.size();
+    shown.block = locate_data_block(file, ws.description);
+    for (long long index : {shown.block.title, shown.block.first, shown.block.last})
+      shown.block_lines.emplace_back(file.line_or_empty(index));
+    shown.messages = ui.texts();
+    shown.tracking = ui.tracking;
+    return shown;
+  };
+  int in_pieces = 0;
+  for (int round = 0; round < 4000; ++round) {
+    LoaderSetup setup;
+    setup.separator = static_cast<int>(random() % 3);
+    setup.mode = round % 7 == 0   ? InputMode::Clipboard
+                 : round % 7 == 1 ? InputMode::Spreadsheet
+                                  : InputMode::Files;
+    setup.mask = setup.mode == InputMode::Clipboard ? "ppp" : "csv";
+    setup.first_data_line = std::to_string(static_cast<int>(random() % 8) - 2);
+    setup.unreadable_characters = random() % 4 == 0;
+    configure(ws, setup);
+    ws.description.assign("RadioGroup_numlig_balise_ItemIndex", random() % 2 ? "1" : "0");
+    ws.description.assign("Edit_balise_deb.text", random() % 5 ? "DEB" : "");
+    ws.description.assign("Edit_balise_fin.text", random() % 5 ? "FIN" : "\r");
+    ws.description.assign("RadioGroup_avec_sans_intitule_ItemIndex", random() % 3 ? "0" : "1");
+    ws.description.assign("Edit_num_ligne_intitule_col.text", std::to_string(random() % 5));
+
+    const std::string text = marker_text(random);
+    const std::string path = dir.write("p.csv", text);
+    std::size_t head_bytes = 0;
+    const std::vector<std::string_view> lines = split_lines(text);
+    for (std::size_t i = 0; i < lines.size() && i < 3; ++i) head_bytes += lines[i].size();
+    const std::size_t smallest = std::max(longest_line(text), head_bytes) + 1;
+    if (smallest >= text.size()) continue;
+    LoadLimits limits;
+    limits.head_lines = 3;
+    limits.piece_bytes = smallest + random() % (text.size() - smallest);
+    LoadedFile whole, pieces;
+    const Shown expected = shown_by(path, LoadLimits{}, whole);
+    const Shown got = shown_by(path, limits, pieces);
+    const std::string context =
+        ::testing::PrintToString(text) + " piece " + std::to_string(limits.piece_bytes);
+    ASSERT_TRUE(pieces.in_pieces() || !got.ok || pieces.empty()) << context;
+    in_pieces += pieces.in_pieces();
+    ASSERT_EQ(got.ok, expected.ok) << context;
+    ASSERT_EQ(got.size, expected.size) << context;
+    EXPECT_EQ(got.block.marker, expected.block.marker) << context;
+    EXPECT_EQ(got.block.first, expected.block.first) << context;
+    EXPECT_EQ(got.block.last, expected.block.last) << context;
+    EXPECT_EQ(got.block.title, expected.block.title) << context;
+    ASSERT_EQ(got.block_lines, expected.block_lines) << context;
+    ASSERT_EQ(got.messages, expected.messages) << context;
+    ASSERT_EQ(got.tracking, expected.tracking) << context;
+    ASSERT_EQ(pieces.first_lines().size(), std::min<std::size_t>(3, whole.size())) << context;
+    for (std::size_t i = 0; i < pieces.first_lines().size(); ++i)
+      ASSERT_EQ(pieces.first_lines()[i], whole[i]) << context;
+  }
+  EXPECT_GT(in_pieces, 1000);
 }
 
 TEST_F(LoaderTest, RandomBinaryFilesLoadLikeTheirCopies) {

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <exception>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+namespace talve {
+
+// Runs `beside` on a second thread while `here` runs on this one, and
+// returns once both are done. The two must not depend on each other's
+// progress: when no thread can be started (no memory left for its stack),
+// both run here, `beside` first.
+//
+// An exception leaving a thread would end the process; here it is caught
+// on its thread and thrown again on this one once both have ended (the one
+// of `here` first), so that a failed allocation on either side reaches the
+// code that reports it.
+template <class Beside, class Here>
+void run_on_two_threads(Beside&& beside, Here&& here) {
+  std::exception_ptr beside_error;
+  std::thread helper;
+  try {
+    helper = std::thread([&] {
+      try {
+        beside();
+      } catch (...) {
+        beside_error = std::current_exception();
+      }
+    });
+  } catch (const std::system_error&) {
+    beside();
+    here();
+    return;
+  }
+  std::exception_ptr here_error;
+  try {
+    here();
+  } catch (...) {
+    here_error = std::current_exception();
+  }
+  helper.join();
+  if (here_error) std::rethrow_exception(here_error);
+  if (beside_error) std::rethrow_exception(beside_error);
+}
+
+}  // namespace talve
