@@ -50,7 +50,8 @@ struct DescriptionReadResult {
   bool complete = false;  // every setting was read
 };
 
-// Reads the file at `path` (its folder resolves relative folders).
+// Reads the file at `path`, a text like every path the description holds
+// (its folder resolves relative folders).
 DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,
                                             UserInterface& ui);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cerrno>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,9 @@ enum class WholeFileState {
 
 struct WholeFile {
   WholeFileState state = WholeFileState::Missing;
+  // Why the file is Missing: the system's error number, ENOENT when there
+  // is no such file or what is there is no file (a folder, a pipe...).
+  int error = ENOENT;
   // Never null; empty unless the state is Read.
   std::shared_ptr<FileBuffer> bytes = acquire_file_buffer();
   // False once a reading that looked at every byte found no NUL: the NUL

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/loader.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -8,6 +10,7 @@
 #include "files/byte_substitution.h"
 #include "files/data_block.h"
 #include "files/parallel_read.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -58,6 +61,20 @@ std::string clipboard_too_short(std::size_t size, const std::vector<std::string_
   return text;
 }
 
+// A file that is there but cannot be read is told apart from one that is
+// not there, with the system's reason; the log (and so the report) names
+// it too.
+void tell_missing(Workspace& ws, const std::string& path, int error) {
+  const std::string shown = name_as_text(path);
+  if (error == ENOENT) {
+    ws.ui().message("fichier inexistant\n" + shown);
+    return;
+  }
+  const std::string reason = std::strerror(error);
+  ws.ajout_suivi("fichier illisible => " + shown + " : " + reason);
+  ws.ui().message("fichier illisible\n" + shown + "\n\n " + reason);
+}
+
 }  // namespace
 
 bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out) {
@@ -68,7 +85,7 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out) {
 
   std::error_code error;
   if (mode == InputMode::Clipboard && !std::filesystem::exists(path, error)) {
-    ws.ui().message("fichier introuvable \n\n" + path);
+    ws.ui().message("fichier introuvable \n\n" + name_as_text(path));
     return false;
   }
 
@@ -76,7 +93,7 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out) {
   WholeFile file = read_and_split(path, lines);
   // The spreadsheet's converted file is read as it is, and so is the
   // clipboard file: a missing one is reported like any other data file.
-  if (file.state == WholeFileState::Missing) ws.ui().message("fichier inexistant\n" + path);
+  if (file.state == WholeFileState::Missing) tell_missing(ws, path, file.error);
 
   // Neither NUL nor TAB ends a line, so the lines are the same before and
   // after the substitutions: cut once, rewrite the bytes under the views.
@@ -90,7 +107,8 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out) {
                            description.checked("CheckBox_car_null.Checked");
   const bool clipboard_refusal = second_load && !tabulation && description.text("Edit_masque.text") == "ppp";
   const bool copies_source = first_copy || (second_load && !clipboard_refusal);
-  if (file.state == WholeFileState::Empty && copies_source) ws.ajout_suivi("fichier VIDE => " + path);
+  if (file.state == WholeFileState::Empty && copies_source)
+    ws.ajout_suivi("fichier VIDE => " + name_as_text(path));
 
   if (clipboard_refusal) {
     apply(first, *file.bytes, file.may_hold_nul);

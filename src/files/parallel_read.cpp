@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 #include <thread>
 
@@ -85,6 +86,7 @@ WholeFile read_and_split(const std::string& path, std::vector<std::string_view>&
 
   WholeFile whole;
   if (!read_in_halves(file.fd, *whole.bytes, static_cast<std::size_t>(status.st_size))) {
+    whole.error = EIO;  // the reading threads' own error numbers are not kept
     whole.bytes->clear();
     return whole;
   }

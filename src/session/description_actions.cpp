@@ -14,6 +14,7 @@
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -40,12 +41,13 @@ std::string name_with_dsc_extension(const std::string& name) {
 
 void count_data_files(Session& session) {
   const DataDescription& description = session.description;
-  std::vector<std::string> found;
+  std::vector<FoundFile> found;
   std::string first_name;
-  const int count = lister_fichiers(description.text("dossier_choisi"), description.text("Edit_masque.text"),
+  const int count = lister_fichiers(file_system_path(description.text("dossier_choisi")),
+                                    description.text("Edit_masque.text"),
                                     description.checked("CheckBox_recursif.Checked"), found, first_name);
   session.set_caption("Label54", std::to_string(count));
-  session.set_caption("Label_nom_de_fichier", first_name);
+  session.set_caption("Label_nom_de_fichier", name_as_text(first_name));
 }
 
 // What follows the reading of the settings.

@@ -118,7 +118,7 @@ ListingResult reafficher_tableau_complet(Session& s) {
 }
 
 int relister_apres_entree(Session& s) {
-  return relist_after_enter(s, [&s](const std::vector<std::string>&) { lister_tableau(s); });
+  return relist_after_enter(s, [&s](const std::vector<FoundFile>&) { lister_tableau(s); });
 }
 
 void titre_lister(Session& session) { refresh_listing_button(session); }
