@@ -105,8 +105,11 @@ RunOutcome traiter_fichier_click(Session& s) {
     if (listing_and_grid(s)) {
       s.flags.busy = true;
       const RunEnd end = execute_run(s);
-      if (end == RunEnd::Finished && s.run.result_written) outcome = RunOutcome::Written;
-      if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge) {
+      if (end == RunEnd::Written) outcome = RunOutcome::Written;
+      if (end == RunEnd::ReportFailed) outcome = RunOutcome::WrittenWithoutReport;
+      if (end == RunEnd::Interrupted) outcome = RunOutcome::Interrupted;
+      if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge ||
+          end == RunEnd::Empty || end == RunEnd::Interrupted) {
         s.set_visible("Label_patienter", false);
         s.run.traiter_colour = ButtonColour::Blue;
       }

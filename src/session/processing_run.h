@@ -22,6 +22,11 @@ enum class RunOutcome {
   Refused,     // a check or an answer stopped it before it started
   NoResult,    // it started but wrote no result file (reason in run.failure)
   Written,     // the result file and its report were written
+  // The result file was written but its report could not be (reason in
+  // run.failure); run.report_path is then empty.
+  WrittenWithoutReport,
+  // The program is to end (core/interruption.h): nothing was written.
+  Interrupted,
 };
 
 // `SpeedButton_traiter_fichierClick`: the checks, the run, then the

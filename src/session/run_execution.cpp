@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/interruption.h"
 #include "engine/period_values.h"
 #include "engine/processing_engine.h"
 #include "files/check_marks.h"
@@ -18,6 +19,7 @@
 #include "session/result_table_limit.h"
 #include "session/result_writing.h"
 #include "session/session.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -186,8 +188,12 @@ RowEnd read_row(RunContext& run, int row) {
 
   LoadedFile file;
   if (!load_row_file(s, path, file)) return RowEnd::load_failed;
-  const FileInput input{
-      row, path, &file, locate_data_block(file.lines(), s.description), run.title_line, run.data_columns};
+  const FileInput input{row,
+                        name_as_text(path),
+                        &file,
+                        locate_data_block(file.lines(), s.description),
+                        run.title_line,
+                        run.data_columns};
   if (run.engine.begin_file(table, input) == FileCheck::abandon) return RowEnd::abandoned;
   if (!run.column_map_done) {
     s.run.station = table.lire_case(row, "Station");
@@ -212,7 +218,33 @@ void show_data_span(Session& s, const DataSpan& span) {
   s.set_caption("Label_date_heure_max", format_canonical(span.latest));
 }
 
-void end_phases(RunContext& run) {
+// Lines in the rows the result holds, rows 2..n: row 1 is the lower bound
+// of the first interval and is never written.
+bool lines_in_written_rows(const ResultTable& table) {
+  if (table.map.empty()) return false;
+  for (int row = 2; row <= table.grid_count; ++row)
+    if (table.nb(row) != 0) return true;
+  return false;
+}
+
+// No line fell in the period: nothing is written, so that the previous
+// result of the same name stays, and the user learns where the data lie.
+void tell_empty_run(Session& s, const DataSpan& span) {
+  const std::string period = "du " + s.period.start_caption + " au " + s.period.end_caption;
+  const std::string found = span.any ? "les dates lues vont du " + format_canonical(span.earliest) + " au " +
+                                           format_canonical(span.latest)
+                                     : "aucune date n'a pu être lue dans les fichiers";
+  s.run.failure = "aucune ligne de données dans la période " + period + " (" + found + ")";
+  s.ajout_suivi("");
+  s.ajout_suivi(" Aucune ligne de données dans la période " + period + " : " + found);
+  s.set_visible("Label_patienter", false);
+  s.ui().ask(
+      MessageType::Warning, kOkButton,
+      " Aucune ligne de données dans la période " + period + "\n\n " + found +
+          "\n\n Aucun fichier résultat n'est écrit : un résultat précédent de même nom reste tel quel.");
+}
+
+WriteOutcome end_phases(RunContext& run) {
   Session& s = run.s;
   s.set_visible("Memo1", true);
   s.ui().set_busy(true);
@@ -224,7 +256,29 @@ void end_phases(RunContext& run) {
   s.set_caption("Label_nb_fic", std::to_string(s.file_table.row_count() - 1) + "  fichiers");
   show_data_span(s, run.engine.span());
   progress(s, "3- patienter ... mise en forme   ");
-  write_results(s);
+  // Formatting stops at the interruption: what it left is not a result.
+  if (interruption_requested()) return WriteOutcome::Failed;
+  return write_results(s);
+}
+
+RunEnd interrupted(Session& s) {
+  if (s.run.failure.empty()) s.run.failure = "le traitement a été interrompu";
+  s.ajout_suivi("");
+  s.ajout_suivi(" Traitement interrompu : " + s.run.failure);
+  return RunEnd::Interrupted;
+}
+
+RunEnd run_end_of(WriteOutcome outcome) {
+  switch (outcome) {
+    case WriteOutcome::Written:
+      return RunEnd::Written;
+    case WriteOutcome::ReportFailed:
+      return RunEnd::ReportFailed;
+    case WriteOutcome::DescriptionOnly:
+    case WriteOutcome::Failed:
+      break;
+  }
+  return RunEnd::WriteFailed;
 }
 
 }  // namespace
@@ -255,8 +309,15 @@ RunEnd execute_run(Session& s) {
     }
     if (end == RowEnd::stopped) break;
   }
-  end_phases(run);
-  return RunEnd::Finished;
+  if (interruption_requested()) return interrupted(s);
+  if (!s.flags.stop && !lines_in_written_rows(s.results)) {
+    show_data_span(s, run.engine.span());
+    tell_empty_run(s, run.engine.span());
+    return RunEnd::Empty;
+  }
+  const WriteOutcome written = end_phases(run);
+  if (written == WriteOutcome::Failed && interruption_requested()) return interrupted(s);
+  return run_end_of(written);
 }
 
 }  // namespace talve
