@@ -175,15 +175,28 @@ void sauver_click(Session& s) {
     s.ui().message(" pas de données à enregistrer...");
     return;
   }
-  write_results(s);
-  s.ui().message(" Données extraites enregistrées dans \n" + s.run.report_path);
+  // A failed writing has shown its error: no success follows it.
+  if (write_results(s) == WriteOutcome::Failed) return;
+  // The report names where the data went; when it could not be written,
+  // the result file does.
+  const std::string& written = s.run.report_path.empty() ? s.run.result_path : s.run.report_path;
+  if (written.empty()) {
+    s.ui().message(" pas de données à enregistrer...");
+    return;
+  }
+  s.ui().message(" Données extraites enregistrées dans \n" + written);
 }
 
 void sans_coldate_click(Session& s) {
   if (s.values_only_list.empty()) return;
   // A working file of the program's own folder, whose path is the file
-  // system's already.
-  replace_file(program_file("~tmp.txt"), s.values_only_list.text());
+  // system's already; the clipboard and the view do not depend on it.
+  const std::string working_file = program_file("~tmp.txt");
+  std::string reason;
+  if (!replace_file(working_file, s.values_only_list.text(), &reason))
+    s.ui().ask(
+        MessageType::Error, kOkButton,
+        " Le fichier de travail n'a pas pu être écrit :\n\n" + name_as_text(working_file) + "\n\n " + reason);
   s.set_caption("RichEdit4", std::string(s.values_only_list.text()));
   if (!clipboard_input(s)) s.ui().set_clipboard_text(s.caption("RichEdit4"));
   s.set_visible("RichEdit3", false);

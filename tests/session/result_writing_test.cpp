@@ -154,6 +154,28 @@ TEST_F(ResultWriting, MissingOutputFolderKeepsTheListsForSauver) {
   EXPECT_EQ(ui.texts().back(), " Données extraites enregistrées dans \n" + dir.path() + "absent/res.txt.TXT");
 }
 
+// "sauver ->" says where the data went only when they went there.
+TEST_F(ResultWriting, SauverThatFailsIsNotFollowedBySuccess) {
+  session.description.assign("dossier_choisi_sortie", dir.path() + "absent/");
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::NoResult);
+  ui.boxes.clear();
+  sauver_click(session);  // the folder is still missing
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].type, MessageType::Error);
+  EXPECT_TRUE(session.run.results_pending);
+
+  // The result is written, its report cannot be: the result is named.
+  session.description.assign("dossier_choisi_sortie", out);
+  dir.mkdir("out/res.txt.TXT");
+  ui.boxes.clear();
+  sauver_click(session);
+  EXPECT_TRUE(holds_rows(out + "res.txt"));
+  ASSERT_EQ(ui.boxes.size(), 2u);
+  EXPECT_EQ(ui.boxes[0].type, MessageType::Error);
+  EXPECT_EQ(ui.boxes[1].text, " Données extraites enregistrées dans \n" + out + "res.txt");
+  EXPECT_EQ(session.run.report_path, "");
+}
+
 // A file-size limit cuts the writing short: the previous result stays whole.
 TEST_F(ResultWriting, InterruptedWritingKeepsThePreviousResult) {
   dir.write("out/res.txt", "ancien résultat");
