@@ -47,7 +47,7 @@ std::string absolute_path(const std::string& path) {
 
 // The bytes of a file; false, with the system's reason, when it cannot be
 // read.
-bool read_whole_file(const std::string& path, std::string& bytes, std::string& reason) {
+[[nodiscard]] bool read_whole_file(const std::string& path, std::string& bytes, std::string& reason) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     reason = system_error_text(errno);
@@ -70,7 +70,7 @@ bool read_whole_file(const std::string& path, std::string& bytes, std::string& r
 std::string absolute_folder(const std::string& folder) { return chemin_avec_barre(absolute_path(folder)); }
 
 // Reads the description file; false, with the reason, when it cannot be.
-bool read_batch_description(Session& s, const std::string& path, std::string& reason) {
+[[nodiscard]] bool read_batch_description(Session& s, const std::string& path, std::string& reason) {
   std::error_code ec;
   if (!fs::exists(file_system_path(path), ec)) {
     reason = "fichier de description introuvable : " + path;
@@ -111,7 +111,7 @@ void apply_folders(Session& s, const BatchOptions& options) {
 
 // The output folder takes the result and its report: checked before any
 // file is read, so that a run is not made for nothing.
-bool output_folder_writable(const std::string& folder, std::string& reason) {
+[[nodiscard]] bool output_folder_writable(const std::string& folder, std::string& reason) {
   const std::string named = "le répertoire de sortie " + folder;
   if (folder.empty()) {
     reason = "le répertoire de sortie n'est pas donné (dossier_choisi_sortie, ou --output-dir)";
@@ -138,7 +138,7 @@ bool output_folder_writable(const std::string& folder, std::string& reason) {
 }
 
 // Step 1; false, with the reason, when nothing can follow.
-bool list_files(Session& s, ConsoleInterface& ui, std::string& reason) {
+[[nodiscard]] bool list_files(Session& s, ConsoleInterface& ui, std::string& reason) {
   const ListingResult listed = lister_tableau(s);
   for (const std::string& path : s.table_state.left_out_files) ui.note("fichier écarté : " + path);
   if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {
@@ -159,7 +159,7 @@ void write_file_table(const Session& s, std::ostream& out) {
 }
 
 // The earliest "date dep" and the latest "date fin" of the listed files.
-bool data_period(Session& s, BatchPeriod& period, std::string& reason) {
+[[nodiscard]] bool data_period(Session& s, BatchPeriod& period, std::string& reason) {
   TDateTime earliest = 0;
   TDateTime latest = 0;
   for (int row = 1; row <= s.file_table.file_row_count(); ++row) {
@@ -195,7 +195,7 @@ std::string grid_failure(Session& s, GridOutcome outcome) {
   return failed + "la période du " + p.start_caption + " au " + p.end_caption + " n'en donne aucun instant";
 }
 
-bool build_grid(Session& s, std::string& reason) {
+[[nodiscard]] bool build_grid(Session& s, std::string& reason) {
   GridTarget target{s, s.grid, s.result_list, 0.0};
   const GridOutcome built = create_grid(target).outcome;
   if (built != GridOutcome::Built || s.grid.count() < 2) {

@@ -106,8 +106,8 @@ void convert_folder(std::string& value, const SettingInfo& info, const std::stri
 
 // Converts a value read for the setting and stores it; false when a choice
 // does not read as an integer.
-bool store_value(std::string value, const SettingInfo& info, const std::string& own_folder,
-                 DataDescription& description, UserInterface& ui) {
+[[nodiscard]] bool store_value(std::string value, const SettingInfo& info, const std::string& own_folder,
+                               DataDescription& description, UserInterface& ui) {
   reparer_accents(value);
   switch (info.kind) {
     case SettingKind::Boolean:

@@ -30,7 +30,7 @@ constexpr std::string_view kInterruptedReason = "écriture interrompue";
 constexpr std::size_t kPiece = 4u << 20;
 
 // False on a write error, or (errno EINTR) when the writing was to stop.
-bool write_all(int fd, std::string_view bytes, bool interruptible) {
+[[nodiscard]] bool write_all(int fd, std::string_view bytes, bool interruptible) {
   while (!bytes.empty()) {
     if (interruptible && interruption_requested()) {
       errno = EINTR;

@@ -17,8 +17,8 @@ namespace talve {
 // With `interruptible`, an interruption (core/interruption.h) seen while the
 // bytes are written stops the writing: the temporary file is removed, the
 // target is left as it was, and the reason says so.
-bool replace_file(const std::string& path, std::string_view bytes, std::string* error = nullptr,
-                  bool interruptible = false);
+[[nodiscard]] bool replace_file(const std::string& path, std::string_view bytes, std::string* error = nullptr,
+                                bool interruptible = false);
 
 // The temporary files are named "~" + the target's name + kTemporaryMark +
 // six random letters and digits.

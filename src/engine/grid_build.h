@@ -7,14 +7,14 @@ namespace talve {
 
 struct GridTarget;
 
-enum class GridOutcome {
-  Built,      // the grid holds every instant of the period
-  Stopped,    // the stop button ended the build; the instants made so far stay
-  Abandoned,  // a check or a question ended it before anything was built
-  Failed,     // a calendar date could not be formed; the grid is empty
+enum class [[nodiscard]] GridOutcome{
+    Built,      // the grid holds every instant of the period
+    Stopped,    // the stop button ended the build; the instants made so far stay
+    Abandoned,  // a check or a question ended it before anything was built
+    Failed,     // a calendar date could not be formed; the grid is empty
 };
 
-struct GridResult {
+struct [[nodiscard]] GridResult {
   GridOutcome outcome = GridOutcome::Abandoned;
   // The final `Label25` caption, when a grid was built (even partly).
   CountCaption count;

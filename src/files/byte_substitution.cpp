@@ -25,7 +25,7 @@ struct Descriptor {
 // out longer than its size said; false on a read error. The buffer starts a
 // little larger than the expected size, so that the read which meets the
 // end of an unchanged file never has to grow (and copy) it.
-bool read_to_end(int fd, FileBuffer& bytes, std::size_t expected) {
+[[nodiscard]] bool read_to_end(int fd, FileBuffer& bytes, std::size_t expected) {
   constexpr std::size_t kSlack = 65536;
   std::size_t used = 0;
   bytes.resize(expected + kSlack);

@@ -43,7 +43,7 @@ inline void substitute_byte(FileBuffer& bytes, char byte, char replacement) {
   substitute_byte(bytes.data(), bytes.size(), byte, replacement);
 }
 
-enum class CopyOutcome { Copied, SourceMissing, SourceEmpty, WriteFailed };
+enum class [[nodiscard]] CopyOutcome{Copied, SourceMissing, SourceEmpty, WriteFailed};
 
 // `copie_substitution`: reads the whole source, replaces every occurrence of
 // the byte and writes the destination. A missing source shows "fichier

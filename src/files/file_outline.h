@@ -38,6 +38,7 @@ class LineEndCounter {
 // Anything else (markers, spreadsheet or clipboard input, a head or a blank
 // end longer than the blocks kept) loads the whole file with
 // load_data_file, whose messages and result are those of a whole load.
-bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& out, std::size_t head_lines);
+[[nodiscard]] bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& out,
+                                        std::size_t head_lines);
 
 }  // namespace talve

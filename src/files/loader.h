@@ -23,6 +23,6 @@ class Workspace;
 // ws.flags. Returns false (and the caller stops) when the clipboard file is
 // missing or its short-content warning was shown; a missing or empty file is
 // reported and loads as no line at all, with true.
-bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out);
+[[nodiscard]] bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out);
 
 }  // namespace talve

@@ -22,7 +22,7 @@ constexpr std::size_t kSlack = 65536;
 // its own thread, then whatever was added since. When the file shrank
 // meanwhile, the bytes kept are those up to where the reading first met its
 // end, so that they follow one another as in the file.
-bool read_in_halves(int fd, FileBuffer& bytes, std::size_t expected) {
+[[nodiscard]] bool read_in_halves(int fd, FileBuffer& bytes, std::size_t expected) {
   bytes.resize(expected + kSlack);
   const std::size_t middle = expected / 2;
   long long head = 0, tail = 0;

@@ -19,7 +19,7 @@ bool path_exists(const std::string& path) {
 }
 
 // Removes the first occurrence of the mark; false when there is none.
-bool remove_first(std::string& text, std::string_view mark) {
+[[nodiscard]] bool remove_first(std::string& text, std::string_view mark) {
   const auto at = text.find(mark);
   if (at == std::string::npos) return false;
   text.erase(at, mark.size());

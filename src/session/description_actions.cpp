@@ -9,6 +9,7 @@
 #include "core/field_visibility.h"
 #include "core/folder_paths.h"
 #include "core/parameter_file.h"
+#include "core/program_folder.h"
 #include "files/file_discovery.h"
 #include "files/listing_button.h"
 #include "session/pending_links.h"
@@ -94,6 +95,11 @@ ReadOutcome read_description(Session& session) {
   return ReadOutcome::Read;
 }
 
+void tell_parameter_file_unwritten(Session& session) {
+  session.ajout_suivi(" le fichier de paramètres n'a pas pu être écrit : " +
+                      name_as_text(parameter_file_path()));
+}
+
 bool write_description(Session& session) {
   DataDescription& description = session.description;
   if (!description.is_current()) return false;
@@ -107,9 +113,10 @@ bool write_description(Session& session) {
   }
   if (session.period.changed) save_period_file(session);
   if (description.modified())
-    record_saved_description(description.text("dossier_description") + description.file_name(),
-                             description.choice("RadioGroup_coul_nb.ItemIndex"), session.colours,
-                             session.ui());
+    if (!record_saved_description(description.text("dossier_description") + description.file_name(),
+                                  description.choice("RadioGroup_coul_nb.ItemIndex"), session.colours,
+                                  session.ui()))
+      tell_parameter_file_unwritten(session);
   description.clear_modified();
   refresh_listing_button(session);
   return true;
@@ -150,7 +157,9 @@ void save_before_leaving(Session& session) {
     if (session.ui().ask(MessageType::Confirmation, kYesNo, question) == Answer::Yes)
       save_description_as(session);
   }
-  write_description(session);
+  // A description that cannot be written has said so (the program is
+  // leaving, or the results were saved).
+  static_cast<void>(write_description(session));
 }
 
 }  // namespace talve

@@ -62,8 +62,8 @@ std::size_t head_lines_needed(const Session& s, const ListingSettings& settings)
   return needed > 0 ? static_cast<std::size_t>(needed) : 0;
 }
 
-bool load_for_listing(Session& s, const std::string& path, LoadedFile& file,
-                      const ListingSettings& settings) {
+[[nodiscard]] bool load_for_listing(Session& s, const std::string& path, LoadedFile& file,
+                                    const ListingSettings& settings) {
   const bool loaded = load_for_pre_reading(s, path, file, head_lines_needed(s, settings));
   s.set_caption("Memo6", join_preview(file));
   return loaded;
@@ -168,7 +168,7 @@ void end_of_pass(Pass& pass) {
 
 // Steps common to every file once its row exists. False when the listing
 // is to stop after this file.
-bool after_file(Pass& pass, int row, double file_start) {
+[[nodiscard]] bool after_file(Pass& pass, int row, double file_start) {
   Session& s = pass.s;
   const double elapsed = monotonic_seconds() - file_start;
   s.file_table.ecrire_case(row, "durée de traitement", format_time(elapsed / kSecondsPerDay));
@@ -194,7 +194,7 @@ void leave_out(Pass& pass, int row, const ListedFile& file) {
 
 // The data folder itself could not be read: says why, rather than that no
 // file matches the mask.
-bool tell_unreadable_data_folder(Session& s) {
+[[nodiscard]] bool tell_unreadable_data_folder(Session& s) {
   const auto& unreadable = s.table_state.unreadable_folders;
   if (unreadable.empty() || !unreadable.front().subfolder.empty()) return false;
   const std::string folder = s.description.text("dossier_choisi");

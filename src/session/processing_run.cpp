@@ -69,7 +69,7 @@ void prepare_screen(Session& s) {
 // The listing and the grid a run needs first, each timed as its own step.
 // False when the listing did not list every file: the description is to be
 // corrected first.
-bool listing_and_grid(Session& s) {
+[[nodiscard]] bool listing_and_grid(Session& s) {
   if (s.table_state.pre_read_since_listing == 0) {
     start_phase(s, Phase::Listing);
     const ListingResult listed = lister_tableau(s);
@@ -83,7 +83,9 @@ bool listing_and_grid(Session& s) {
   if (s.grid.empty()) {
     start_phase(s, Phase::Grid);
     GridTarget target{s, s.grid, s.result_list};
-    create_grid(target);
+    // A grid that could not be built has said why; the run then finds it
+    // empty and ends.
+    static_cast<void>(create_grid(target));
     record_phase(s, Phase::Grid);
   }
   return true;

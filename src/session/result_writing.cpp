@@ -42,7 +42,7 @@ void report_failure(Session& s, const std::string& what, const std::string& path
 
 // The result list in its file and, with a window, in the result view and on
 // the clipboard.
-bool save_result_file(Session& s, const std::string& path) {
+[[nodiscard]] bool save_result_file(Session& s, const std::string& path) {
   std::string reason;
   if (!write_joined_text(path, s.result_list.text(), reason, true)) {
     // Interrupted: the program is ending, nobody is there to read a box.
@@ -85,8 +85,8 @@ std::vector<std::string> statistics(const Session& s) {
 // The closing lines into the log, then the report file with the whole log;
 // two last lines go to the log only. False when the report could not be
 // written.
-bool write_report(Session& s, const ResultDestination& destination, const WrittenFiles& files,
-                  const std::string& report_path) {
+[[nodiscard]] bool write_report(Session& s, const ResultDestination& destination, const WrittenFiles& files,
+                                const std::string& report_path) {
   RunClosing closing = RunClosing::read(s);
   closing.station = s.run.station;
   closing.grid_count = s.results.grid_count;
@@ -139,7 +139,8 @@ WriteOutcome write_run_results(Session& s) {
   files.total_duration = total_duration(run);
   const bool report_written = write_report(s, destination, files, report_path);
   if (report_written) run.report_path = report_path;
-  if (s.description.modified() && !run.keep_settings_files) write_description(s);
+  // A description that cannot be written has said so; the results are.
+  if (s.description.modified() && !run.keep_settings_files) static_cast<void>(write_description(s));
 
   s.set_caption("Label6", durations_text(run));
   s.set_caption("Label10", "reste 00:00:00    0 Mo");

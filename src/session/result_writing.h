@@ -18,11 +18,11 @@ class Session;
 // its lists stay ready for "sauver ->"; a report that could not be written
 // is reported too, and the run is then not summed up as a success.
 
-enum class WriteOutcome {
-  DescriptionOnly,  // outside a run: only the description was saved
-  Written,          // the result file and its report were written
-  ReportFailed,     // the result file was written, its report could not be
-  Failed,           // the result file could not be written
+enum class [[nodiscard]] WriteOutcome{
+    DescriptionOnly,  // outside a run: only the description was saved
+    Written,          // the result file and its report were written
+    ReportFailed,     // the result file was written, its report could not be
+    Failed,           // the result file could not be written
 };
 
 WriteOutcome write_results(Session& session);

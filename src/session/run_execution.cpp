@@ -107,7 +107,7 @@ void count_sizes(RunContext& run) {
 }
 
 // False when the ResultTable would be too large: nothing is prepared.
-bool prepare(RunContext& run) {
+[[nodiscard]] bool prepare(RunContext& run) {
   Session& s = run.s;
   // The run loads every file itself: the lines the listing kept of the file
   // it pre-read last would only double the memory of the largest file.
@@ -145,7 +145,7 @@ std::string join_preview(const LoadedFile& file) {
 }
 
 // The log memo is hidden while the file loads.
-bool load_row_file(Session& s, const std::string& path, LoadedFile& file) {
+[[nodiscard]] bool load_row_file(Session& s, const std::string& path, LoadedFile& file) {
   s.set_visible("Memo1", false);
   s.set_visible("Memo6", false);
   const bool loaded = load_data_file(s, path, file);
@@ -171,7 +171,7 @@ void show_time_left(Session& s) {
                                format_0_00(left_megabytes) + " Mo");
 }
 
-enum class RowEnd { next, stopped, load_failed, abandoned };
+enum class [[nodiscard]] RowEnd{next, stopped, load_failed, abandoned};
 
 RowEnd read_row(RunContext& run, int row) {
   Session& s = run.s;
@@ -251,7 +251,9 @@ WriteOutcome end_phases(RunContext& run) {
   s.set_visible("ListBox_DONNEE_date_clean", false);
   // The values-only rows are for the window's view of them.
   s.values_only_list.clear();
-  run.engine.finish(run.grid.entries, s.result_list, s.run.result_view ? &s.values_only_list : nullptr);
+  // Stopped, the lists hold what was formatted, which is written.
+  static_cast<void>(
+      run.engine.finish(run.grid.entries, s.result_list, s.run.result_view ? &s.values_only_list : nullptr));
   if (s.run.clock() - s.run.started > kSoundAfterSeconds && !s.shutdown_after_run) s.ui().play_end_sound();
   s.set_caption("Label_nb_fic", std::to_string(s.file_table.row_count() - 1) + "  fichiers");
   show_data_span(s, run.engine.span());

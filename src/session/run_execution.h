@@ -6,17 +6,17 @@ namespace talve {
 class Session;
 
 // How the run proper ended.
-enum class RunEnd {
-  NoGrid,       // the TimeGrid was empty: nothing was read
-  LoadFailed,   // a file could not be loaded: no result
-  Abandoned,    // the user cancelled at a question about a file: no result
-  TooLarge,     // the ResultTable would not fit in memory: nothing was read
-  Empty,        // no line fell in a written row of the grid: nothing was written
-  Interrupted,  // the program is to end (core/interruption.h): nothing was written
-  // The lists were formatted and handed to the result writer, which:
-  Written,       // wrote the result file and its report
-  ReportFailed,  // wrote the result file but not its report
-  WriteFailed,   // could not write the result file
+enum class [[nodiscard]] RunEnd{
+    NoGrid,       // the TimeGrid was empty: nothing was read
+    LoadFailed,   // a file could not be loaded: no result
+    Abandoned,    // the user cancelled at a question about a file: no result
+    TooLarge,     // the ResultTable would not fit in memory: nothing was read
+    Empty,        // no line fell in a written row of the grid: nothing was written
+    Interrupted,  // the program is to end (core/interruption.h): nothing was written
+    // The lists were formatted and handed to the result writer, which:
+    Written,       // wrote the result file and its report
+    ReportFailed,  // wrote the result file but not its report
+    WriteFailed,   // could not write the result file
 };
 
 // The run proper, once its checks passed and the grid is built: the

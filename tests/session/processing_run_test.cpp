@@ -246,7 +246,7 @@ TEST_F(RunTest, RunKeepsItsPeriodInTheDescriptionAndBannerCountsFiles) {
   write_two_files();
   list_and_build_grid();
   session.table_state.checked_files = {"nord_1.csv"};
-  traiter_fichier_click(session);
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
   EXPECT_EQ(session.description.text("Label_min_dsc.caption"), "01/01/2021 01:00:00");
   EXPECT_EQ(session.description.text("Label_max_dsc.caption"), "01/01/2021 04:00:00");
   EXPECT_EQ(session.description.text("Label_pas_dsc.caption"), "01:00:00");
@@ -268,7 +268,7 @@ TEST_F(RunTest, StopButtonAsksOnlyWhileWorkIsGoingOn) {
     ui.answer(Answer::Yes);
     EXPECT_TRUE(stop_click(session));
   };
-  traiter_fichier_click(session);
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
   ASSERT_GE(ui.boxes.size(), 1u);
   EXPECT_EQ(ui.boxes[0].text, "Stopper le traitement  ?\n");
   EXPECT_EQ(ui.boxes[0].type, MessageType::Confirmation);
