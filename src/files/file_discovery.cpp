@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include "text/ascii.h"
+#include "text/system_error.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -110,7 +110,7 @@ std::string found_file_entry(const FoundFile& file) {
 std::string folder_problem_text(int error) {
   if (error == ENOENT) return "n'existe pas";
   if (error == ENOTDIR) return "n'est pas un répertoire";
-  return "est illisible : " + std::string(std::strerror(error));
+  return "est illisible : " + system_error_text(error);
 }
 
 int lister_fichiers(const std::string& folder, const std::string& mask, bool recursive,

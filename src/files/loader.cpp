@@ -2,7 +2,6 @@
 #include "files/loader.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -11,6 +10,7 @@
 #include "files/data_block.h"
 #include "files/parallel_read.h"
 #include "text/encoding.h"
+#include "text/system_error.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -70,7 +70,7 @@ void tell_missing(Workspace& ws, const std::string& path, int error) {
     ws.ui().message("fichier inexistant\n" + shown);
     return;
   }
-  const std::string reason = std::strerror(error);
+  const std::string reason = system_error_text(error);
   ws.ajout_suivi("fichier illisible => " + shown + " : " + reason);
   ws.ui().message("fichier illisible\n" + shown + "\n\n " + reason);
 }

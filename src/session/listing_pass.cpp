@@ -227,7 +227,7 @@ PassEnd list_files(Pass& pass) {
   int index = 0;
   for (const ListedFile& file : pass.files) {
     ++index;
-    const FileInHand in_hand(s.table_state, file.path);
+    const FileInHand in_hand(s.table_state, name_as_text(file.path));
     s.ajout_suivi(std::to_string(index) + "  " + file.name + " -> " + file.subfolder);
     const double file_start = monotonic_seconds();
     LoadedFile content;

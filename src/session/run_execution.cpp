@@ -182,7 +182,7 @@ RowEnd read_row(RunContext& run, int row) {
   s.ajout_suivi("");
   s.ajout_suivi("  " + row_text + " <---------------" + name + "  " + table.lire_case(row, "Station"));
   const std::string path = row_file_path(s, row);
-  const FileInHand in_hand(s.table_state, path);
+  const FileInHand in_hand(s.table_state, name_as_text(path));
   s.set_caption("Label_fic", row_text + "  " + name);
   s.run.size_done += row_kilobytes(table, row);
 
