@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   talve::fuzz::SilentInterface ui;
   talve::DataDescription read;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  talve::read_description_text(bytes, kFolder, read, ui);
+  static_cast<void>(talve::read_description_text(bytes, kFolder, read, ui));
   talve::DataDescription again, third;
   write_and_read(read, again, ui);
   const std::vector<std::string> lines = write_and_read(again, third, ui);

@@ -8,6 +8,7 @@
 
 #include "app/batch_options.h"
 #include "app/batch_run.h"
+#include "app/batch_signals.h"
 #include "text/encoding.h"
 
 namespace talve {
@@ -27,6 +28,7 @@ int batch_main(int argc, char** argv) {
   }
   BatchOptions run_options = *options;
   run_options.end_process_when_written = true;
+  install_interruption_handlers();
   return run_batch(run_options, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
 }
 

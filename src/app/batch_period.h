@@ -54,6 +54,6 @@ std::string period_line(const BatchPeriod& period);
 
 // A step given as "hh:nn:ss" or "N jour", "N mois", "N année" (plural
 // forms accepted, N from 1 to 400) into the period's step fields.
-bool read_step_option(const std::string& text, Period& period);
+[[nodiscard]] bool read_step_option(const std::string& text, Period& period);
 
 }  // namespace talve

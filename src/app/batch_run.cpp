@@ -20,6 +20,7 @@
 #include "app/console_interface.h"
 #include "core/description_file.h"
 #include "core/folder_paths.h"
+#include "core/interruption.h"
 #include "core/size_limits.h"
 #include "engine/count_preview.h"
 #include "engine/grid_build.h"
@@ -39,19 +40,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string absolute_folder(const std::string& folder) {
-  std::error_code ec;
-  return chemin_avec_barre(fs::absolute(fs::path(folder), ec).lexically_normal().string());
-}
-
+// Paths given on the command line, texts once converted, made absolute
+// against the working folder, which the file system names.
 std::string absolute_path(const std::string& path) {
   std::error_code ec;
-  return fs::absolute(fs::path(path), ec).lexically_normal().string();
+  return name_as_text(fs::absolute(fs::path(file_system_path(path)), ec).lexically_normal().string());
 }
 
 // The bytes of a file; false, with the system's reason, when it cannot be
 // read.
-bool read_whole_file(const std::string& path, std::string& bytes, std::string& reason) {
+[[nodiscard]] bool read_whole_file(const std::string& path, std::string& bytes, std::string& reason) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     reason = system_error_text(errno);
@@ -71,16 +69,18 @@ bool read_whole_file(const std::string& path, std::string& bytes, std::string& r
   }
 }
 
+std::string absolute_folder(const std::string& folder) { return chemin_avec_barre(absolute_path(folder)); }
+
 // Reads the description file; false, with the reason, when it cannot be.
-bool read_batch_description(Session& s, const std::string& path, std::string& reason) {
+[[nodiscard]] bool read_batch_description(Session& s, const std::string& path, std::string& reason) {
   std::error_code ec;
-  if (!fs::exists(path, ec)) {
+  if (!fs::exists(file_system_path(path), ec)) {
     reason = "fichier de description introuvable : " + path;
     return false;
   }
   std::string bytes;
   std::string system_reason;
-  if (!read_whole_file(path, bytes, system_reason)) {
+  if (!read_whole_file(file_system_path(path), bytes, system_reason)) {
     reason = "le fichier de description " + path + " n'a pas pu être lu : " + system_reason;
     return false;
   }
@@ -113,15 +113,15 @@ void apply_folders(Session& s, const BatchOptions& options) {
 
 // The output folder takes the result and its report: checked before any
 // file is read, so that a run is not made for nothing.
-bool output_folder_writable(const std::string& folder, std::string& reason) {
+[[nodiscard]] bool output_folder_writable(const std::string& folder, std::string& reason) {
   const std::string named = "le répertoire de sortie " + folder;
   if (folder.empty()) {
     reason = "le répertoire de sortie n'est pas donné (dossier_choisi_sortie, ou --output-dir)";
     return false;
   }
   // Without its final "/", a file named as the folder is told as a file.
-  const std::string path =
-      folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+  const std::string path = file_system_path(
+      folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder);
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) {
     reason =
@@ -140,7 +140,7 @@ bool output_folder_writable(const std::string& folder, std::string& reason) {
 }
 
 // Step 1; false, with the reason, when nothing can follow.
-bool list_files(Session& s, ConsoleInterface& ui, std::string& reason) {
+[[nodiscard]] bool list_files(Session& s, ConsoleInterface& ui, std::string& reason) {
   const ListingResult listed = lister_tableau(s);
   for (const std::string& path : s.table_state.left_out_files) ui.note("fichier écarté : " + path);
   if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {
@@ -164,7 +164,7 @@ void write_file_table(const Session& s, std::ostream& out) {
 }
 
 // The earliest "date dep" and the latest "date fin" of the listed files.
-bool data_period(Session& s, BatchPeriod& period, std::string& reason) {
+[[nodiscard]] bool data_period(Session& s, BatchPeriod& period, std::string& reason) {
   TDateTime earliest = 0;
   TDateTime latest = 0;
   for (int row = 1; row <= s.file_table.file_row_count(); ++row) {
@@ -200,7 +200,7 @@ std::string grid_failure(Session& s, GridOutcome outcome) {
   return failed + "la période du " + p.start_caption + " au " + p.end_caption + " n'en donne aucun instant";
 }
 
-bool build_grid(Session& s, std::string& reason) {
+[[nodiscard]] bool build_grid(Session& s, std::string& reason) {
   GridTarget target{s, s.grid, s.result_list, 0.0};
   const GridOutcome built = create_grid(target).outcome;
   if (built != GridOutcome::Built || s.grid.count() < 2) {
@@ -215,11 +215,18 @@ int fail(ConsoleInterface& ui, const std::string& reason) {
   return kBatchNoResult;
 }
 
+// Nothing was written after the interruption: the previous result stays.
+int interrupted(ConsoleInterface& ui) {
+  ui.note("traitement interrompu : aucun fichier résultat n'est écrit, un résultat précédent reste tel quel");
+  return kBatchInterrupted;
+}
+
 // Steps 1 to 3 and the writing, as run_batch says.
 int run_batch_steps(const BatchOptions& options, std::ostream& out, std::ostream& errors,
                     ConsoleInterface& ui, BatchProgress& progress) {
   Session session(ui);
   ui.set_file_in_hand(&session.table_state.file_in_hand);
+  ui.set_stop_flag(&session.flags.stop);
   progress.watch(&session);
   session.run.keep_settings_files = true;
   session.run.result_view = false;
@@ -235,23 +242,36 @@ int run_batch_steps(const BatchOptions& options, std::ostream& out, std::ostream
   session.period = period->period;
   apply_folders(session, options);
   if (options.list_only) {
-    if (!list_files(session, ui, reason)) return fail(ui, reason);
+    const bool listed = list_files(session, ui, reason);
     progress.clear();
+    if (interruption_requested()) return interrupted(ui);
+    if (!listed) return fail(ui, reason);
     write_file_table(session, out);
     return kBatchWritten;
   }
   if (!output_folder_writable(session.description.text("dossier_choisi_sortie"), reason))
     return fail(ui, reason);
   ui.note(period_line(*period));
-  if (!list_files(session, ui, reason)) return fail(ui, reason);
+  const bool listed = list_files(session, ui, reason);
+  if (interruption_requested()) return interrupted(ui);
+  if (!listed) return fail(ui, reason);
   if (period->needs_data()) {
     if (!data_period(session, *period, reason)) return fail(ui, reason);
     ui.note(period_line(*period));
   }
-  if (!build_grid(session, reason)) return fail(ui, reason);
+  const bool built = build_grid(session, reason);
+  if (interruption_requested()) return interrupted(ui);
+  if (!built) return fail(ui, reason);
 
   const RunOutcome outcome = traiter_fichier_click(session);
   progress.clear();
+  if (outcome == RunOutcome::Interrupted) return interrupted(ui);
+  if (outcome == RunOutcome::WrittenWithoutReport) {
+    // The result is there and named; its report is not, and is not named.
+    ui.note("aucun fichier de suivi : " + session.run.failure);
+    out << cp1252_to_utf8(absolute_path(session.run.result_path)) << '\n' << std::flush;
+    return kBatchNoReport;
+  }
   if (outcome != RunOutcome::Written) {
     const std::string& why = session.run.failure;
     return fail(ui, why.empty() ? std::string("le traitement n'a pas eu lieu") : why);

@@ -4,6 +4,7 @@
 #include "app/batch_answers.h"
 #include "app/batch_box_notes.h"
 #include "app/batch_progress.h"
+#include "core/interruption.h"
 #include "text/encoding.h"
 
 namespace talve {
@@ -45,6 +46,7 @@ void ConsoleInterface::note(const std::string& text) {
 }
 
 void ConsoleInterface::process_events() {
+  if (m_stop && interruption_requested()) *m_stop = true;
   if (m_progress) m_progress->update();
 }
 

@@ -24,6 +24,9 @@ class ConsoleInterface : public UserInterface {
   // The path of the file being read (`FileTableState::file_in_hand`): a box
   // asked while a file is read is told with that file.
   void set_file_in_hand(const std::string* path) { m_file_in_hand = path; }
+  // The stop flag the loops test: set when an interruption was requested,
+  // so that the loop under way ends at its next event check.
+  void set_stop_flag(bool* stop) { m_stop = stop; }
 
   Answer ask(MessageType type, ButtonSet buttons, const std::string& text) override;
   void tracking_line_added(const std::string&) override {}
@@ -50,6 +53,7 @@ class ConsoleInterface : public UserInterface {
   std::ostream& m_errors;
   BatchProgress* m_progress = nullptr;
   const std::string* m_file_in_hand = nullptr;
+  bool* m_stop = nullptr;
 };
 
 }  // namespace talve

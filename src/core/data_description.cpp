@@ -26,7 +26,7 @@ std::string dynamic_text(DynamicValue value, const std::string& program_folder) 
   return {};
 }
 
-bool read_int(std::string_view text, int& out) {
+[[nodiscard]] bool read_int(std::string_view text, int& out) {
   const char* first = text.data();
   const char* last = text.data() + text.size();
   if (first != last && *first == '+') ++first;

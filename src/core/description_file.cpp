@@ -16,6 +16,7 @@
 #include "core/settings_table.h"
 #include "core/user_interface.h"
 #include "text/ascii.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -105,8 +106,8 @@ void convert_folder(std::string& value, const SettingInfo& info, const std::stri
 
 // Converts a value read for the setting and stores it; false when a choice
 // does not read as an integer.
-bool store_value(std::string value, const SettingInfo& info, const std::string& own_folder,
-                 DataDescription& description, UserInterface& ui) {
+[[nodiscard]] bool store_value(std::string value, const SettingInfo& info, const std::string& own_folder,
+                               DataDescription& description, UserInterface& ui) {
   reparer_accents(value);
   switch (info.kind) {
     case SettingKind::Boolean:
@@ -205,7 +206,7 @@ std::string unreadable_value_text(const UnreadableValue& stop) {
 DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,
                                             UserInterface& ui) {
   DescriptionReadResult result;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(file_system_path(path), std::ios::binary);
   if (!in) return result;
   std::ostringstream bytes;
   bytes << in.rdbuf();
@@ -226,7 +227,8 @@ std::vector<std::string> description_lines(const DataDescription& description,
 }
 
 bool write_description_file(const std::string& path, const DataDescription& description, std::string* error) {
-  return replace_file(path, join_lines_crlf(description_lines(description, folder_of(path))), error);
+  return replace_file(file_system_path(path),
+                      join_lines_crlf(description_lines(description, folder_of(path))), error);
 }
 
 }  // namespace talve

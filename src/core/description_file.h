@@ -27,8 +27,8 @@ std::span<const std::string_view> description_write_order();
 // that is not an integer shows "'<value>' n'est pas une valeur entière
 // correcte" and stops the read there: the settings before it keep their new
 // values, the others their old ones. Returns false when the read stopped.
-bool read_description_text(std::string_view bytes, const std::string& own_folder,
-                           DataDescription& description, UserInterface& ui);
+[[nodiscard]] bool read_description_text(std::string_view bytes, const std::string& own_folder,
+                                         DataDescription& description, UserInterface& ui);
 
 // A value that stops the read of a description: its key as the settings
 // table spells it, the line of the file that holds it (from 1) and the
@@ -45,12 +45,13 @@ std::optional<UnreadableValue> unreadable_value(std::string_view bytes);
 // valeur entière correcte".
 std::string unreadable_value_text(const UnreadableValue& stop);
 
-struct DescriptionReadResult {
+struct [[nodiscard]] DescriptionReadResult {
   bool opened = false;    // the file could be read
   bool complete = false;  // every setting was read
 };
 
-// Reads the file at `path` (its folder resolves relative folders).
+// Reads the file at `path`, a text like every path the description holds
+// (its folder resolves relative folders).
 DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,
                                             UserInterface& ui);
 
@@ -61,7 +62,7 @@ std::vector<std::string> description_lines(const DataDescription& description, c
 // Writes the description to `path` through a temporary file renamed over it,
 // so that a failure leaves the previous file whole. Returns false, with the
 // reason in `error`, when the file could not be written.
-bool write_description_file(const std::string& path, const DataDescription& description,
-                            std::string* error = nullptr);
+[[nodiscard]] bool write_description_file(const std::string& path, const DataDescription& description,
+                                          std::string* error = nullptr);
 
 }  // namespace talve

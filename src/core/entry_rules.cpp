@@ -61,8 +61,8 @@ std::string without_date_columns(std::string_view list, const std::vector<std::s
 }
 
 // Stores a corrected pattern; the pickers beside the pattern fields close.
-bool store_pattern(DataDescription& description, std::string_view key, const PatternFieldText& corrected,
-                   UserInterface& ui) {
+[[nodiscard]] bool store_pattern(DataDescription& description, std::string_view key,
+                                 const PatternFieldText& corrected, UserInterface& ui) {
   const bool changed = description.text(key) != corrected.text;
   if (corrected.four_m_warning) ui.message(four_m_warning_text());
   description.set_text(key, corrected.text);
@@ -129,7 +129,7 @@ bool confirm_data_line(DataDescription& description, const std::string& typed, U
   const std::string title_text = description.text(kTitleLine);
   int data_line = 0;
   int title_line = 0;
-  read_int(trim_view(typed), data_line);
+  if (!read_int(trim_view(typed), data_line)) data_line = 0;
   const bool title_reads = read_int(trim_view(title_text), title_line);
   const bool with_titles = description.choice("RadioGroup_avec_sans_intitule_ItemIndex") == 0;
   const bool accepted =

@@ -11,7 +11,7 @@
 namespace talve {
 namespace {
 
-bool read_whole_file(const std::string& path, std::string& bytes) {
+[[nodiscard]] bool read_whole_file(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::ostringstream out;

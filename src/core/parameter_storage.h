@@ -19,15 +19,16 @@ inline constexpr int kMaxParameterLines = 60;
 std::string lire_ligne_fichier(const std::string& path, int n);
 
 // `ecrire_fichier_une_ligne`: the file is replaced by that single line.
-bool ecrire_fichier_une_ligne(const std::string& text, const std::string& path);
+[[nodiscard]] bool ecrire_fichier_une_ligne(const std::string& text, const std::string& path);
 
 // `ecrire_parametre`: line k (1 to 60) of the file takes the text; the file
 // is rewritten with exactly 60 lines (missing ones empty). Beyond line 60
 // the user is told the limit and the file is rewritten without the value.
-bool ecrire_parametre(const std::string& text, const std::string& path, int k, UserInterface& ui);
+[[nodiscard]] bool ecrire_parametre(const std::string& text, const std::string& path, int k,
+                                    UserInterface& ui);
 
 // `liste_vers_fichier`: the items saved one per line.
-bool liste_vers_fichier(const std::vector<std::string>& items, const std::string& path);
+[[nodiscard]] bool liste_vers_fichier(const std::vector<std::string>& items, const std::string& path);
 // `fichier_vers_liste`: the list replaced by the lines of the file; the list
 // is left empty when the file cannot be read.
 void fichier_vers_liste(std::vector<std::string>& items, const std::string& path);

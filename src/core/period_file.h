@@ -22,7 +22,7 @@ void read_period_file(Workspace& ws);
 
 // Writes the seven lines and clears the period's changed flag. Returns false
 // (flag kept) when the file could not be written.
-bool write_period_file(Workspace& ws);
+[[nodiscard]] bool write_period_file(Workspace& ws);
 
 // Shows the step kind: the step picker for hh:mn:ss, else the step count
 // with its unit ("jour", "mois", "année") in `Label56`.

@@ -27,7 +27,7 @@ class RecentFolders {
   // The list replaced by the file's (empty when the file is missing).
   void load();
   // The list saved over the file; false when it could not be written.
-  bool save() const;
+  [[nodiscard]] bool save() const;
   // The first load of a session: later adds keep what earlier sessions
   // left in the file.
   void load_once();

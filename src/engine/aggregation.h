@@ -59,7 +59,7 @@ void fold_line(ResultTable& table, Method method, int row, const double* values,
 // After the last file: means divided by their counts, cumulative totals
 // carried down the rows. Returns false when the user stopped it (the rows
 // done so far stay done).
-bool finalise_rows(ResultTable& table, Method method, EventPacer& pacer);
+[[nodiscard]] bool finalise_rows(ResultTable& table, Method method, EventPacer& pacer);
 
 // Method 4, after the finalisation: a missing cell of row r (2..n-1) whose
 // neighbours r-1 and r+1 both hold values takes their mean; a run of two or

@@ -15,7 +15,7 @@ class EventPacer {
   explicit EventPacer(Workspace& ws, int items_per_check = 2048);
 
   // After each item: true when the user asked to stop.
-  bool tick() {
+  [[nodiscard]] bool tick() {
     if (++m_count >= m_items_per_check) pump();
     return stopped();
   }

@@ -20,7 +20,7 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The slow reading: a copy with "," read as "." given to `read_real`.
-bool read_with_point(std::string_view text, double& value) {
+[[nodiscard]] bool read_with_point(std::string_view text, double& value) {
   std::array<char, kBufferSize> buffer;
   if (text.size() > buffer.size()) {
     std::string copy(text);
@@ -37,7 +37,7 @@ bool read_with_point(std::string_view text, double& value) {
 // of their digits and the power of ten are both exact doubles, so the one
 // division rounds once, as a correctly rounded reading does. Anything else
 // goes through `read_real`.
-bool read_decimal(std::string_view text, double& value) {
+[[nodiscard]] bool read_decimal(std::string_view text, double& value) {
   const char* p = text.data();
   const char* const end = p + text.size();
   const bool negative = p < end && *p == '-';
@@ -70,7 +70,7 @@ bool read_decimal(std::string_view text, double& value) {
 // `est_nombre` on a text already trimmed. Letters other than the exponent's
 // "e" never read, so upper-casing, as the number test does, cannot change
 // the outcome.
-bool read_trimmed_number_form(std::string_view text, double& value) {
+[[nodiscard]] bool read_trimmed_number_form(std::string_view text, double& value) {
   if (!text.empty() && text.front() == '<') text.remove_prefix(1);
   return !text.empty() && read_decimal(text, value);
 }

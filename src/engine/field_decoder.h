@@ -62,6 +62,6 @@ class FieldDecoder {
 double lenient_real(std::string_view text);
 // `est_nombre` and the value it accepts, without a copy for fields of
 // ordinary length.
-bool read_number_form(std::string_view text, double& value);
+[[nodiscard]] bool read_number_form(std::string_view text, double& value);
 
 }  // namespace talve

@@ -26,8 +26,8 @@ void read_date(Workspace& ws, const LoadedFile& file, long long index, const Dec
 }
 
 // The first data line holds more letters than digits: it may be the titles.
-bool abandon_for_titles(Workspace& ws, int row, std::string_view path, std::string_view line, int digits,
-                        int letters) {
+[[nodiscard]] bool abandon_for_titles(Workspace& ws, int row, std::string_view path, std::string_view line,
+                                      int digits, int letters) {
   const std::string text =
       "fichier " + std::to_string(row) + "\n" + std::string(path) + "\n\n" +
       " il semble que la 1ère ligne de données soit une description de colonnes " + "\n" + "<" +

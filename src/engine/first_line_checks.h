@@ -37,7 +37,7 @@ struct FileDates {
   TDateTime last = 0;
 };
 
-enum class FileCheck { go_on, abandon };
+enum class [[nodiscard]] FileCheck{go_on, abandon};
 
 // The checks on the first and last data lines of a file before it is read,
 // and the FileTable cells they fill ("n°Lig intitulés", "date dep", "date

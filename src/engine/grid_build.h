@@ -7,7 +7,7 @@ namespace talve {
 
 struct GridTarget;
 
-enum class GridOutcome {
+enum class [[nodiscard]] GridOutcome {
   Built,        // the grid holds every instant of the period
   Stopped,      // the stop button ended the build; the instants made so far stay
   Abandoned,    // a check or a question ended it before anything was built
@@ -15,7 +15,7 @@ enum class GridOutcome {
   OutOfMemory,  // the instants could not be held in the memory left; the grid is empty
 };
 
-struct GridResult {
+struct [[nodiscard]] GridResult {
   GridOutcome outcome = GridOutcome::Abandoned;
   // The final `Label25` caption, when a grid was built (even partly).
   CountCaption count;

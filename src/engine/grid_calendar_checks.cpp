@@ -49,7 +49,7 @@ void check_date_test(GridTarget& target) {
   target.result_list.clear();
 }
 
-bool check_days(Workspace& ws) {
+[[nodiscard]] bool check_days(Workspace& ws) {
   const TDateTime start = period_start(ws);
   const TDateTime end = period_end(ws);
   const bool start_off = !at_midnight(start);
@@ -71,7 +71,7 @@ bool check_days(Workspace& ws) {
   return true;
 }
 
-bool check_month_days(Workspace& ws) {
+[[nodiscard]] bool check_month_days(Workspace& ws) {
   const TDateTime start = period_start(ws);
   const TDateTime end = period_end(ws);
   const CivilDate first = decode_date_time(start).date;
@@ -102,7 +102,7 @@ bool check_month_days(Workspace& ws) {
   return true;
 }
 
-bool check_month_times(Workspace& ws) {
+[[nodiscard]] bool check_month_times(Workspace& ws) {
   const TDateTime start = period_start(ws);
   const TDateTime end = period_end(ws);
   if (at_midnight(start) && at_midnight(end)) return true;
@@ -116,7 +116,7 @@ bool check_month_times(Workspace& ws) {
   return true;
 }
 
-bool check_years(Workspace& ws) {
+[[nodiscard]] bool check_years(Workspace& ws) {
   const TDateTime start = period_start(ws);
   const TDateTime end = period_end(ws);
   const CivilDate first = decode_date_time(start).date;

@@ -10,6 +10,6 @@ struct GridTarget;
 // midnight (days), on the first of a month (months) or on 1 January (years).
 // Each question offers to correct (Yes), to go on unchanged (No) or to
 // abandon (Cancel). Returns false when the user abandons.
-bool run_calendar_checks(GridTarget& target);
+[[nodiscard]] bool run_calendar_checks(GridTarget& target);
 
 }  // namespace talve

@@ -7,10 +7,10 @@ namespace talve {
 
 struct GridTarget;
 
-enum class InstantsOutcome {
-  Complete,  // every instant up to the end was added
-  Stopped,   // the stop flag was set; the instants added so far stay
-  BadDate,   // a month or year step reached a day its month does not have
+enum class [[nodiscard]] InstantsOutcome{
+    Complete,  // every instant up to the end was added
+    Stopped,   // the stop flag was set; the instants added so far stay
+    BadDate,   // a month or year step reached a day its month does not have
 };
 
 // Adds to the grid (after its entry 0) the instants t0, t1, ... that are not

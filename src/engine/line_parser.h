@@ -61,8 +61,8 @@ class LineParser {
   };
 
   ParsedKind parse_line(std::string_view line, TDateTime& instant, double* values, std::uint8_t* missing);
-  bool decode_fields(double* values, std::uint8_t* missing);
-  bool decode_plain_fields(double* values, std::uint8_t* missing);
+  [[nodiscard]] bool decode_fields(double* values, std::uint8_t* missing);
+  [[nodiscard]] bool decode_plain_fields(double* values, std::uint8_t* missing);
   std::string_view date_value();
 
   DecodeSettings m_settings;

@@ -27,7 +27,7 @@ void set_bound(Workspace& ws, PeriodBound bound, TDateTime value) {
     set_end_caption(ws, value);
 }
 
-bool ask_yes_no(Workspace& ws, const std::string& text) {
+[[nodiscard]] bool ask_yes_no(Workspace& ws, const std::string& text) {
   return ws.ui().ask(MessageType::Confirmation, kYesNo, text) == Answer::Yes;
 }
 

@@ -30,7 +30,7 @@ CountCaption set_offset_days(GridTarget& target, int days);
 // The "O" buttons beside the start, the end and the step: asks, then sets
 // that time of day to 00:00:00. Returns true when it was set.
 enum class PeriodTime { Start, End, Step };
-bool zero_time(GridTarget& target, PeriodTime which);
+[[nodiscard]] bool zero_time(GridTarget& target, PeriodTime which);
 
 // The double-click copies into the period. Each asks first; an accepted copy
 // also marks the description modified. A source caption is used only when
@@ -38,13 +38,13 @@ bool zero_time(GridTarget& target, PeriodTime which);
 // Each returns true when something was copied.
 enum class PeriodBound { Start, End };
 // `Label_min_dsc` / `Label_max_dsc`: the period of the last run.
-bool copy_last_run_bound(GridTarget& target, PeriodBound bound, const std::string& caption);
+[[nodiscard]] bool copy_last_run_bound(GridTarget& target, PeriodBound bound, const std::string& caption);
 // `Label_pas_dsc`: the step of the last run, "hh:nn:ss".
-bool copy_last_run_step(GridTarget& target, const std::string& caption);
+[[nodiscard]] bool copy_last_run_step(GridTarget& target, const std::string& caption);
 // `Label_date_min` / `Label_date_max`: the dates found by the listing.
-bool copy_listing_date(GridTarget& target, PeriodBound bound, const std::string& caption);
+[[nodiscard]] bool copy_listing_date(GridTarget& target, PeriodBound bound, const std::string& caption);
 // `Label_date_heure_min` / `Label_date_heure_max`: the instants found by the
 // listing, offered aligned on the step (Yes) or as they are (No).
-bool copy_listing_instant(GridTarget& target, PeriodBound bound, const std::string& caption);
+[[nodiscard]] bool copy_listing_instant(GridTarget& target, PeriodBound bound, const std::string& caption);
 
 }  // namespace talve

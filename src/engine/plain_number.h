@@ -22,7 +22,7 @@ struct PlainNumber {
 // mark ("." or ",") and digits, at most 15 digits in all. False for any
 // other text, which the field decoder then reads in full. Reads the text
 // one character at a time.
-bool read_plain_number(std::string_view text, PlainNumber& number);
+[[nodiscard]] bool read_plain_number(std::string_view text, PlainNumber& number);
 
 namespace plain_number_detail {
 
@@ -57,7 +57,7 @@ inline std::uint64_t eight_digits(std::uint64_t digits) {
 
 // The body after the sign: at most eight characters, digits with at most
 // one decimal mark, read as one word whose low `size` bytes are the body.
-inline bool read_body_word(std::uint64_t word, unsigned size, PlainNumber& number) {
+[[nodiscard]] inline bool read_body_word(std::uint64_t word, unsigned size, PlainNumber& number) {
   const std::uint64_t in_body = low_bytes(size) & kHighBits;
   // "." and "," are 0x2E and 0x2C: with bit 1 set, both read 0x2E.
   const std::uint64_t marks = zero_bytes((word | 0x02 * kOnes) ^ (0x2E * kOnes)) & in_body;
@@ -86,8 +86,8 @@ inline bool read_body_word(std::uint64_t word, unsigned size, PlainNumber& numbe
 // in the lowest byte; the bytes above the text are unspecified. The eight
 // bytes are read within [readable_begin, readable_end): from the text's
 // start, or those that end with it. False when neither fits.
-inline bool load_text_word(std::string_view text, const char* readable_begin, const char* readable_end,
-                           std::uint64_t& word) {
+[[nodiscard]] inline bool load_text_word(std::string_view text, const char* readable_begin,
+                                         const char* readable_end, std::uint64_t& word) {
   const char* const p = text.data();
   const std::size_t size = text.size();
   if (size == 0 || size > 8) return false;
@@ -108,7 +108,7 @@ inline bool load_text_word(std::string_view text, const char* readable_begin, co
 // sign or a digit: a field loaded once for the equivalence texts is read
 // from the same word. False for any other text, and for those that are not
 // plain numbers: read_plain_number gives their outcome.
-inline bool read_plain_word(std::uint64_t word, unsigned size, PlainNumber& number) {
+[[nodiscard]] inline bool read_plain_word(std::uint64_t word, unsigned size, PlainNumber& number) {
   const auto first = static_cast<unsigned char>(word);
   const bool negative = first == '-';
   const unsigned sign = (negative || first == '+') ? 1 : 0;
@@ -123,8 +123,8 @@ inline bool read_plain_word(std::uint64_t word, unsigned size, PlainNumber& numb
 // belongs to): the eight from the first digit, or, for the last field of a
 // line, the eight that end with its last one. The digits of a field are then
 // checked and converted without a branch per character.
-inline bool read_plain_number(std::string_view text, const char* readable_begin, const char* readable_end,
-                              PlainNumber& number) {
+[[nodiscard]] inline bool read_plain_number(std::string_view text, const char* readable_begin,
+                                            const char* readable_end, PlainNumber& number) {
   const char* p = text.data();
   const char* const end = p + text.size();
   if (p < end && *p == '<') ++p;

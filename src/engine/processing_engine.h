@@ -99,7 +99,7 @@ class ProcessingEngine {
   FileCheck begin_file(FileTable& table, const FileInput& input);
   // Every line from the first data line to the end of the file, with the
   // progress every twentieth of the block; false when the user stopped.
-  bool read_lines();
+  [[nodiscard]] bool read_lines();
   // One line, numbered from 1 in its file.
   void process_line(std::string_view line, long long line_number);
   // The FileTable cells of the file read, `Label_nlig_impliquee`.
@@ -109,7 +109,7 @@ class ProcessingEngine {
   // After the last file: title rows, finalisation, the optional passes and
   // the text rows. False when the user stopped (the lists then hold what
   // was formatted). The values-only list is null where nothing shows it.
-  bool finish(const TextRows& grid_entries, TextRows& result_list, TextRows* values_only_list);
+  [[nodiscard]] bool finish(const TextRows& grid_entries, TextRows& result_list, TextRows* values_only_list);
 
   // Lines are parsed in blocks of this many on two threads; files of fewer
   // lines are read on one thread. Tests lower it to compare both readings.

@@ -62,9 +62,9 @@ void start_result_lists(const ResultTable& table, const OutputFormat& format, Te
 // interval) to both lists, with the progress "3- patienter ... formatage
 // <n>%" and the stop flag tested after each row; then counts the empty
 // cells. Returns false when stopped.
-bool format_rows(ResultTable& table, const TextRows& grid_entries, const OutputFormat& format,
-                 TextRows& result_list, TextRows* values_only_list, const ProgressText& progress,
-                 EventPacer& pacer);
+[[nodiscard]] bool format_rows(ResultTable& table, const TextRows& grid_entries, const OutputFormat& format,
+                               TextRows& result_list, TextRows* values_only_list,
+                               const ProgressText& progress, EventPacer& pacer);
 
 // E(j) for every data column: the cells of rows 2..n written as the missing
 // text, each counted once.

@@ -25,7 +25,7 @@ struct Descriptor {
 // out longer than its size said; false on a read error. The buffer starts a
 // little larger than the expected size, so that the read which meets the
 // end of an unchanged file never has to grow (and copy) it.
-bool read_to_end(int fd, FileBuffer& bytes, std::size_t expected) {
+[[nodiscard]] bool read_to_end(int fd, FileBuffer& bytes, std::size_t expected) {
   constexpr std::size_t kSlack = 65536;
   std::size_t used = 0;
   bytes.resize(expected + kSlack);
@@ -48,13 +48,17 @@ bool read_to_end(int fd, FileBuffer& bytes, std::size_t expected) {
 WholeFile read_whole_file(const std::string& path) {
   WholeFile result;
   Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  if (file.fd < 0) return result;
+  if (file.fd < 0) {
+    result.error = errno;
+    return result;
+  }
   struct stat status {};
   // A folder opens fine but is no data file; neither is a pipe or a device.
   if (::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode)) return result;
   // The size can change between the two calls: whatever follows is read
   // too, so the buffer always holds the whole file as it was read.
   if (!read_to_end(file.fd, *result.bytes, static_cast<std::size_t>(status.st_size))) {
+    result.error = errno;
     result.bytes->clear();
     return result;
   }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cerrno>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,9 @@ enum class WholeFileState {
 
 struct WholeFile {
   WholeFileState state = WholeFileState::Missing;
+  // Why the file is Missing: the system's error number, ENOENT when there
+  // is no such file or what is there is no file (a folder, a pipe...).
+  int error = ENOENT;
   // Never null; empty unless the state is Read.
   std::shared_ptr<FileBuffer> bytes = acquire_file_buffer();
   // False once a reading that looked at every byte found no NUL: the NUL
@@ -53,7 +57,7 @@ enum class Substitution {
 // substitutions a pass over the bytes.
 void apply_substitution(Substitution substitution, char* data, std::size_t size, bool may_hold_nul = true);
 
-enum class CopyOutcome { Copied, SourceMissing, SourceEmpty, WriteFailed };
+enum class [[nodiscard]] CopyOutcome { Copied, SourceMissing, SourceEmpty, WriteFailed };
 
 // `copie_substitution`: reads the whole source, replaces every occurrence of
 // the byte and writes the destination. A missing source shows "fichier

@@ -10,6 +10,7 @@
 #include "files/file_discovery.h"
 #include "files/listing_button.h"
 #include "text/ascii.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -23,7 +24,7 @@ constexpr std::string_view kMaskKey = "Edit_masque.text";
 std::vector<std::string> visible_files(const std::string& folder) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(file_system_path(folder), ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code status_ec;
     const std::string name = it->path().filename().string();
     if (!name.starts_with(".") && it->is_regular_file(status_ec)) names.push_back(name);
@@ -33,7 +34,7 @@ std::vector<std::string> visible_files(const std::string& folder) {
 }
 
 struct Listing {
-  std::vector<std::string> entries;
+  std::vector<FoundFile> entries;
   std::string first_name;
   int count = 0;
 };
@@ -42,20 +43,19 @@ Listing list_files(const Workspace& workspace, const std::string& mask) {
   const DataDescription& description = workspace.description;
   Listing listing;
   listing.count =
-      lister_fichiers(description.text("dossier_choisi"), mask,
+      lister_fichiers(file_system_path(description.text("dossier_choisi")), mask,
                       description.checked("CheckBox_recursif.Checked"), listing.entries, listing.first_name);
   return listing;
 }
 
 void show_count(Workspace& workspace, const Listing& listing) {
   workspace.set_caption("Label54", std::to_string(listing.count));
-  workspace.set_caption("Label_nom_de_fichier", listing.first_name);
+  workspace.set_caption("Label_nom_de_fichier", name_as_text(listing.first_name));
 }
 
-// The path of the first file listed, with its sub-folder.
+// The path of the first file listed, with its sub-folder, as a text.
 std::string first_file_path(const std::string& folder, const Listing& listing) {
-  const auto found = parse_found_file_entry(listing.entries.front());
-  return chemin_avec_barre(folder) + (found ? found->subfolder : std::string()) + listing.first_name;
+  return chemin_avec_barre(folder) + name_as_text(listing.entries.front().subfolder + listing.first_name);
 }
 
 // No file matches the mask: offer the extension of the folder's first file.
@@ -78,7 +78,7 @@ void propose_mask(Workspace& workspace, const std::string& first_file) {
   refresh_listing_button(workspace);
   if (listing.count == 0) return;
   const std::string offer = " Visualiser un fichier de données pour aider à remplir les champs ? " +
-                            std::string("\n") + listing.first_name;
+                            std::string("\n") + name_as_text(listing.first_name);
   if (workspace.ui().ask(MessageType::Confirmation, kYesNo, offer) == Answer::Yes)
     workspace.ui().open_in_editor(first_file_path(folder, listing),
                                   description.text("Edit_name_prog_blocnote.text"));

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "files/file_discovery.h"
+
 namespace talve {
 
 class Workspace;
@@ -35,7 +37,7 @@ void check_data_folder(Workspace& workspace);
 // found-file list to rebuild the FileTable, else the user is told that no file has
 // the extension. Returns the number of files found (-1 when the description
 // was not modified and nothing ran).
-using RebuildFileTable = std::function<void(const std::vector<std::string>& found_files)>;
+using RebuildFileTable = std::function<void(const std::vector<FoundFile>& found_files)>;
 int relist_after_enter(Workspace& workspace, const RebuildFileTable& rebuild_table);
 
 }  // namespace talve

@@ -2,9 +2,11 @@
 #include "files/file_discovery.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "text/ascii.h"
+#include "text/system_error.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -21,8 +23,9 @@ struct FolderEntry {
   std::uintmax_t size = 0;
 };
 
-// The entries of a folder in name order; none when it cannot be read.
-std::vector<FolderEntry> sorted_entries(const fs::path& folder) {
+// The entries of a folder in name order; none when it cannot be read, and
+// then `error` holds the system's error number (0 when it could be read).
+std::vector<FolderEntry> sorted_entries(const fs::path& folder, int* error = nullptr) {
   std::vector<FolderEntry> entries;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
@@ -37,6 +40,7 @@ std::vector<FolderEntry> sorted_entries(const fs::path& folder) {
     }
     entries.push_back(std::move(entry));
   }
+  if (error) *error = ec ? ec.value() : 0;
   std::sort(entries.begin(), entries.end(),
             [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
   return entries;
@@ -54,8 +58,9 @@ struct Walk {
   const std::string& folder;
   const std::string& mask;
   bool recursive;
-  std::vector<std::string>& list;
+  std::vector<FoundFile>& list;
   std::string& first_name;
+  std::vector<UnreadableFolder>* unreadable;
   std::vector<std::string> walking;  // folders from the top down to the current one
 };
 
@@ -63,12 +68,15 @@ int walk_folder(Walk& walk, const std::string& subfolder, int depth) {
   const fs::path here = fs::path(walk.folder + subfolder);
   walk.walking.push_back(identity(here));
   int count = 0;
-  for (const FolderEntry& entry : sorted_entries(here)) {
+  int error = 0;
+  const std::vector<FolderEntry> entries = sorted_entries(here, &error);
+  if (error != 0 && walk.unreadable) walk.unreadable->push_back(UnreadableFolder{subfolder, error});
+  for (const FolderEntry& entry : entries) {
     if (entry.is_file) {
       if (walk.mask != ".*" && upper_extension(entry.name) != walk.mask) continue;
       if (contains(entry.name, "~")) continue;
       if (walk.first_name.empty()) walk.first_name = entry.name;
-      walk.list.push_back(found_file_entry(FoundFile{subfolder, entry.name, entry.size}));
+      walk.list.push_back(FoundFile{subfolder, entry.name, entry.size});
       ++count;
     } else if (entry.is_folder && !is_hidden(entry.name) && walk.recursive) {
       const std::string key = identity(here / entry.name);
@@ -99,38 +107,32 @@ std::string found_file_entry(const FoundFile& file) {
          std::to_string(file.size);
 }
 
-std::optional<FoundFile> parse_found_file_entry(std::string_view entry) {
-  const auto first = entry.find(kEntrySeparator);
-  if (first == std::string_view::npos) return std::nullopt;
-  const auto second = entry.rfind(kEntrySeparator);
-  if (second == first) return std::nullopt;
-  FoundFile file;
-  file.subfolder = std::string(entry.substr(0, first));
-  file.name =
-      std::string(entry.substr(first + kEntrySeparator.size(), second - first - kEntrySeparator.size()));
-  long long size = 0;
-  if (read_integer(entry.substr(second + kEntrySeparator.size()), size) && size >= 0)
-    file.size = static_cast<std::uintmax_t>(size);
-  return file;
+std::string folder_problem_text(int error) {
+  if (error == ENOENT) return "n'existe pas";
+  if (error == ENOTDIR) return "n'est pas un répertoire";
+  return "est illisible : " + system_error_text(error);
 }
 
 int lister_fichiers(const std::string& folder, const std::string& mask, bool recursive,
-                    std::vector<std::string>& list, std::string& first_name,
-                    const std::optional<SpreadsheetSource>& spreadsheet) {
+                    std::vector<FoundFile>& list, std::string& first_name,
+                    const std::optional<SpreadsheetSource>& spreadsheet,
+                    std::vector<UnreadableFolder>* unreadable) {
   list.clear();
+  if (unreadable) unreadable->clear();
   if (spreadsheet) {
-    list.push_back(found_file_entry(FoundFile{spreadsheet->folder, spreadsheet->name, spreadsheet->size}));
+    list.push_back(FoundFile{spreadsheet->folder, spreadsheet->name, spreadsheet->size});
     return 1;
   }
   first_name.clear();
-  return lister_dossier(chemin_avec_barre(folder), "", normalise_mask(mask), recursive, list, first_name, 0);
+  return lister_dossier(chemin_avec_barre(folder), "", normalise_mask(mask), recursive, list, first_name, 0,
+                        unreadable);
 }
 
 int lister_dossier(const std::string& folder, const std::string& subfolder,
-                   const std::string& normalised_mask, bool recursive, std::vector<std::string>& list,
-                   std::string& first_name, int depth) {
+                   const std::string& normalised_mask, bool recursive, std::vector<FoundFile>& list,
+                   std::string& first_name, int depth, std::vector<UnreadableFolder>* unreadable) {
   if (folder.empty()) return 0;
-  Walk walk{folder, normalised_mask, recursive, list, first_name, {}};
+  Walk walk{folder, normalised_mask, recursive, list, first_name, unreadable, {}};
   return walk_folder(walk, subfolder, depth);
 }
 

@@ -39,6 +39,6 @@ class LineEndCounter {
 // end longer than the blocks kept) loads the file with load_data_file
 // (whole, or in pieces when it is large), whose messages and result are
 // those of that load.
-bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& out, std::size_t head_lines);
+[[nodiscard]] bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& out, std::size_t head_lines);
 
 }  // namespace talve

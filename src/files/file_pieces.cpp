@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/file_pieces.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -45,6 +46,7 @@ PieceReader::PieceReader(const PieceSource& source)
   struct stat status {};
   // A folder opens fine but is no data file; neither is a pipe or a device.
   if (m_file.fd < 0 || ::fstat(m_file.fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    m_error = m_file.fd < 0 ? errno : ENOENT;
     m_at_end = true;
     return;
   }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -44,6 +45,9 @@ class PieceReader {
 
   // Read when the path names a regular file holding at least one byte.
   WholeFileState state() const { return m_state; }
+  // Why the state is Missing: the system's error number, ENOENT for no
+  // such file or no regular file.
+  int error() const { return m_error; }
   // False once a read failed: the lines given so far are all there are.
   bool read_failed() const { return m_read_failed; }
   // The size of the file when it was opened.
@@ -64,6 +68,7 @@ class PieceReader {
 
   FileDescriptor m_file{-1};
   WholeFileState m_state = WholeFileState::Missing;
+  int m_error = ENOENT;
   Substitution m_substitution;
   std::size_t m_capacity;
   std::shared_ptr<FileBuffer> m_buffer;

@@ -185,6 +185,7 @@ Survey survey_in_pieces(const SurveyRequest& request) {
   {
     PieceReader reader(request.source);
     survey.state = reader.state();
+    survey.error = reader.error();
     while (reader.next()) surveyor.take(reader.lines(), reader.first_index());
     line_count = reader.first_index();
     survey.bytes = reader.bytes_read();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 
@@ -24,6 +25,7 @@ struct SurveyRequest {
 
 struct Survey {
   WholeFileState state = WholeFileState::Missing;
+  int error = ENOENT;     // why the state is Missing
   std::size_t bytes = 0;  // read
   // The outline of the file: its first lines, its title, first and last
   // data lines, its line count and data block; empty unless the state is

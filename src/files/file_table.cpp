@@ -46,6 +46,7 @@ FileTable::FileTable() { reset(); }
 void FileTable::reset() {
   m_rows.clear();
   m_facts.clear();
+  m_sources.clear();
   std::vector<std::string> titles;
   for (const Column& column : columns()) titles.emplace_back(column.title);
   m_rows.push_back(std::move(titles));
@@ -87,19 +88,37 @@ int FileTable::add_row() {
   return row_count() - 1;
 }
 
-// Rows may also be added through rows(): the facts follow the row count.
-void FileTable::fit_facts() { m_facts.resize(m_rows.size()); }
+// Rows may also be added through rows(): the facts and sources follow the
+// row count.
+void FileTable::fit_facts() {
+  m_facts.resize(m_rows.size());
+  m_sources.resize(m_rows.size());
+}
 
 void FileTable::swap_rows(int a, int b) {
   fit_facts();
   std::swap(m_rows[static_cast<std::size_t>(a)], m_rows[static_cast<std::size_t>(b)]);
   std::swap(m_facts[static_cast<std::size_t>(a)], m_facts[static_cast<std::size_t>(b)]);
+  std::swap(m_sources[static_cast<std::size_t>(a)], m_sources[static_cast<std::size_t>(b)]);
 }
 
 void FileTable::erase_rows(int first, int last) {
   fit_facts();
   m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
   m_facts.erase(m_facts.begin() + first, m_facts.begin() + last + 1);
+  m_sources.erase(m_sources.begin() + first, m_sources.begin() + last + 1);
+}
+
+const std::string& FileTable::source_path(int row) const {
+  static const std::string kNone;
+  if (row < 1 || static_cast<std::size_t>(row) >= m_sources.size() || row >= row_count()) return kNone;
+  return m_sources[static_cast<std::size_t>(row)];
+}
+
+void FileTable::set_source_path(int row, std::string path) {
+  if (row < 1 || row >= row_count()) return;
+  fit_facts();
+  m_sources[static_cast<std::size_t>(row)] = std::move(path);
 }
 
 const PreReadFacts* FileTable::facts(int row) const {

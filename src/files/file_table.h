@@ -14,8 +14,9 @@ class UserInterface;
 
 // The FileTable: a title row and one row per listed data file. Columns are
 // always addressed by their title, never by their position. A row that was
-// pre-read also carries the facts the pre-reading found; they move with the
-// row when rows are exchanged or removed.
+// pre-read also carries the facts the pre-reading found, and a listed row
+// the path of its file as the file system names it; both move with the row
+// when rows are exchanged or removed.
 class FileTable {
  public:
   struct Column {
@@ -62,11 +63,17 @@ class FileTable {
   const PreReadFacts* facts(int row) const;
   void set_facts(int row, PreReadFacts facts);
 
+  // The path the row's file is read from, in the file system's own bytes
+  // (its cells hold the names as texts); "" when the listing gave none.
+  const std::string& source_path(int row) const;
+  void set_source_path(int row, std::string path);
+
  private:
   void fit_facts();
 
   std::vector<std::vector<std::string>> m_rows;
   std::vector<std::optional<PreReadFacts>> m_facts;  // by row, index 0 unused
+  std::vector<std::string> m_sources;                // by row, index 0 unused
 };
 
 // `colonne_tableau`: the column index of a title; shows "La colonne <title>

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/file_discovery.h"
 #include "files/loaded_file.h"
 #include "text/tdatetime.h"
 
@@ -37,7 +38,9 @@ struct FileTableState {
   // The row last made or selected; 1 after a refresh.
   int current_row = 1;
   // `ListBox_rep_nom_fic`: the found-file entries of the last listing.
-  std::vector<std::string> found_files;
+  std::vector<FoundFile> found_files;
+  // The folders the last listing could not read.
+  std::vector<UnreadableFolder> unreadable_folders;
 
   // Totals of the last listing or refresh.
   double total_kilobytes = 0;

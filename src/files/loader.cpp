@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -11,6 +12,8 @@
 #include "files/data_block.h"
 #include "files/file_survey.h"
 #include "files/parallel_read.h"
+#include "text/encoding.h"
+#include "text/system_error.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -32,6 +35,20 @@ std::string clipboard_too_short(std::size_t size, const std::vector<std::string_
   text += "==============================\n\n";
   text += " => Annuler pour   Recopier les données du fichier Excel";
   return text;
+}
+
+// A file that is there but cannot be read is told apart from one that is
+// not there, with the system's reason; the log (and so the report) names
+// it too.
+void tell_missing(Workspace& ws, const std::string& path, int error) {
+  const std::string shown = name_as_text(path);
+  if (error == ENOENT) {
+    ws.ui().message("fichier inexistant\n" + shown);
+    return;
+  }
+  const std::string reason = system_error_text(error);
+  ws.ajout_suivi("fichier illisible => " + shown + " : " + reason);
+  ws.ui().message("fichier illisible\n" + shown + "\n\n " + reason);
 }
 
 // What a load does with the bytes of a file, from the settings.
@@ -68,12 +85,13 @@ struct LoadPlan {
     return second_load(line_count) && !tabulation ? Substitution::NulToUnderscore : first;
   }
   // The messages of a file that could not be read or held nothing.
-  void report(Workspace& ws, WholeFileState state, std::size_t line_count, const std::string& path) const {
+  void report(Workspace& ws, WholeFileState state, int error, std::size_t line_count,
+              const std::string& path) const {
     // The spreadsheet's converted file is read as it is, and so is the
     // clipboard file: a missing one is reported like any other data file.
-    if (state == WholeFileState::Missing) ws.ui().message("fichier inexistant\n" + path);
+    if (state == WholeFileState::Missing) tell_missing(ws, path, error);
     const bool copies_source = first_copy || (second_load(line_count) && !clipboard_refusal(line_count));
-    if (state == WholeFileState::Empty && copies_source) ws.ajout_suivi("fichier VIDE => " + path);
+    if (state == WholeFileState::Empty && copies_source) ws.ajout_suivi("fichier VIDE => " + name_as_text(path));
   }
 };
 
@@ -116,7 +134,7 @@ bool load_in_pieces(Workspace& ws, const std::string& path, const LoadPlan& plan
     survey = survey_in_pieces(survey_request(ws, path, used, limits));
     line_count = survey.file.size();
   }
-  plan.report(ws, survey.state, line_count, path);
+  plan.report(ws, survey.state, survey.error, line_count, path);
   out = survey.file;
   if (plan.clipboard_refusal(line_count)) {
     ws.ui().ask(MessageType::Warning, kCancel, clipboard_too_short(survey.bytes, out.first_lines()));
@@ -131,7 +149,7 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out, con
   out = LoadedFile();
   std::error_code error;
   if (ws.flags.input_mode == InputMode::Clipboard && !std::filesystem::exists(path, error)) {
-    ws.ui().message("fichier introuvable \n\n" + path);
+    ws.ui().message("fichier introuvable \n\n" + name_as_text(path));
     return false;
   }
   const LoadPlan plan = LoadPlan::of(ws);
@@ -141,7 +159,7 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out, con
   WholeFile file = read_and_split(path, lines);
   // Neither NUL nor TAB ends a line, so the lines are the same before and
   // after the substitutions: cut once, rewrite the bytes under the views.
-  plan.report(ws, file.state, lines.size(), path);
+  plan.report(ws, file.state, file.error, lines.size(), path);
   if (plan.clipboard_refusal(lines.size())) {
     apply_substitution(plan.first, file.bytes->data(), file.bytes->size(), file.may_hold_nul);
     out = LoadedFile(file.bytes, lines);

@@ -39,6 +39,6 @@ struct LoadLimits {
 // false (and the caller stops) when the clipboard file is missing or its
 // short-content warning was shown; a missing or empty file is reported and
 // loads as no line at all, with true.
-bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out, const LoadLimits& limits = {});
+[[nodiscard]] bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out, const LoadLimits& limits = {});
 
 }  // namespace talve

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 #include <thread>
 
@@ -22,7 +23,7 @@ constexpr std::size_t kSlack = 65536;
 // halves at once, then whatever was added since. When the file shrank
 // meanwhile, the bytes kept are those up to where the reading first met its
 // end, so that they follow one another as in the file.
-bool read_in_halves(int fd, FileBuffer& bytes, std::size_t expected) {
+[[nodiscard]] bool read_in_halves(int fd, FileBuffer& bytes, std::size_t expected) {
   bytes.resize(expected + kSlack);
   const long long first = read_range_in_halves(fd, bytes.data(), expected, 0);
   if (first < 0) return false;
@@ -57,6 +58,7 @@ WholeFile read_and_split(const std::string& path, std::vector<std::string_view>&
 
   WholeFile whole;
   if (!read_in_halves(file.fd, *whole.bytes, static_cast<std::size_t>(status.st_size))) {
+    whole.error = EIO;  // the reading threads' own error numbers are not kept
     whole.bytes->clear();
     return whole;
   }

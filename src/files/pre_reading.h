@@ -14,12 +14,12 @@ class Workspace;
 struct ListingSettings;
 
 // How the pre-reading of one file ended.
-enum class PreReadOutcome {
-  read,            // the row is filled; the listing goes on
-  empty_file,      // the file holds no line: shown as such, the listing goes on
-  stop,            // the user is to correct the description: the listing stops
-  stop_and_reset,  // the same, and the table goes back to its title row
-  list_again,      // the description was corrected: the listing starts over
+enum class [[nodiscard]] PreReadOutcome{
+    read,            // the row is filled; the listing goes on
+    empty_file,      // the file holds no line: shown as such, the listing goes on
+    stop,            // the user is to correct the description: the listing stops
+    stop_and_reset,  // the same, and the table goes back to its title row
+    list_again,      // the description was corrected: the listing starts over
 };
 
 // The file being pre-read, shown while it is read: `Label_nom_de_fichier`

@@ -10,7 +10,7 @@
 namespace talve {
 namespace {
 
-bool read_part(std::string_view text, int& value) { return read_int(trim_view(text), value); }
+[[nodiscard]] bool read_part(std::string_view text, int& value) { return read_int(trim_view(text), value); }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "text/ascii.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -14,11 +15,11 @@ constexpr std::string_view kPeriodMark = "§";
 
 bool path_exists(const std::string& path) {
   std::error_code ec;
-  return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+  return std::filesystem::exists(std::filesystem::symlink_status(file_system_path(path), ec));
 }
 
 // Removes the first occurrence of the mark; false when there is none.
-bool remove_first(std::string& text, std::string_view mark) {
+[[nodiscard]] bool remove_first(std::string& text, std::string_view mark) {
   const auto at = text.find(mark);
   if (at == std::string::npos) return false;
   text.erase(at, mark.size());

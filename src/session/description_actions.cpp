@@ -9,11 +9,13 @@
 #include "core/field_visibility.h"
 #include "core/folder_paths.h"
 #include "core/parameter_file.h"
+#include "core/program_folder.h"
 #include "files/file_discovery.h"
 #include "files/listing_button.h"
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -40,12 +42,13 @@ std::string name_with_dsc_extension(const std::string& name) {
 
 void count_data_files(Session& session) {
   const DataDescription& description = session.description;
-  std::vector<std::string> found;
+  std::vector<FoundFile> found;
   std::string first_name;
-  const int count = lister_fichiers(description.text("dossier_choisi"), description.text("Edit_masque.text"),
+  const int count = lister_fichiers(file_system_path(description.text("dossier_choisi")),
+                                    description.text("Edit_masque.text"),
                                     description.checked("CheckBox_recursif.Checked"), found, first_name);
   session.set_caption("Label54", std::to_string(count));
-  session.set_caption("Label_nom_de_fichier", first_name);
+  session.set_caption("Label_nom_de_fichier", name_as_text(first_name));
 }
 
 // What follows the reading of the settings.
@@ -92,6 +95,11 @@ ReadOutcome read_description(Session& session) {
   return ReadOutcome::Read;
 }
 
+void tell_parameter_file_unwritten(Session& session) {
+  session.ajout_suivi(" le fichier de paramètres n'a pas pu être écrit : " +
+                      name_as_text(parameter_file_path()));
+}
+
 bool write_description(Session& session) {
   DataDescription& description = session.description;
   if (!description.is_current()) return false;
@@ -105,9 +113,10 @@ bool write_description(Session& session) {
   }
   if (session.period.changed) save_period_file(session);
   if (description.modified())
-    record_saved_description(description.text("dossier_description") + description.file_name(),
-                             description.choice("RadioGroup_coul_nb.ItemIndex"), session.colours,
-                             session.ui());
+    if (!record_saved_description(description.text("dossier_description") + description.file_name(),
+                                  description.choice("RadioGroup_coul_nb.ItemIndex"), session.colours,
+                                  session.ui()))
+      tell_parameter_file_unwritten(session);
   description.clear_modified();
   refresh_listing_button(session);
   return true;
@@ -148,7 +157,9 @@ void save_before_leaving(Session& session) {
     if (session.ui().ask(MessageType::Confirmation, kYesNo, question) == Answer::Yes)
       save_description_as(session);
   }
-  write_description(session);
+  // A description that cannot be written has said so (the program is
+  // leaving, or the results were saved).
+  static_cast<void>(write_description(session));
 }
 
 }  // namespace talve

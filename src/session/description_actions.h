@@ -16,11 +16,11 @@ class Session;
 // (`dossier_description`); with no description current, reading and writing
 // do nothing.
 
-enum class ReadOutcome {
-  NothingCurrent,  // no description is current: nothing happened
-  FileMissing,     // the user was told the file is not there
-  Stopped,         // a value stopped the read (settings partly read)
-  Read,            // every setting was read and the window refreshed
+enum class [[nodiscard]] ReadOutcome{
+    NothingCurrent,  // no description is current: nothing happened
+    FileMissing,     // the user was told the file is not there
+    Stopped,         // a value stopped the read (settings partly read)
+    Read,            // every setting was read and the window refreshed
 };
 
 // Read (mode "lire"): loads the file, then refreshes what depends on the
@@ -35,9 +35,9 @@ ReadOutcome read_description(Session& session);
 // updates the program parameter file. Leaves the modified flag cleared.
 // Returns false, leaving the flag set, when the file could not be written
 // (the user is told), or when no description is current.
-bool write_description(Session& session);
+[[nodiscard]] bool write_description(Session& session);
 // Create (mode "création"): the same, for a file that is new.
-bool create_description(Session& session);
+[[nodiscard]] bool create_description(Session& session);
 
 // Reload: the FileTable back to its title row, Read, the three folder
 // labels, then the folder chooser for a data folder (else an output folder)
@@ -48,12 +48,17 @@ void reload_description(Session& session);
 // it at once so that its description folder is where it lies, reloads.
 void choose_description(Session& session);
 
+// The program parameter file, which remembers the last description, could
+// not be written: the log says so (the description itself is saved).
+void tell_parameter_file_unwritten(Session& session);
+
 // `SpeedButton_Enregistrer_dscClick`: asks, then saves the description.
 void save_description(Session& session);
 
 // `SpeedButton_enreg_descriptionClick`: saves under a name picked in a save
 // dialog. From "Nouveau" the dialog asks for the new description's name.
-// Returns false when the user cancelled.
+// Returns false when the user cancelled or the description could not be
+// written.
 enum class SaveAsOrigin { SaveAsButton, NewDescription };
 bool save_description_as(Session& session, SaveAsOrigin origin = SaveAsOrigin::SaveAsButton);
 

@@ -83,8 +83,11 @@ void choose_description(Session& session) {
   // first saved: where it lies now wins.
   description.assign("dossier_description", chosen_folder);
   name_description(session, chosen_name);
-  record_chosen_description(chosen_folder + chosen_name, session.ui());
-  write_description(session);
+  if (!record_chosen_description(chosen_folder + chosen_name, session.ui()))
+    tell_parameter_file_unwritten(session);
+  // A description that cannot be written has said so; it is read again as
+  // it stands on the disk.
+  static_cast<void>(write_description(session));
   reload_description(session);
 }
 
@@ -115,7 +118,8 @@ void save_description(Session& session) {
     case Answer::Yes:
       align_title_line(description);
       description.mark_modified();
-      write_description(session);
+      // Said when it fails, and the description stays marked modified.
+      static_cast<void>(write_description(session));
       break;
     case Answer::No:
       description.clear_modified();
@@ -163,9 +167,10 @@ bool save_description_as(Session& session, SaveAsOrigin origin) {
   if (!contains(upper_ascii(name), ".DSC")) name += ".dsc";
   description.set_text("dossier_description", folder);
   name_description(session, name);
-  if (!clipboard_mask) record_renamed_description(folder + name);
+  if (!clipboard_mask && !record_renamed_description(folder + name)) tell_parameter_file_unwritten(session);
   description.mark_modified();
-  create_description(session);
+  // Not written (and said so): there is no file to read again.
+  if (!create_description(session)) return false;
   reload_description(session);
   return true;
 }

@@ -41,7 +41,7 @@ void set_drive_prefix(Session& session, std::string_view typed);
 // value and are reported with "échec"), then the session's own three folders
 // move the same way. Returns false when the user declined or a file could
 // not be read or written (the files handled before keep their changes).
-bool relocate_descriptions(Session& session);
+[[nodiscard]] bool relocate_descriptions(Session& session);
 
 // "X", and quitting.
 void hide_drive_panel(Session& session);

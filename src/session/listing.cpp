@@ -44,7 +44,7 @@ bool exists(const std::string& path) {
 }
 
 // Pre-reading every file of a large folder takes long: the user may cancel.
-bool large_folder_accepted(Session& s, int shown_count) {
+[[nodiscard]] bool large_folder_accepted(Session& s, int shown_count) {
   if (shown_count <= kAskAbove || !s.description.checked("CheckBox_prelire_tous.Checked")) return true;
   const std::string question =
       " le nombre de fichiers à pré-lire est supérieur à 100 (" + std::to_string(shown_count) + ")" + "\n\n" +
@@ -53,7 +53,7 @@ bool large_folder_accepted(Session& s, int shown_count) {
 }
 
 // The input is made ready and announced. False when the click ends here.
-bool prepare_input(Session& s, bool shown_ok, int shown_count) {
+[[nodiscard]] bool prepare_input(Session& s, bool shown_ok, int shown_count) {
   switch (s.flags.input_mode) {
     case InputMode::Spreadsheet:
       s.ajout_suivi("       --> Lire le fichier Excel");
@@ -112,7 +112,9 @@ ListingResult lister_click(Session& s) {
   if (!prepare_input(s, shown_ok, shown_count)) return ListingResult::not_run;
 
   s.set_caption("Memo2", "");
-  if (s.description.modified()) write_description(s);
+  // A description that cannot be written has said so; the listing uses the
+  // settings as they are.
+  if (s.description.modified()) static_cast<void>(write_description(s));
   s.flags.table_edited = false;
   const ListingResult result = lister_tableau(s);
   restore_check_marks(s.file_table, s.table_state.checked_files);
@@ -127,7 +129,8 @@ ListingResult reafficher_tableau_complet(Session& s) {
 }
 
 int relister_apres_entree(Session& s) {
-  return relist_after_enter(s, [&s](const std::vector<std::string>&) { lister_tableau(s); });
+  // The listing tells its own outcome in the table and its boxes.
+  return relist_after_enter(s, [&s](const std::vector<FoundFile>&) { static_cast<void>(lister_tableau(s)); });
 }
 
 void titre_lister(Session& session) { refresh_listing_button(session); }

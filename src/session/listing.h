@@ -21,11 +21,11 @@ class Session;
 //   session.table_state.last_loaded       the lines of the file pre-read last;
 //   session.table_state.pre_read_since_listing  0 when nothing was pre-read.
 
-enum class ListingResult {
-  not_run,    // the table was edited by hand, or another long task is going on
-  no_file,    // no file matches the mask
-  stopped,    // a check or the stop button ended it before the last file
-  completed,  // every file was listed
+enum class [[nodiscard]] ListingResult{
+    not_run,    // the table was edited by hand, or another long task is going on
+    no_file,    // no file matches the mask
+    stopped,    // a check or the stop button ended it before the last file
+    completed,  // every file was listed
 };
 
 // `lister_tableau`: the listing with pre-reading. Does nothing while the

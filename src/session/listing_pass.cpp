@@ -16,6 +16,7 @@
 #include "session/listing_sources.h"
 #include "session/session.h"
 #include "text/clock.h"
+#include "text/encoding.h"
 #include "text/filename_rules.h"
 #include "text/text_utils.h"
 
@@ -61,8 +62,8 @@ std::size_t head_lines_needed(const Session& s, const ListingSettings& settings)
   return needed > 0 ? static_cast<std::size_t>(needed) : 0;
 }
 
-bool load_for_listing(Session& s, const std::string& path, LoadedFile& file,
-                      const ListingSettings& settings) {
+[[nodiscard]] bool load_for_listing(Session& s, const std::string& path, LoadedFile& file,
+                                    const ListingSettings& settings) {
   const bool loaded = load_for_pre_reading(s, path, file, head_lines_needed(s, settings));
   s.set_caption("Memo6", join_preview(file));
   return loaded;
@@ -88,6 +89,7 @@ int add_file_row(Pass& pass, int index, const ListedFile& file, LoadedFile& cont
   table.ecrire_case(row, "n", std::to_string(index));
   table.ecrire_case(row, "fichier", file.name);
   table.ecrire_case(row, "s/répertoire", file.subfolder);
+  table.set_source_path(row, file.path);
   std::string station;
   if (s.flags.input_mode != InputMode::Clipboard) {
     if (source_station(pass.settings.station_rule) == StationSource::contenu) {
@@ -143,7 +145,7 @@ PreReadOutcome pre_read(Pass& pass, int index, int row, const ListedFile& file, 
   if (!content_ok) return PreReadOutcome::stop;
   PreReadFacts facts;
   const PreReadOutcome outcome =
-      pre_read_file(s, s.file_table, row, file.path, content, pass.settings, facts);
+      pre_read_file(s, s.file_table, row, name_as_text(file.path), content, pass.settings, facts);
   if (outcome == PreReadOutcome::read) note_pre_read(pass, facts, content);
   return outcome;
 }
@@ -166,7 +168,7 @@ void end_of_pass(Pass& pass) {
 
 // Steps common to every file once its row exists. False when the listing
 // is to stop after this file.
-bool after_file(Pass& pass, int row, double file_start) {
+[[nodiscard]] bool after_file(Pass& pass, int row, double file_start) {
   Session& s = pass.s;
   const double elapsed = monotonic_seconds() - file_start;
   s.file_table.ecrire_case(row, "durée de traitement", format_time(elapsed / kSecondsPerDay));
@@ -185,8 +187,39 @@ bool refuses_file(PreReadOutcome outcome) {
 void leave_out(Pass& pass, int row, const ListedFile& file) {
   Session& s = pass.s;
   s.file_table.erase_rows(row, row);
-  s.table_state.left_out_files.push_back(file.path);
-  s.ajout_suivi("  fichier écarté, il ne correspond pas à la description : " + file.path);
+  const std::string path = name_as_text(file.path);
+  s.table_state.left_out_files.push_back(path);
+  s.ajout_suivi("  fichier écarté, il ne correspond pas à la description : " + path);
+}
+
+// The data folder itself could not be read: says why, rather than that no
+// file matches the mask.
+[[nodiscard]] bool tell_unreadable_data_folder(Session& s) {
+  const auto& unreadable = s.table_state.unreadable_folders;
+  if (unreadable.empty() || !unreadable.front().subfolder.empty()) return false;
+  const std::string folder = s.description.text("dossier_choisi");
+  const std::string problem = folder_problem_text(unreadable.front().error);
+  s.ajout_suivi("  le répertoire des données " + folder + " " + problem);
+  s.ui().ask(MessageType::Error, kOkButton, " Le répertoire des données " + problem + " :\n\n" + folder);
+  return true;
+}
+
+// Sub-folders that could not be read are named with the reason, in the
+// log (and so the report) and in one box: their files are missing from
+// the table.
+void tell_unreadable_subfolders(Session& s) {
+  std::string names;
+  const std::string folder = chemin_avec_barre(s.description.text("dossier_choisi"));
+  for (const UnreadableFolder& unreadable : s.table_state.unreadable_folders) {
+    if (unreadable.subfolder.empty()) continue;
+    const std::string line =
+        folder + name_as_text(unreadable.subfolder) + " " + folder_problem_text(unreadable.error);
+    s.ajout_suivi("  sous-dossier non listé : " + line);
+    names += "\n   " + line;
+  }
+  if (names.empty()) return;
+  s.ui().ask(MessageType::Warning, kOkButton,
+             " Des sous-dossiers n'ont pas pu être lus, leurs fichiers ne sont pas listés :\n" + names);
 }
 
 PassEnd list_files(Pass& pass) {
@@ -194,7 +227,7 @@ PassEnd list_files(Pass& pass) {
   int index = 0;
   for (const ListedFile& file : pass.files) {
     ++index;
-    const FileInHand in_hand(s.table_state, file.path);
+    const FileInHand in_hand(s.table_state, name_as_text(file.path));
     s.ajout_suivi(std::to_string(index) + "  " + file.name + " -> " + file.subfolder);
     const double file_start = monotonic_seconds();
     LoadedFile content;
@@ -248,6 +281,12 @@ PassEnd run_listing_pass(Session& s) {
   pass.files = files_to_list(s, first_name);
   const int count = static_cast<int>(pass.files.size());
   const std::string& mask = s.description.text("Edit_masque.text");
+  if (count == 0 && tell_unreadable_data_folder(s)) {
+    s.file_table.reset();
+    s.set_caption("Label_nb_fic", std::to_string(count) + " fichier");
+    return PassEnd::no_file;
+  }
+  tell_unreadable_subfolders(s);
   if (count == 0) {
     // The rows of another folder or mask would be taken for these files.
     s.file_table.reset();

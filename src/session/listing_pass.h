@@ -6,11 +6,9 @@ namespace talve {
 class Session;
 
 // How one pass over the files ended.
-enum class PassEnd {
-  no_file,
-  stopped,
-  completed,
-  list_again,  // the description was corrected: another pass is to run
+enum class [[nodiscard]] PassEnd{
+    no_file, stopped, completed,
+    list_again,  // the description was corrected: another pass is to run
 };
 
 // One pass of `lister_tableau` over the files of the input: the rows are

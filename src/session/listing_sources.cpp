@@ -7,6 +7,7 @@
 #include "core/program_folder.h"
 #include "files/file_discovery.h"
 #include "session/session.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -39,17 +40,14 @@ std::vector<ListedFile> files_to_list(Session& session, std::string& first_name)
       break;
     }
     case InputMode::Files: {
-      const std::string folder = chemin_avec_barre(d.text("dossier_choisi"));
-      std::vector<std::string>& found = session.table_state.found_files;
+      const std::string folder = file_system_path(chemin_avec_barre(d.text("dossier_choisi")));
+      FileTableState& state = session.table_state;
       std::string first;
-      lister_fichiers(folder, d.text("Edit_masque.text"), d.checked("CheckBox_recursif.Checked"), found,
-                      first);
-      for (const std::string& entry : found) {
-        const auto parsed = parse_found_file_entry(entry);
-        if (!parsed) continue;
-        files.push_back(
-            {parsed->name, parsed->subfolder, folder + parsed->subfolder + parsed->name, parsed->size});
-      }
+      lister_fichiers(folder, d.text("Edit_masque.text"), d.checked("CheckBox_recursif.Checked"),
+                      state.found_files, first, std::nullopt, &state.unreadable_folders);
+      for (const FoundFile& found : state.found_files)
+        files.push_back({name_as_text(found.name), name_as_text(found.subfolder),
+                         folder + found.subfolder + found.name, found.size});
       break;
     }
   }
@@ -67,8 +65,10 @@ std::string row_file_path(const Session& session, int row) {
       break;
   }
   const FileTable& table = session.file_table;
-  return chemin_avec_barre(session.description.text("dossier_choisi")) +
-         table.lire_case(row, "s/répertoire") + table.lire_case(row, "fichier");
+  if (const std::string& listed = table.source_path(row); !listed.empty()) return listed;
+  // A row made by hand: its cells name the file.
+  return file_system_path(chemin_avec_barre(session.description.text("dossier_choisi")) +
+                          table.lire_case(row, "s/répertoire") + table.lire_case(row, "fichier"));
 }
 
 void convert_workbook_for_listing(Session&) {}

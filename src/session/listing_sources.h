@@ -11,9 +11,9 @@ class Session;
 
 // One file a listing puts into the FileTable.
 struct ListedFile {
-  std::string name;       // "fichier"
-  std::string subfolder;  // "s/répertoire"
-  std::string path;       // where it is read
+  std::string name;       // "fichier", as a text
+  std::string subfolder;  // "s/répertoire", as a text
+  std::string path;       // where it is read, as the file system names it
   std::uintmax_t size = 0;
 };
 
@@ -24,11 +24,13 @@ std::string clipboard_file_path();      // "~presse-papier.ppp"
 
 // The files of the current input: the single converted workbook or
 // clipboard file, or the files of the data folder matching the mask (the
-// found-file list of the table state is filled). `first_name` receives the
-// name of the first file.
+// found-file list of the table state is filled, and the folders that could
+// not be read are noted there). `first_name` receives the name of the
+// first file.
 std::vector<ListedFile> files_to_list(Session& session, std::string& first_name);
 
-// The path of a FileTable row's file, as the listing read it.
+// The path of a FileTable row's file, as the listing read it (in the file
+// system's bytes).
 std::string row_file_path(const Session& session, int row);
 
 // Links to the inputs that are not folders. Nothing yet: the spreadsheet

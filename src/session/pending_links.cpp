@@ -3,10 +3,16 @@
 
 #include "core/period_file.h"
 #include "session/session.h"
+#include "text/encoding.h"
 
 namespace talve {
 
-void save_period_file(Session& session) { write_period_file(session); }
+void save_period_file(Session& session) {
+  // The period stays marked changed: the next saving tries again.
+  if (!write_period_file(session))
+    session.ajout_suivi(" le fichier de la période n'a pas pu être écrit : " +
+                        name_as_text(period_file_path()));
+}
 
 void reread_clipboard_file(Session&) {}
 

@@ -72,7 +72,7 @@ void prepare_screen(Session& s) {
 // The listing and the grid a run needs first, each timed as its own step.
 // False when the listing did not list every file: the description is to be
 // corrected first.
-bool listing_and_grid(Session& s) {
+[[nodiscard]] bool listing_and_grid(Session& s) {
   if (s.table_state.pre_read_since_listing == 0) {
     start_phase(s, Phase::Listing);
     const ListingResult listed = lister_tableau(s);
@@ -86,6 +86,8 @@ bool listing_and_grid(Session& s) {
   if (s.grid.empty()) {
     start_phase(s, Phase::Grid);
     GridTarget target{s, s.grid, s.result_list};
+    // A grid that could not be built has said why; the run then finds it
+    // empty and ends.
     const GridOutcome built = create_grid(target).outcome;
     record_phase(s, Phase::Grid);
     if (built == GridOutcome::OutOfMemory) {
@@ -113,8 +115,11 @@ RunOutcome traiter_fichier_click(Session& s) {
       if (listing_and_grid(s)) {
         s.flags.busy = true;
         const RunEnd end = execute_run(s);
-        if (end == RunEnd::Finished && s.run.result_written) outcome = RunOutcome::Written;
-        if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge) {
+        if (end == RunEnd::Written) outcome = RunOutcome::Written;
+        if (end == RunEnd::ReportFailed) outcome = RunOutcome::WrittenWithoutReport;
+        if (end == RunEnd::Interrupted) outcome = RunOutcome::Interrupted;
+        if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge ||
+            end == RunEnd::Empty || end == RunEnd::Interrupted) {
           s.set_visible("Label_patienter", false);
           s.run.traiter_colour = ButtonColour::Blue;
         }

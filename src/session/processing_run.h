@@ -17,11 +17,16 @@ class Session;
 // `flags.busy` are set and no second run, listing or grid build starts.
 // `session.run` keeps its durations, progress and the paths written.
 
-enum class RunOutcome {
-  NotStarted,  // a listing, grid build or run was already going on
-  Refused,     // a check or an answer stopped it before it started
-  NoResult,    // it started but wrote no result file (reason in run.failure)
-  Written,     // the result file and its report were written
+enum class [[nodiscard]] RunOutcome{
+    NotStarted,  // a listing, grid build or run was already going on
+    Refused,     // a check or an answer stopped it before it started
+    NoResult,    // it started but wrote no result file (reason in run.failure)
+    Written,     // the result file and its report were written
+    // The result file was written but its report could not be (reason in
+    // run.failure); run.report_path is then empty.
+    WrittenWithoutReport,
+    // The program is to end (core/interruption.h): nothing was written.
+    Interrupted,
 };
 
 // `SpeedButton_traiter_fichierClick`: the checks, the run, then the
@@ -32,6 +37,6 @@ RunOutcome traiter_fichier_click(Session& session);
 // `SpeedButton_stopClick`: while a long task is going on, asks "Stopper le
 // traitement  ?" and on Yes sets the stop flag, which the loops test after
 // each line, row or file. Returns true when the flag was set.
-bool stop_click(Session& session);
+[[nodiscard]] bool stop_click(Session& session);
 
 }  // namespace talve

@@ -13,7 +13,7 @@ namespace {
 
 // In clipboard mode the description in use is usually the one of another
 // family of files: a name of its own is offered. False on Cancel.
-bool offer_clipboard_description(Session& session) {
+[[nodiscard]] bool offer_clipboard_description(Session& session) {
   DataDescription& description = session.description;
   if (session.flags.input_mode != InputMode::Clipboard || contains(description.file_name(), "(ppp"))
     return true;
@@ -31,7 +31,7 @@ bool offer_clipboard_description(Session& session) {
 
 // Saves what the description and the period need. False when the user,
 // told that the description could not be written, chose to stay.
-bool save_on_leaving(Session& session) {
+[[nodiscard]] bool save_on_leaving(Session& session) {
   DataDescription& description = session.description;
   if (description.modified()) save_before_leaving(session);
   if (session.period.changed) save_period_file(session);

@@ -14,6 +14,6 @@ enum class QuitOrigin { ExitButton, EscapeKey };
 // period saved as they need; the working files deleted. Returns true when
 // the program is to end now (exit code 0), false when the user chose to
 // stay.
-bool quit_program(Session& session, QuitOrigin origin);
+[[nodiscard]] bool quit_program(Session& session, QuitOrigin origin);
 
 }  // namespace talve

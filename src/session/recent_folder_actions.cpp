@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "session/session.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -23,6 +24,14 @@ constexpr FolderLabel kFolderLabels[] = {
      "2- répertoire description"},
     {FolderRole::Output, "3- ", "dossier_choisi_sortie", "Label_rep_sortie", "3- répertoire de sortie"},
 };
+
+// The list is a convenience: when its file cannot be written the log says
+// so and the folders stay as chosen.
+void save_recent_list(Session& session) {
+  if (!session.recent_folders.list.save())
+    session.ajout_suivi(" la liste des répertoires récents n'a pas pu être enregistrée : " +
+                        name_as_text(RecentFolders::file_path()));
+}
 
 void close_list_and_chooser(Session& session) {
   session.recent_folders.shown = false;
@@ -49,7 +58,7 @@ void add_current_folders(Session& session) {
     const std::string& shown = session.caption(folder.label);
     if (!trim(shown).empty() && shown != folder.placeholder) list.add(folder.kind + shown);
   }
-  list.save();
+  save_recent_list(session);
 }
 
 bool toggle_recent_list(Session& session) {
@@ -81,7 +90,7 @@ RecentChoice choose_recent_entry(Session& session, const std::string& entry, Fol
     // Saved at once: the list is read back from its file when it is next
     // shown, which would otherwise bring the erased entries back.
     session.recent_folders.list.clear();
-    session.recent_folders.list.save();
+    save_recent_list(session);
     close_list_and_chooser(session);
     return RecentChoice::Erased;
   }

@@ -25,12 +25,12 @@ void add_current_folders(Session& session);
 // empty or missing file gives the current folders. Returns true when shown.
 bool toggle_recent_list(Session& session);
 
-enum class RecentChoice {
-  Missing,    // the folder does not exist (the user was told)
-  Chosen,     // the folder was taken; the chooser and the list are closed
-  Erased,     // the list was erased; the chooser and the list are closed
-  Kept,       // the user declined to erase the list
-  Cancelled,  // nothing happened; the chooser and the list stay open
+enum class [[nodiscard]] RecentChoice{
+    Missing,    // the folder does not exist (the user was told)
+    Chosen,     // the folder was taken; the chooser and the list are closed
+    Erased,     // the list was erased; the chooser and the list are closed
+    Kept,       // the user declined to erase the list
+    Cancelled,  // nothing happened; the chooser and the list stay open
 };
 
 // Double-click on an entry while the folder of `being_chosen` is chosen: the

@@ -9,6 +9,7 @@
 #include "session/progress_display.h"
 #include "session/session.h"
 #include "text/ascii.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 
 bool exists(const std::string& path) {
   std::error_code ec;
-  return fs::exists(fs::symlink_status(path, ec));
+  return fs::exists(fs::symlink_status(file_system_path(path), ec));
 }
 
 std::string output_folder(const Session& s) { return s.description.text("dossier_choisi_sortie"); }
@@ -52,8 +53,8 @@ void keep_results_out_of_data_folder(Session& s) {
     return;
   const std::string export_folder = chemin_avec_barre(data_folder) + "Export/";
   std::error_code ec;
-  fs::create_directories(export_folder, ec);
-  if (!fs::is_directory(export_folder, ec)) {
+  fs::create_directories(file_system_path(export_folder), ec);
+  if (!fs::is_directory(file_system_path(export_folder), ec)) {
     s.ui().ask(MessageType::Error, kOkButton, "Impossible de créer le répertoire  " + export_folder);
     return;
   }

@@ -11,6 +11,6 @@ class Session;
 // within kMaxDataColumns and kMaxResultCells (engine/size_limits.h). True
 // when it does; otherwise tells the user why, notes the reason in
 // `session.run.failure` and in the log, and returns false.
-bool result_table_fits(Session& session, long long grid_count, long long data_columns);
+[[nodiscard]] bool result_table_fits(Session& session, long long grid_count, long long data_columns);
 
 }  // namespace talve

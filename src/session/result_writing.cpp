@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/interruption.h"
 #include "core/program_folder.h"
+#include "core/replace_file.h"
 #include "output/processing_report.h"
 #include "output/run_closing.h"
 #include "output/text_file_output.h"
@@ -13,6 +15,7 @@
 #include "session/progress_display.h"
 #include "session/result_destination.h"
 #include "session/session.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -39,9 +42,14 @@ void report_failure(Session& s, const std::string& what, const std::string& path
 
 // The result list in its file and, with a window, in the result view and on
 // the clipboard.
-bool save_result_file(Session& s, const std::string& path) {
+[[nodiscard]] bool save_result_file(Session& s, const std::string& path) {
   std::string reason;
-  if (!write_joined_text(path, s.result_list.text(), reason)) {
+  if (!write_joined_text(path, s.result_list.text(), reason, true)) {
+    // Interrupted: the program is ending, nobody is there to read a box.
+    if (interruption_requested()) {
+      s.run.failure = "le traitement a été interrompu avant que le fichier résultat soit écrit";
+      return false;
+    }
     report_failure(s, "fichier résultat", path, reason,
                    "\n\n Les données calculées sont conservées : choisir un autre répertoire de sortie\n"
                    " puis les enregistrer avec \"sauver ->\".");
@@ -56,6 +64,13 @@ bool save_result_file(Session& s, const std::string& path) {
   return true;
 }
 
+// A program killed while it wrote into the folder left its temporary file
+// there: it goes, and the log says so.
+void remove_temporaries_left_behind(Session& s, const std::string& folder) {
+  for (const std::string& name : remove_abandoned_temporaries(file_system_path(folder)))
+    s.ajout_suivi("  fichier temporaire abandonné supprimé : " + folder + name_as_text(name));
+}
+
 std::vector<std::string> statistics(const Session& s) {
   StatisticsInput input;
   input.table = &s.results;
@@ -68,8 +83,10 @@ std::vector<std::string> statistics(const Session& s) {
 }
 
 // The closing lines into the log, then the report file with the whole log;
-// two last lines go to the log only.
-void write_report(Session& s, const ResultDestination& destination, const WrittenFiles& files) {
+// two last lines go to the log only. False when the report could not be
+// written.
+[[nodiscard]] bool write_report(Session& s, const ResultDestination& destination, const WrittenFiles& files,
+                                const std::string& report_path) {
   RunClosing closing = RunClosing::read(s);
   closing.station = s.run.station;
   closing.grid_count = s.results.grid_count;
@@ -79,11 +96,12 @@ void write_report(Session& s, const ResultDestination& destination, const Writte
   const ReportHeader header = ReportHeader::read(s, destination.pattern_line, s.results.grid_count);
   std::string reason;
   const bool written =
-      write_text_lines(s.run.report_path, report_file_lines(header, s.file_table, s.log.lines()), reason);
+      write_text_lines(report_path, report_file_lines(header, s.file_table, s.log.lines()), reason);
   s.ajout_suivi("");
   const TDateTime now_value = now();
   s.ajout_suivi(format_time(now_value) + "  durée totale " + format_time(now_value - s.run.started_at));
-  if (!written) report_failure(s, "fichier de suivi", s.run.report_path, reason);
+  if (!written) report_failure(s, "fichier de suivi", report_path, reason);
+  return written;
 }
 
 // The summary box, unless the computer is to shut down after the run.
@@ -96,8 +114,7 @@ void sum_up(Session& s, const WrittenFiles& files) {
   s.ui().message(summary_message(closing, files, station));
 }
 
-// Returns true when the result file was written.
-bool write_run_results(Session& s) {
+WriteOutcome write_run_results(Session& s) {
   keep_results_out_of_data_folder(s);
   const ResultDestination destination = choose_result_destination(s);
   RunState& run = s.run;
@@ -105,25 +122,32 @@ bool write_run_results(Session& s) {
   run.result_name = file_name_of(destination.path);
   s.set_caption("Label21", run.result_name);
   s.ajout_suivi(" => " + run.result_name);
-  if (!save_result_file(s, destination.path)) return false;
+  remove_temporaries_left_behind(s, folder_of_path(destination.path));
+  if (!save_result_file(s, destination.path)) return WriteOutcome::Failed;
   run.results_pending = false;
   run.result_written = true;
   run.result_path = destination.path;
-  run.report_path = destination.path + ".TXT";
+  // The report's path is kept only once the report is there: it is then
+  // named as written and opened by "fichier de suivi".
+  run.report_path.clear();
+  const std::string report_path = destination.path + ".TXT";
 
   WrittenFiles files;
   files.result_name = run.result_name;
-  files.report_name = file_name_of(run.report_path);
+  files.report_name = file_name_of(report_path);
   files.output_folder = folder_of_path(destination.path);
   files.total_duration = total_duration(run);
-  write_report(s, destination, files);
-  if (s.description.modified() && !run.keep_settings_files) write_description(s);
+  const bool report_written = write_report(s, destination, files, report_path);
+  if (report_written) run.report_path = report_path;
+  // A description that cannot be written has said so; the results are.
+  if (s.description.modified() && !run.keep_settings_files) static_cast<void>(write_description(s));
 
   s.set_caption("Label6", durations_text(run));
   s.set_caption("Label10", "reste 00:00:00    0 Mo");
   end_of_writing(s);
+  if (!report_written) return WriteOutcome::ReportFailed;
   sum_up(s, files);
-  return true;
+  return WriteOutcome::Written;
 }
 
 void open_if_written(Session& s, const std::string& path) {
@@ -133,17 +157,17 @@ void open_if_written(Session& s, const std::string& path) {
 
 }  // namespace
 
-bool write_results(Session& s) {
+WriteOutcome write_results(Session& s) {
   s.set_caption("Label_patienter", "3- patienter ...enregistrement   ");
   s.set_visible("Label_patienter", true);
   if (s.flags.running || s.run.results_pending) {
-    const bool written = write_run_results(s);
-    if (!written) end_of_writing(s);
-    return written;
+    const WriteOutcome outcome = write_run_results(s);
+    if (outcome == WriteOutcome::Failed) end_of_writing(s);
+    return outcome;
   }
   if (!s.run.keep_settings_files) save_before_leaving(s);
   s.set_visible("Label_patienter", false);
-  return false;
+  return WriteOutcome::DescriptionOnly;
 }
 
 void sauver_click(Session& s) {
@@ -152,14 +176,28 @@ void sauver_click(Session& s) {
     s.ui().message(" pas de données à enregistrer...");
     return;
   }
-  write_results(s);
-  s.ui().message(" Données extraites enregistrées dans \n" + s.run.report_path);
+  // A failed writing has shown its error: no success follows it.
+  if (write_results(s) == WriteOutcome::Failed) return;
+  // The report names where the data went; when it could not be written,
+  // the result file does.
+  const std::string& written = s.run.report_path.empty() ? s.run.result_path : s.run.report_path;
+  if (written.empty()) {
+    s.ui().message(" pas de données à enregistrer...");
+    return;
+  }
+  s.ui().message(" Données extraites enregistrées dans \n" + written);
 }
 
 void sans_coldate_click(Session& s) {
   if (s.values_only_list.empty()) return;
+  // A working file of the program's own folder, whose path is the file
+  // system's already; the clipboard and the view do not depend on it.
+  const std::string working_file = program_file("~tmp.txt");
   std::string reason;
-  write_joined_text(program_file("~tmp.txt"), s.values_only_list.text(), reason);
+  if (!replace_file(working_file, s.values_only_list.text(), &reason))
+    s.ui().ask(
+        MessageType::Error, kOkButton,
+        " Le fichier de travail n'a pas pu être écrit :\n\n" + name_as_text(working_file) + "\n\n " + reason);
   s.set_caption("RichEdit4", std::string(s.values_only_list.text()));
   if (!clipboard_input(s)) s.ui().set_clipboard_text(s.caption("RichEdit4"));
   s.set_visible("RichEdit3", false);

@@ -15,10 +15,17 @@ class Session;
 // (result path + ".TXT"), saves a modified description and sums the run up
 // in a message. Outside a run it only saves the description, as when
 // leaving. A result that could not be written is reported in French and
-// its lists stay ready for "sauver ->".
+// its lists stay ready for "sauver ->"; a report that could not be written
+// is reported too, and the run is then not summed up as a success.
 
-// Returns true when a result file was written.
-bool write_results(Session& session);
+enum class [[nodiscard]] WriteOutcome{
+    DescriptionOnly,  // outside a run: only the description was saved
+    Written,          // the result file and its report were written
+    ReportFailed,     // the result file was written, its report could not be
+    Failed,           // the result file could not be written
+};
+
+WriteOutcome write_results(Session& session);
 
 // `SpeedButton_enregistrerClick`, "sauver ->".
 void sauver_click(Session& session);

@@ -12,11 +12,11 @@ namespace {
 constexpr int kLargeGrid = 32000;
 constexpr std::string_view kGoOn = "\n\n   continuer ? ";
 
-bool confirmed(Session& s, MessageType type, const std::string& question) {
+[[nodiscard]] bool confirmed(Session& s, MessageType type, const std::string& question) {
   return s.ui().ask(type, kYesNo, question) == Answer::Yes;
 }
 
-bool offset_accepted(Session& s) {
+[[nodiscard]] bool offset_accepted(Session& s) {
   const DataDescription& d = s.description;
   if (!d.checked("CheckBox_decalage_actif.Checked")) return true;
   const TDateTime time = d.time("TimePicker_decalage");
@@ -27,7 +27,7 @@ bool offset_accepted(Session& s) {
                    "Le décalage des dates de mesure n'est pas nul\n\n   " + offset + std::string(kGoOn));
 }
 
-bool drift_accepted(Session& s) {
+[[nodiscard]] bool drift_accepted(Session& s) {
   const DataDescription& d = s.description;
   if (!d.checked("CheckBox_derive_active.Checked")) return true;
   const TDateTime real = d.time("TimePicker_derive_reelle");
@@ -41,7 +41,7 @@ bool drift_accepted(Session& s) {
 
 // Cumulative values only grow through a maximum; asks whether to go back
 // and choose that method.
-bool cumul_method_accepted(Session& s) {
+[[nodiscard]] bool cumul_method_accepted(Session& s) {
   const DataDescription& d = s.description;
   if (!d.checked("CheckBox_cumul_corriger.Checked")) return true;
   if (method_from_choice(d.choice("RadioGroup_methode_ItemIndex")) == Method::Max) return true;

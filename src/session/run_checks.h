@@ -9,6 +9,6 @@ class Session;
 // starts, in their order: files listed, grid size, date offset, clock
 // drift, method for cumulative values. True when the run may start; a
 // refusal or a "No" leaves everything as it was.
-bool run_checks_passed(Session& session);
+[[nodiscard]] bool run_checks_passed(Session& session);
 
 }  // namespace talve

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/interruption.h"
 #include "engine/column_mapping.h"
 #include "engine/period_values.h"
 #include "engine/processing_engine.h"
@@ -20,6 +21,7 @@
 #include "session/result_table_limit.h"
 #include "session/result_writing.h"
 #include "session/session.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -107,7 +109,7 @@ void count_sizes(RunContext& run) {
 }
 
 // False when the ResultTable would be too large: nothing is prepared.
-bool prepare(RunContext& run) {
+[[nodiscard]] bool prepare(RunContext& run) {
   Session& s = run.s;
   // The run loads every file itself: the lines the listing kept of the file
   // it pre-read last would only double the memory of the largest file.
@@ -149,7 +151,7 @@ std::string join_preview(const LoadedFile& file) {
 }
 
 // The log memo is hidden while the file loads.
-bool load_row_file(Session& s, const std::string& path, LoadedFile& file) {
+[[nodiscard]] bool load_row_file(Session& s, const std::string& path, LoadedFile& file) {
   s.set_visible("Memo1", false);
   s.set_visible("Memo6", false);
   const bool loaded = load_data_file(s, path, file);
@@ -175,7 +177,7 @@ void show_time_left(Session& s) {
                                format_0_00(left_megabytes) + " Mo");
 }
 
-enum class RowEnd { next, stopped, load_failed, abandoned };
+enum class [[nodiscard]] RowEnd{next, stopped, load_failed, abandoned};
 
 RowEnd read_row(RunContext& run, int row) {
   Session& s = run.s;
@@ -186,14 +188,18 @@ RowEnd read_row(RunContext& run, int row) {
   s.ajout_suivi("");
   s.ajout_suivi("  " + row_text + " <---------------" + name + "  " + table.lire_case(row, "Station"));
   const std::string path = row_file_path(s, row);
-  const FileInHand in_hand(s.table_state, path);
+  const FileInHand in_hand(s.table_state, name_as_text(path));
   s.set_caption("Label_fic", row_text + "  " + name);
   s.run.size_done += row_kilobytes(table, row);
 
   LoadedFile file;
   if (!load_row_file(s, path, file)) return RowEnd::load_failed;
-  const FileInput input{
-      row, path, &file, locate_data_block(file, s.description), run.title_line, run.data_columns};
+  const FileInput input{row,
+                        name_as_text(path),
+                        &file,
+                        locate_data_block(file, s.description),
+                        run.title_line,
+                        run.data_columns};
   if (run.engine.begin_file(table, input) == FileCheck::abandon) return RowEnd::abandoned;
   if (!run.column_map_done) {
     s.run.station = table.lire_case(row, "Station");
@@ -218,19 +224,69 @@ void show_data_span(Session& s, const DataSpan& span) {
   s.set_caption("Label_date_heure_max", format_canonical(span.latest));
 }
 
-void end_phases(RunContext& run) {
+// Lines in the rows the result holds, rows 2..n: row 1 is the lower bound
+// of the first interval and is never written.
+bool lines_in_written_rows(const ResultTable& table) {
+  if (table.map.empty()) return false;
+  for (int row = 2; row <= table.grid_count; ++row)
+    if (table.nb(row) != 0) return true;
+  return false;
+}
+
+// No line fell in the period: nothing is written, so that the previous
+// result of the same name stays, and the user learns where the data lie.
+void tell_empty_run(Session& s, const DataSpan& span) {
+  const std::string period = "du " + s.period.start_caption + " au " + s.period.end_caption;
+  const std::string found = span.any ? "les dates lues vont du " + format_canonical(span.earliest) + " au " +
+                                           format_canonical(span.latest)
+                                     : "aucune date n'a pu être lue dans les fichiers";
+  s.run.failure = "aucune ligne de données dans la période " + period + " (" + found + ")";
+  s.ajout_suivi("");
+  s.ajout_suivi(" Aucune ligne de données dans la période " + period + " : " + found);
+  s.set_visible("Label_patienter", false);
+  s.ui().ask(
+      MessageType::Warning, kOkButton,
+      " Aucune ligne de données dans la période " + period + "\n\n " + found +
+          "\n\n Aucun fichier résultat n'est écrit : un résultat précédent de même nom reste tel quel.");
+}
+
+WriteOutcome end_phases(RunContext& run) {
   Session& s = run.s;
   s.set_visible("Memo1", true);
   s.ui().set_busy(true);
   s.set_visible("ListBox_DONNEE_date_clean", false);
   // The values-only rows are for the window's view of them.
   s.values_only_list.clear();
-  run.engine.finish(run.grid.entries, s.result_list, s.run.result_view ? &s.values_only_list : nullptr);
+  // Stopped, the lists hold what was formatted, which is written.
+  static_cast<void>(
+      run.engine.finish(run.grid.entries, s.result_list, s.run.result_view ? &s.values_only_list : nullptr));
   if (s.run.clock() - s.run.started > kSoundAfterSeconds && !s.shutdown_after_run) s.ui().play_end_sound();
   s.set_caption("Label_nb_fic", std::to_string(s.file_table.row_count() - 1) + "  fichiers");
   show_data_span(s, run.engine.span());
   progress(s, "3- patienter ... mise en forme   ");
-  write_results(s);
+  // Formatting stops at the interruption: what it left is not a result.
+  if (interruption_requested()) return WriteOutcome::Failed;
+  return write_results(s);
+}
+
+RunEnd interrupted(Session& s) {
+  if (s.run.failure.empty()) s.run.failure = "le traitement a été interrompu";
+  s.ajout_suivi("");
+  s.ajout_suivi(" Traitement interrompu : " + s.run.failure);
+  return RunEnd::Interrupted;
+}
+
+RunEnd run_end_of(WriteOutcome outcome) {
+  switch (outcome) {
+    case WriteOutcome::Written:
+      return RunEnd::Written;
+    case WriteOutcome::ReportFailed:
+      return RunEnd::ReportFailed;
+    case WriteOutcome::DescriptionOnly:
+    case WriteOutcome::Failed:
+      break;
+  }
+  return RunEnd::WriteFailed;
 }
 
 }  // namespace
@@ -261,8 +317,15 @@ RunEnd execute_run(Session& s) {
     }
     if (end == RowEnd::stopped) break;
   }
-  end_phases(run);
-  return RunEnd::Finished;
+  if (interruption_requested()) return interrupted(s);
+  if (!s.flags.stop && !lines_in_written_rows(s.results)) {
+    show_data_span(s, run.engine.span());
+    tell_empty_run(s, run.engine.span());
+    return RunEnd::Empty;
+  }
+  const WriteOutcome written = end_phases(run);
+  if (written == WriteOutcome::Failed && interruption_requested()) return interrupted(s);
+  return run_end_of(written);
 }
 
 }  // namespace talve

@@ -40,7 +40,7 @@ void prepare_session(Session& session, const CommandLine& command_line);
 // the last one used; the tracking log started with the program title and
 // the computer's decimal separator. Later activations do nothing, even
 // while the sequence's own dialogs are open. Returns true when it ran.
-bool run_startup_sequence(Session& session);
+[[nodiscard]] bool run_startup_sequence(Session& session);
 
 // The name of the current description and the window caption that follows
 // it: name + "         >  " + program title.

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kDateDigits = 7;  // a cell holding more numeric characters is a date
 
-bool confirmed(Session& s, const std::string& question) {
+[[nodiscard]] bool confirmed(Session& s, const std::string& question) {
   return s.ui().ask(MessageType::Confirmation, kYesNo, question) == Answer::Yes;
 }
 
@@ -34,7 +34,7 @@ void after_removal(Session& s, bool removed) {
 }
 
 // Removes a block of rows; a block outside the file rows is refused.
-bool remove_rows(Session& s, int first, int last) {
+[[nodiscard]] bool remove_rows(Session& s, int first, int last) {
   try {
     supprimer_lignes(s.file_table, first, last);
   } catch (const std::out_of_range& refused) {

@@ -26,12 +26,12 @@ struct RowRange {
 // "effacer la sélection" (and the Delete key): asks, then removes the rows.
 // A range outside the file rows is refused with the error "Invalid row
 // range". Returns true when rows were removed.
-bool effacer_selection(Session& session, RowRange selection);
+[[nodiscard]] bool effacer_selection(Session& session, RowRange selection);
 // "effacer vers le HAUT": asks, then removes rows 1 to the current row.
-bool effacer_vers_le_haut(Session& session, int current_row);
+[[nodiscard]] bool effacer_vers_le_haut(Session& session, int current_row);
 // "effacer vers le BAS": asks, then removes the current row and the rows
 // below it.
-bool effacer_vers_le_bas(Session& session, int current_row);
+[[nodiscard]] bool effacer_vers_le_bas(Session& session, int current_row);
 // "sup si hors Période": asks unless "sans confirmation" is checked, then
 // removes the rows whose file-name date lies outside the period's days.
 // Returns the number of rows removed.

@@ -54,7 +54,8 @@ bool choose_working_folder(Session& session, FolderRole role) {
   const std::string folder = chemin_avec_barre(*chosen);
   session.description.set_text(controls.key, folder);
   session.set_caption(controls.label, folder);
-  write_description(session);
+  // A description that cannot be written has said so; the folder is chosen.
+  static_cast<void>(write_description(session));
   if (role == FolderRole::Data) {
     session.description.mark_modified();
     check_data_folder(session);

@@ -13,12 +13,12 @@ namespace talve {
 
 // What reading one value gave, in the terms of the text path
 // (`normalise_date_heure` then `texte_vers_datetime` on its result).
-enum class DateOutcome {
-  instant,        // a canonical text that names an instant
-  invalid,        // a canonical text that names none (traced " * erreur date : "); instant 0
-  no_date,        // "": too few digits, or fields out of range; instant 0
-  no_value,       // "??": the value was empty; instant 0
-  not_canonical,  // a text of another length than 19 characters; instant 0
+enum class [[nodiscard]] DateOutcome{
+    instant,        // a canonical text that names an instant
+    invalid,        // a canonical text that names none (traced " * erreur date : "); instant 0
+    no_date,        // "": too few digits, or fields out of range; instant 0
+    no_value,       // "??": the value was empty; instant 0
+    not_canonical,  // a text of another length than 19 characters; instant 0
 };
 
 struct DateReading {
@@ -69,7 +69,7 @@ class CompiledDateTemplate {
 
   DateReading read_through_text(std::string_view value);
   void set_up_plain_reading();
-  bool read_plain(std::string_view value, DateReading& reading);
+  [[nodiscard]] bool read_plain(std::string_view value, DateReading& reading);
   // Fills the working copy (quotes, date alone, time alone, written date);
   // returns its length.
   std::size_t working_copy(std::string_view value, char* out) const;

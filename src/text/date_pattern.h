@@ -84,8 +84,8 @@ std::string inverted_pattern(std::string_view pattern);
 // The character checks of a reading: day "01" to "31", month "01" to "12",
 // hour starting with 0 to 2, minutes with 0 to 5 (compared as texts, so a
 // one-character field can pass).
-bool fields_pass_checks(std::string_view day, std::string_view month, std::string_view hour,
-                        std::string_view minutes);
+[[nodiscard]] bool fields_pass_checks(std::string_view day, std::string_view month, std::string_view hour,
+                                      std::string_view minutes);
 
 // The offset from UTC written at `at` in the value, in minutes east of
 // Greenwich: "+hh:mm" or "-hh:mm" (hours 00 to 23, minutes 00 to 59), or

@@ -20,4 +20,12 @@ std::string cp1252_to_utf8(std::string_view text);
 // comes through unchanged.
 std::string utf8_to_cp1252(std::string_view text);
 
+// Paths are texts of the program like any other, and the file system names
+// files in UTF-8: a path held as a text is converted as it goes to the
+// file system, and a name the file system gave becomes a text to be shown.
+// A listed data file keeps the path the file system gave it, so that a
+// name no text can hold still reads.
+inline std::string file_system_path(std::string_view text) { return cp1252_to_utf8(text); }
+inline std::string name_as_text(std::string_view name) { return utf8_to_cp1252(name); }
+
 }  // namespace talve

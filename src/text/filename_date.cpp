@@ -16,7 +16,7 @@ struct DateFields {
   std::string day;
 };
 
-enum class Lecture { lue, sans_date };
+enum class [[nodiscard]] Lecture{lue, sans_date};
 
 std::string chiffres_de(std::string_view text) {
   std::string digits;
@@ -76,7 +76,7 @@ std::size_t premiere_suite_de_six_chiffres(std::string_view name) {
 // the name from its first run of six digits, and both are rewritten so that
 // syllable 1 of the name reads with the rule: on return the rule ends with
 // ",1" and the name with ",z". False when the name holds no date.
-bool placer_motif_compact(std::string& rule, std::string& name) {
+[[nodiscard]] bool placer_motif_compact(std::string& rule, std::string& name) {
   const std::size_t run = premiere_suite_de_six_chiffres(name);
   const std::size_t digits = chiffres_de(name).size();
   if (run == std::string::npos) {

@@ -24,7 +24,7 @@ std::vector<std::string_view> pieces_regle(std::string_view rule) {
 
 // A syllable piece: a number, optionally followed by a mask in parentheses
 // that closes the piece ("3", "3(0000xx)").
-bool piece_syllabe(std::string_view piece, int& number, std::string_view& mask, bool& masked) {
+[[nodiscard]] bool piece_syllabe(std::string_view piece, int& number, std::string_view& mask, bool& masked) {
   const std::string_view text = trim_view(piece);
   std::size_t digits = 0;
   while (digits < text.size() && is_ascii_digit(text[digits])) ++digits;

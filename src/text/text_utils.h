@@ -42,7 +42,7 @@ class FieldSplitter {
   std::size_t split(std::string_view line, char separator);
   // The same split, looking in the same pass for the control bytes: false,
   // with the fields left unspecified, when the line holds one.
-  bool split_unless_control(std::string_view line, char separator, ControlBytes control);
+  [[nodiscard]] bool split_unless_control(std::string_view line, char separator, ControlBytes control);
   // Field n from 1, "" beyond the last one or for n < 1.
   std::string_view field(std::size_t n) const {
     return n >= 1 && n <= m_count ? m_fields[n - 1] : std::string_view();
@@ -90,10 +90,10 @@ std::string booleen_texte(bool value);
 
 // Digits with an optional sign, decimal point and exponent, read whole;
 // false for anything else (blanks, "inf", "nan", hexadecimal...).
-bool read_real(std::string_view text, double& value);
+[[nodiscard]] bool read_real(std::string_view text, double& value);
 // A decimal integer with an optional sign, read whole.
-bool read_integer(std::string_view text, long long& value);
-bool read_int(std::string_view text, int& value);
+[[nodiscard]] bool read_integer(std::string_view text, long long& value);
+[[nodiscard]] bool read_int(std::string_view text, int& value);
 
 // --- numbers
 

@@ -134,7 +134,8 @@ void FieldHandlers::connect_entry_rules() {
     store("Edit_col_cochee", "Edit_col_cochee.text");
     apply_col_cochee_rule(description(), ui());
     description().mark_modified();
-    write_description(m_session);
+    // A description that cannot be written says so itself.
+    static_cast<void>(write_description(m_session));
   });
   on_enter("Edit_equiv_na", [this] {
     store("Edit_equiv_na", "Edit_equiv_na.text");

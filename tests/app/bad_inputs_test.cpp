@@ -212,6 +212,9 @@ TEST_F(BadInputs, HandEditedDescriptions) {
   std::string text;
   while (text.size() < 10'000) text += "a;#§*?é,";
   const std::string no_result = "aucun fichier résultat : ";
+  // No date reads, or no line is read: nothing falls in the period.
+  const std::string empty_run =
+      no_result + "aucune ligne de données dans la période du 01/01/2021 01:00:00 au 01/01/2021 04:00:00";
   const std::vector<DescriptionCase> cases = {
       {{"RadioGroup_separateur_colonne_ItemIndex= deux"},
        1,
@@ -229,10 +232,10 @@ TEST_F(BadInputs, HandEditedDescriptions) {
       {{"Edit_NA.text= " + text}, 0, "", true},
       {{"Edit_f_station.text= " + text}, 0, "", true},
       {{"Edit_nb_decimale.text= 2147483647"}, 0, "", true},
-      {{"Edit_format_datetime_mesure.text= " + text}, 0, ""},
-      {{"Edit_num_col_datetime.text= " + digits}, 0, ""},
+      {{"Edit_format_datetime_mesure.text= " + text}, 1, empty_run},
+      {{"Edit_num_col_datetime.text= " + digits}, 1, empty_run},
       {{"Edit_num_ligne_donnee.text= " + digits}, 0, ""},
-      {{"Edit_num_ligne_donnee.text= 9223372036854775807"}, 0, ""},
+      {{"Edit_num_ligne_donnee.text= 9223372036854775807"}, 1, empty_run},
       {{"Edit_num_ligne_donnee.text= -9223372036854775808"}, 0, ""},
       {{"Edit_num_ligne_intitule_col.text= -9223372036854775808"}, 1, "fichier écarté : "},
       {{"CheckBox_col_cochee.Checked= true", "Edit_col_cochee.text= " + text}, 0, ""},

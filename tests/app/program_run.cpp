@@ -2,6 +2,7 @@
 #include "app/program_run.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -10,6 +11,8 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 extern char** environ;
@@ -21,6 +24,9 @@ namespace {
 // alone instead of taking the machine down with it. The sanitizer's shadow
 // memory needs an address space without limit.
 constexpr rlim_t kAddressSpaceLimit = rlim_t{6} << 30;
+
+// The user and group "nobody".
+constexpr uid_t kNobody = 65534;
 
 // The environment of the child: the test's own, with the program's folder,
 // the locale and the run's own entries replaced.
@@ -63,6 +69,9 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
         run.address_space_limit > 0 ? static_cast<rlim_t>(run.address_space_limit) : kAddressSpaceLimit;
     const rlimit limit{bytes, bytes};
     ::setrlimit(RLIMIT_AS, &limit);
+  }
+  if (run.unprivileged && ::geteuid() == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(126);
   }
   ::execve(argv[0], argv, envp);
   ::_exit(127);
@@ -116,7 +125,7 @@ std::string ProgramOutcome::summary() const {
   return text + (err.size() > kShown ? err.substr(err.size() - kShown) : err);
 }
 
-ProgramOutcome run_program(const ProgramRun& run) {
+StartedProgram start_program(const ProgramRun& run) {
   std::vector<std::string> args{run.program.empty() ? std::string(TALVE_PROGRAM) : run.program};
   args.insert(args.end(), run.args.begin(), run.args.end());
   std::vector<std::string> env = child_environment(run);
@@ -127,14 +136,71 @@ ProgramOutcome run_program(const ProgramRun& run) {
   int err_pipe[2];
   if (::pipe2(out_pipe, O_CLOEXEC) != 0 || ::pipe2(err_pipe, O_CLOEXEC) != 0)
     throw std::runtime_error("pipe failed");
-  ProgramOutcome outcome;
   const pid_t pid = ::fork();
   if (pid == 0) exec_child(run, argv.data(), envp.data(), out_pipe[1], err_pipe[1]);
   ::close(out_pipe[1]);
   ::close(err_pipe[1]);
   if (pid < 0) throw std::runtime_error("fork failed");
-  collect(pid, out_pipe[0], err_pipe[0], run.timeout_seconds, outcome);
+  return StartedProgram{pid, out_pipe[0], err_pipe[0]};
+}
+
+ProgramOutcome finish_program(const StartedProgram& started, int timeout_seconds) {
+  ProgramOutcome outcome;
+  collect(started.pid, started.out_fd, started.err_fd, timeout_seconds, outcome);
   return outcome;
+}
+
+ProgramOutcome run_program(const ProgramRun& run) {
+  return finish_program(start_program(run), run.timeout_seconds);
+}
+
+namespace {
+
+// A line of /proc/<pid>/status after its "Name:", "" when none.
+std::string status_field(int pid, const std::string& name) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.starts_with(name + ":")) return line.substr(name.size() + 1);
+  return {};
+}
+
+}  // namespace
+
+bool catches(int pid, int signal) {
+  const std::string mask = status_field(pid, "SigCgt");
+  if (mask.empty()) return false;
+  return ((std::stoull(mask, nullptr, 16) >> (signal - 1)) & 1) != 0;
+}
+
+bool has_open(int pid, const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  for (fs::directory_iterator it("/proc/" + std::to_string(pid) + "/fd", ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::error_code link_ec;
+    if (fs::read_symlink(it->path(), link_ec).string() == path) return true;
+  }
+  return false;
+}
+
+bool wait_until(int pid, const std::function<bool()>& condition) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (condition()) return true;
+    const std::string state = status_field(pid, "State");
+    if (state.empty() || state.find('Z') != std::string::npos) return false;
+    ::usleep(200);
+  }
+  return false;
+}
+
+void hand_over(const std::string& folder) {
+  if (::geteuid() != 0) return;
+  namespace fs = std::filesystem;
+  if (::chown(folder.c_str(), kNobody, kNobody) != 0) throw std::runtime_error("chown failed: " + folder);
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0)
+      throw std::runtime_error("chown failed: " + entry.path().string());
 }
 
 }  // namespace talve::testing

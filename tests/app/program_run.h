@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ struct ProgramRun {
   // RLIMIT_AS in bytes, -1 for the usual bound; none in a sanitized build,
   // whose shadow memory needs the whole address space.
   long long address_space_limit = -1;
+  // Run as the user "nobody" when the tests run as the superuser, whom file
+  // permissions do not bind; its folders must be handed over to that user
+  // first (hand_over).
+  bool unprivileged = false;
 };
 
 struct ProgramOutcome {
@@ -55,5 +60,27 @@ struct ProgramOutcome {
 };
 
 ProgramOutcome run_program(const ProgramRun& run);
+
+// The program started, its pid, for a test that acts on it while it runs;
+// finish_program then collects it as run_program does.
+struct StartedProgram {
+  int pid = -1;
+  int out_fd = -1;
+  int err_fd = -1;
+};
+StartedProgram start_program(const ProgramRun& run);
+ProgramOutcome finish_program(const StartedProgram& started, int timeout_seconds);
+
+// What a running program is doing, as the system shows it: whether it
+// catches a signal (its handler is installed), whether it has a file open.
+bool catches(int pid, int signal);
+bool has_open(int pid, const std::string& path);
+// Polls the condition until it holds (true) or the program has ended or
+// a minute has passed (false).
+bool wait_until(int pid, const std::function<bool()>& condition);
+
+// Gives the folder and everything in it to the user an unprivileged run
+// takes, when the tests run as the superuser; nothing otherwise.
+void hand_over(const std::string& folder);
 
 }  // namespace talve::testing

@@ -85,7 +85,7 @@ TEST(ParameterFile, SavedDescriptionWritesPathColoursAndScheme) {
   ScriptedInterface ui;
   SchemeColours colours;
   colours.field = Rgb{1, 2, 3};
-  record_saved_description("/desc/a.dsc", 0, colours, ui);
+  EXPECT_TRUE(record_saved_description("/desc/a.dsc", 0, colours, ui));
   auto lines = lines_of(parameter_file_path());
   ASSERT_EQ(lines.size(), 60u);
   EXPECT_EQ(lines[0], "/desc/a.dsc");
@@ -96,7 +96,7 @@ TEST(ParameterFile, SavedDescriptionWritesPathColoursAndScheme) {
   EXPECT_EQ(lines[5], "0");
 
   // Grey levels leave the colour lines alone.
-  record_saved_description("/desc/b.dsc", 1, SchemeColours{}, ui);
+  EXPECT_TRUE(record_saved_description("/desc/b.dsc", 1, SchemeColours{}, ui));
   lines = lines_of(parameter_file_path());
   EXPECT_EQ(lines[0], "/desc/b.dsc");
   EXPECT_EQ(lines[3], "1,2,3");
@@ -106,14 +106,14 @@ TEST(ParameterFile, SavedDescriptionWritesPathColoursAndScheme) {
 TEST(ParameterFile, ChosenDescriptionReplacesTheFile) {
   ProgramHome home;
   ScriptedInterface ui;
-  record_saved_description("/desc/a.dsc", 0, SchemeColours{}, ui);
-  record_chosen_description("/autre/b.dsc", ui);
+  EXPECT_TRUE(record_saved_description("/desc/a.dsc", 0, SchemeColours{}, ui));
+  EXPECT_TRUE(record_chosen_description("/autre/b.dsc", ui));
   const auto lines = lines_of(parameter_file_path());
   ASSERT_EQ(lines.size(), 60u);
   EXPECT_EQ(lines[0], "/autre/b.dsc");
   EXPECT_EQ(lines[1], "");
   EXPECT_EQ(lines[5], "0");
-  record_renamed_description("/autre/c.dsc");
+  EXPECT_TRUE(record_renamed_description("/autre/c.dsc"));
   EXPECT_EQ(read_bytes(parameter_file_path()), "/autre/c.dsc\r\n");
 }
 

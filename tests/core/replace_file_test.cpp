@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/interruption.h"
 #include "support/temp_dir.h"
 
 namespace talve {
@@ -78,6 +79,24 @@ TEST(ReplaceFile, LinkedFileIsReplacedThroughTheLink) {
   ASSERT_TRUE(replace_file(dir.path() + "lien.dsc", "nouveau\r\n"));
   EXPECT_TRUE(std::filesystem::is_symlink(dir.path() + "lien.dsc"));
   EXPECT_EQ(read_bytes(target), "nouveau\r\n");
+}
+
+// An interruption stops an interruptible writing before the file is
+// replaced: the old file stays and no temporary file is left; a writing
+// that must end (the report of a result already written) goes on.
+TEST(ReplaceFile, InterruptionStopsOnlyAnInterruptibleWriting) {
+  TempDir dir;
+  const std::string path = dir.write("res.txt", "ancien\r\n");
+  request_interruption();
+  std::string error;
+  const bool replaced = replace_file(path, std::string(10 << 20, 'x'), &error, true);
+  const bool report_written = replace_file(dir.path() + "res.txt.TXT", "suivi\r\n");
+  clear_interruption();
+  EXPECT_FALSE(replaced);
+  EXPECT_EQ(error, "écriture interrompue");
+  EXPECT_EQ(read_bytes(path), "ancien\r\n");
+  EXPECT_TRUE(report_written);
+  EXPECT_EQ(file_count(dir.path()), 2u);
 }
 
 }  // namespace

@@ -163,7 +163,7 @@ class FormatRows : public ::testing::Test {
   void write(OutputFormat format) {
     EventPacer pacer(ws);
     start_result_lists(table, format, result, &values);
-    format_rows(table, grid.entries, format, result, &values, wait_label_progress(ws), pacer);
+    EXPECT_TRUE(format_rows(table, grid.entries, format, result, &values, wait_label_progress(ws), pacer));
   }
 
   testing::ScriptedInterface ui;
@@ -302,7 +302,8 @@ TEST_F(FormatRows, InstantsHoldingAMarkTurnWithTheRow) {
         for (const std::string& text : texts) marked.entries.push_back(text);
         EventPacer pacer(ws);
         start_result_lists(table, format, result, &values);
-        format_rows(table, marked.entries, format, result, &values, wait_label_progress(ws), pacer);
+        EXPECT_TRUE(
+            format_rows(table, marked.entries, format, result, &values, wait_label_progress(ws), pacer));
         for (int r = 2; r <= grid.count(); ++r) {
           const auto k = static_cast<std::size_t>(r - 1);
           std::string want = texts[static_cast<std::size_t>(r)] + ";" + written[k];
@@ -392,7 +393,7 @@ TEST(ResultFormatLong, ProgressRoundsHalvesToEven) {
   TextRows result, values;
   EventPacer pacer(ws);
   start_result_lists(table, format, result, &values);
-  format_rows(table, grid.entries, format, result, &values, wait_label_progress(ws), pacer);
+  EXPECT_TRUE(format_rows(table, grid.entries, format, result, &values, wait_label_progress(ws), pacer));
   std::vector<std::string> expected;
   for (int percent : {12, 25, 38, 50, 62, 75, 88, 100})
     expected.push_back("3- patienter ... formatage " + std::to_string(percent) + "%   ");

@@ -109,9 +109,10 @@ TEST_F(DataFolderCheck, EnterRelistsOnlyWhenModified) {
   dir.write("a.csv", "");
   int rebuilt = 0;
   std::vector<std::string> received;
-  const auto rebuild = [&](const std::vector<std::string>& entries) {
+  const auto rebuild = [&](const std::vector<FoundFile>& entries) {
     ++rebuilt;
-    received = entries;
+    received.clear();
+    for (const FoundFile& entry : entries) received.push_back(found_file_entry(entry));
   };
   EXPECT_EQ(relist_after_enter(workspace, rebuild), -1);
   EXPECT_EQ(rebuilt, 0);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,13 +16,16 @@ namespace {
 
 using testing::TempDir;
 
-std::vector<std::string> names_of(const std::vector<std::string>& entries) {
+std::vector<std::string> names_of(const std::vector<FoundFile>& entries) {
   std::vector<std::string> names;
-  for (const auto& entry : entries) {
-    const auto found = parse_found_file_entry(entry);
-    names.push_back(found ? found->subfolder + found->name : "?" + entry);
-  }
+  for (const FoundFile& entry : entries) names.push_back(entry.subfolder + entry.name);
   return names;
+}
+
+std::vector<std::string> texts_of(const std::vector<FoundFile>& entries) {
+  std::vector<std::string> texts;
+  for (const FoundFile& entry : entries) texts.push_back(found_file_entry(entry));
+  return texts;
 }
 
 struct MaskCase {
@@ -44,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Masks, MaskNormalisation,
 class FileDiscovery : public ::testing::Test {
  protected:
   std::vector<std::string> list(const std::string& mask, bool recursive = false) {
-    std::vector<std::string> entries{"ancienne entrée"};
+    std::vector<FoundFile> entries{FoundFile{"", "ancienne entrée", 0}};
     first = "ancien";
     count = lister_fichiers(dir.path(), mask, recursive, entries, first);
     EXPECT_EQ(count, static_cast<int>(entries.size()));
@@ -83,10 +87,10 @@ TEST_F(FileDiscovery, LoneStarMatchesNoFile) {
 TEST_F(FileDiscovery, EntriesCarrySubfolderNameAndSize) {
   dir.write("2021/janv/m.csv", "12345");
   dir.write("top.csv", "abc");
-  std::vector<std::string> entries;
+  std::vector<FoundFile> entries;
   std::string first_name;
   ASSERT_EQ(lister_fichiers(dir.path(), "csv", true, entries, first_name), 2);
-  EXPECT_EQ(entries, (std::vector<std::string>{"2021/janv/  \tm.csv  \t5", "  \ttop.csv  \t3"}));
+  EXPECT_EQ(texts_of(entries), (std::vector<std::string>{"2021/janv/  \tm.csv  \t5", "  \ttop.csv  \t3"}));
   EXPECT_EQ(first_name, "m.csv");
 }
 
@@ -133,13 +137,28 @@ TEST_F(FileDiscovery, SubfolderNamesKeepTheirBlanks) {
   EXPECT_EQ(list("csv", true), (std::vector<std::string>{" hiver/n.csv", "2021 /m.csv"}));
 }
 
-TEST_F(FileDiscovery, MissingFolderYieldsNothing) {
-  std::vector<std::string> entries{"x"};
-  std::string first_name = "y";
-  EXPECT_EQ(lister_fichiers(dir.path() + "absent", "csv", true, entries, first_name), 0);
-  EXPECT_TRUE(entries.empty());
-  EXPECT_EQ(first_name, "");
+// A data folder that gives nothing says why.
+TEST_F(FileDiscovery, MissingFolderYieldsNothingAndItsReason) {
+  const std::string file = dir.write("fichier.csv", "");
+  const std::vector<std::pair<std::string, int>> cases = {
+      {dir.path() + "absent", ENOENT}, {file, ENOTDIR}, {file + "/sous", ENOTDIR}};
+  for (const auto& [folder, error] : cases) {
+    std::vector<FoundFile> entries{FoundFile{"", "x", 0}};
+    std::string first_name = "y";
+    std::vector<UnreadableFolder> unreadable;
+    EXPECT_EQ(lister_fichiers(folder, "csv", true, entries, first_name, std::nullopt, &unreadable), 0);
+    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(first_name, "");
+    ASSERT_EQ(unreadable.size(), 1u) << folder;
+    EXPECT_EQ(unreadable[0].subfolder, "");
+    EXPECT_EQ(unreadable[0].error, error) << folder;
+  }
+  std::vector<FoundFile> entries;
+  std::string first_name;
   EXPECT_EQ(lister_fichiers("", "csv", true, entries, first_name), 0);
+  EXPECT_EQ(folder_problem_text(ENOENT), "n'existe pas");
+  EXPECT_EQ(folder_problem_text(ENOTDIR), "n'est pas un répertoire");
+  EXPECT_EQ(folder_problem_text(EACCES).rfind("est illisible : ", 0), 0u);
 }
 
 TEST_F(FileDiscovery, UnreadableSubfolderYieldsNothing) {
@@ -150,27 +169,38 @@ TEST_F(FileDiscovery, UnreadableSubfolderYieldsNothing) {
   std::filesystem::directory_iterator probe(dir.path() + "ferme", ec);
   if (ec) {  // the test runs as a user that permissions apply to
     EXPECT_EQ(list("csv", true), (std::vector<std::string>{"a.csv"}));
+    std::vector<FoundFile> entries;
+    std::string first_name;
+    std::vector<UnreadableFolder> unreadable;
+    lister_fichiers(dir.path(), "csv", true, entries, first_name, std::nullopt, &unreadable);
+    ASSERT_EQ(unreadable.size(), 1u);
+    EXPECT_EQ(unreadable[0].subfolder, "ferme/");
+    EXPECT_EQ(unreadable[0].error, EACCES);
   }
   std::filesystem::permissions(dir.path() + "ferme", std::filesystem::perms::owner_all);
 }
 
 TEST_F(FileDiscovery, SpreadsheetSourceIsTheSingleEntry) {
   dir.write("a.csv", "");
-  std::vector<std::string> entries;
+  std::vector<FoundFile> entries;
   std::string first_name = "garde";
   EXPECT_EQ(lister_fichiers(dir.path(), "csv", false, entries, first_name,
                             SpreadsheetSource{"/classeurs/", "~tmp_xls.csv", 42}),
             1);
-  EXPECT_EQ(entries, std::vector<std::string>{"/classeurs/  \t~tmp_xls.csv  \t42"});
+  EXPECT_EQ(texts_of(entries), std::vector<std::string>{"/classeurs/  \t~tmp_xls.csv  \t42"});
 }
 
-TEST(FoundFileEntry, ParsesItsParts) {
-  const auto found = parse_found_file_entry("s/r/  \tnom  avec\tblancs.csv  \t123");
-  ASSERT_TRUE(found);
-  EXPECT_EQ(found->subfolder, "s/r/");
-  EXPECT_EQ(found->name, "nom  avec\tblancs.csv");
-  EXPECT_EQ(found->size, 123u);
-  EXPECT_FALSE(parse_found_file_entry("pas d'entrée"));
+// The parts of an entry are kept apart: names holding the text form's
+// separator are listed as they are.
+TEST_F(FileDiscovery, NamesHoldingTheSeparatorKeepTheirParts) {
+  dir.write("s  \tr/nom  \tavec\tblancs.csv", "123");
+  std::vector<FoundFile> entries;
+  std::string first_name;
+  ASSERT_EQ(lister_fichiers(dir.path(), "csv", true, entries, first_name), 1);
+  EXPECT_EQ(entries[0].subfolder, "s  \tr/");
+  EXPECT_EQ(entries[0].name, "nom  \tavec\tblancs.csv");
+  EXPECT_EQ(entries[0].size, 3u);
+  EXPECT_EQ(found_file_entry(entries[0]), "s  \tr/  \tnom  \tavec\tblancs.csv  \t3");
 }
 
 TEST(DescriptionListing, ListsDscFilesOfTheFolderOnly) {

@@ -313,7 +313,7 @@ TEST_F(DescriptionActions, NewKeepsTheFoldersAndResetsTheRest) {
   session.description.assign("dossier_choisi_sortie", out);
   session.description.assign("Edit_masque.text", "txt");
   session.description.assign("Edit_nb_decimale.text", "1");
-  ecrire_fichier_une_ligne(desc + "station.dsc", parameter_file_path());
+  ASSERT_TRUE(ecrire_fichier_une_ligne(desc + "station.dsc", parameter_file_path()));
 
   ui.answer(Answer::No);
   new_description(session);

@@ -120,7 +120,7 @@ TEST_F(DriveRelocation, AMissingKeyIsNeitherAddedNorCounted) {
   summarise_descriptions(session);
   set_drive_prefix(session, e);
   ui.answer(Answer::Yes);
-  relocate_descriptions(session);
+  EXPECT_TRUE(relocate_descriptions(session));
   EXPECT_EQ(read_bytes(a), "dossier_choisi= " + e + "data/\r\n");
   EXPECT_EQ(session.drive_panel.report.back(),
             " mise à jour des 1 fichiers de description, 1 modif. avec le lecteur " + e + " ( 3x1 = 3 )");

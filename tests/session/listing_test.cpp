@@ -92,13 +92,13 @@ TEST_F(ListingTest, LargeFolderWithoutPreReadingHidesTheTableAndReadsOnlyTheFirs
 TEST_F(ListingTest, ChecksComeBackOnTheSameFilesAfterAListing) {
   for (const char* name : {"a.csv", "b.csv", "d.csv"}) write_data(name);
   session.set_caption("Label54", "3");
-  lister_click(session);
+  ASSERT_EQ(lister_click(session), ListingResult::completed);
   session.file_table.ecrire_case(2, " x", "x");
   session.file_table.ecrire_case(3, " x", "x");
   session.table_state.checked_files = checked_file_names(session.file_table);
   write_data("a0.csv");  // sorts in second: the rows move
   write_data("c.csv");
-  lister_click(session);
+  ASSERT_EQ(lister_click(session), ListingResult::completed);
   EXPECT_EQ(column("fichier"), (Texts{"a.csv", "a0.csv", "b.csv", "c.csv", "d.csv"}));
   EXPECT_EQ(column(" x"), (Texts{"", "", "x", "", "x"}));
   // The first checked file is pre-read though pre-reading of all is off;
@@ -111,11 +111,11 @@ TEST_F(ListingTest, ChecksComeBackOnTheSameFilesAfterAListing) {
 TEST_F(ListingTest, PreReadingAllWithChecksReadsTheCheckedFilesByName) {
   for (const char* name : {"a.csv", "b.csv", "c.csv"}) write_data(name);
   session.description.assign("CheckBox_prelire_tous.Checked", "true");
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   session.file_table.ecrire_case(3, " x", "x");
   session.table_state.checked_files = checked_file_names(session.file_table);
   write_data("0.csv");  // moves c.csv to row 4: pre-reading follows the name
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   EXPECT_EQ(column("fichier"), (Texts{"0.csv", "a.csv", "b.csv", "c.csv"}));
   // Row 1 is the first checked row until c.csv is met.
   EXPECT_EQ(column("date dep"), (Texts{"01/01/2021 00:00:00", " ---", " ---", "01/01/2021 00:00:00"}));
@@ -157,7 +157,7 @@ TEST_F(ListingTest, NoListingWhileAnotherLongTaskRuns) {
 TEST_F(ListingTest, EditedTableSurvivesIndirectListingsButNotTheButton) {
   write_data("a.csv");
   write_data("b.csv");
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   session.file_table.erase_rows(1, 1);
   session.flags.table_edited = true;
   EXPECT_EQ(lister_tableau(session), ListingResult::not_run);
@@ -225,7 +225,7 @@ TEST_F(ListingTest, StationReadInsideEveryFile) {
   dir.write("data/a.csv", "Date;T\r\n2021-01-01 00:00:00;1\r\n");
   dir.write("data/b.csv", "Date;Nord\r\n2021-01-01 00:00:00;1\r\n");
   session.description.assign("Edit_f_station.text", "ligne 1, colonne 2, point-virgule");
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   EXPECT_EQ(column("Station"), (Texts{"T", "Nord"}));
   EXPECT_EQ(column("date dep"), (Texts{"01/01/2021 00:00:00", " ---"}));
 }
@@ -234,7 +234,7 @@ TEST_F(ListingTest, SubfolderFilesAreListedWithTheirFolder) {
   session.description.assign("CheckBox_recursif.Checked", "true");
   dir.mkdir("data/2021/janv");
   write_data("2021/janv/a.csv");
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   EXPECT_EQ(column("s/répertoire"), Texts{"2021/janv/"});
   EXPECT_EQ(cell(1, "date dep"), "01/01/2021 00:00:00");
   EXPECT_EQ(row_file_path(session, 1), data + "2021/janv/a.csv");
@@ -270,7 +270,7 @@ TEST_F(ListingTest, SizesDatesAndBoundsOfTheListing) {
 TEST_F(ListingTest, WithoutAnyPreReadTheBoundsStayRed) {
   write_data("a.csv");
   session.table_state.first_checked_row = 5;  // no row is read
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   EXPECT_EQ(ui.captions["Label_date_heure_min"], "15/03/2024 08:30:00");
   EXPECT_EQ(ui.captions["Label_date_heure_max"], "01/01/1900");
   EXPECT_EQ(session.table_state.bounds.min_colour, LabelColour::Red);

@@ -76,11 +76,11 @@ TEST_F(RunTest, OffsetDriftAndCumulQuestions) {
        false},
       {"negative offset accepted",
        {{"CheckBox_decalage_actif.Checked", "true"},
-        {"TimePicker_decalage", "00:00:00"},
+        {"TimePicker_decalage", "01:00:00"},
         {"RadioButton_decalage_negatif.Checked", "true"}},
-       1,
+       0,
        Answer::Yes,
-       "Le décalage des dates de mesure n'est pas nul\n\n   - 1 j 00:00:00\n\n   continuer ? ",
+       "Le décalage des dates de mesure n'est pas nul\n\n   - 0 j 01:00:00\n\n   continuer ? ",
        true},
       {"drift refused",
        {{"CheckBox_derive_active.Checked", "true"},
@@ -247,7 +247,7 @@ TEST_F(RunTest, RunKeepsItsPeriodInTheDescriptionAndBannerCountsFiles) {
   write_two_files();
   list_and_build_grid();
   session.table_state.checked_files = {"nord_1.csv"};
-  traiter_fichier_click(session);
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
   EXPECT_EQ(session.description.text("Label_min_dsc.caption"), "01/01/2021 01:00:00");
   EXPECT_EQ(session.description.text("Label_max_dsc.caption"), "01/01/2021 04:00:00");
   EXPECT_EQ(session.description.text("Label_pas_dsc.caption"), "01:00:00");
@@ -269,7 +269,7 @@ TEST_F(RunTest, StopButtonAsksOnlyWhileWorkIsGoingOn) {
     ui.answer(Answer::Yes);
     EXPECT_TRUE(stop_click(session));
   };
-  traiter_fichier_click(session);
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
   ASSERT_GE(ui.boxes.size(), 1u);
   EXPECT_EQ(ui.boxes[0].text, "Stopper le traitement  ?\n");
   EXPECT_EQ(ui.boxes[0].type, MessageType::Confirmation);

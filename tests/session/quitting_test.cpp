@@ -147,7 +147,7 @@ TEST_F(Quitting, ADescriptionThatCannotBeWrittenLetsTheUserStay) {
 TEST_F(Quitting, ExitButtonClosesThePanelsFirst) {
   session.drive_panel.shown = true;
   ui.answer(Answer::No);
-  quit_program(session, QuitOrigin::ExitButton);
+  EXPECT_FALSE(quit_program(session, QuitOrigin::ExitButton));
   EXPECT_FALSE(session.drive_panel.shown);
   EXPECT_FALSE(ui.visible.at("Panel_lecteur"));
   EXPECT_FALSE(ui.visible.at("Panel_dir"));
@@ -156,7 +156,7 @@ TEST_F(Quitting, ExitButtonClosesThePanelsFirst) {
   ScriptedInterface escape_ui;
   Session other{escape_ui};
   escape_ui.answer(Answer::No);
-  quit_program(other, QuitOrigin::EscapeKey);
+  EXPECT_FALSE(quit_program(other, QuitOrigin::EscapeKey));
   EXPECT_FALSE(escape_ui.visible.contains("Panel_lecteur"));
 }
 

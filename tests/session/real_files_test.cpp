@@ -175,8 +175,9 @@ TEST_F(RealFiles, ReadableLayoutsGiveTheirInstantsCountsAndTitles) {
 }
 
 TEST_F(RealFiles, AccentedTitlesWrittenInUtf8AreRepaired) {
-  list({"meteofrance-synop-ods/donnees-synop-essentielles-omm.csv", "csv", kSemicolonSep, 1, 2, 2,
-        "aaaa_mm_jj_hh_mn_ss"});
+  ASSERT_EQ(list({"meteofrance-synop-ods/donnees-synop-essentielles-omm.csv", "csv", kSemicolonSep, 1, 2, 2,
+                  "aaaa_mm_jj_hh_mn_ss"}),
+            ListingResult::completed);
   EXPECT_NE(facts().titles_tab.find("\tTempérature\tPoint de rosée\tHumidité\t"), std::string::npos);
   EXPECT_TRUE(ui.captions["Edit_intitule_origine"].starts_with("ID OMM station;Date;"));
 }
@@ -184,7 +185,8 @@ TEST_F(RealFiles, AccentedTitlesWrittenInUtf8AreRepaired) {
 TEST_F(RealFiles, HtmlTailAfterTheDataHidesTheLastInstant) {
   // The last non-blank line is the HTML of a failed request: the end of the
   // data (line 297, 30/09/2000) cannot be told and 9 garbage lines count.
-  list({"usgs-rdb/USGS-G03451500.txt", "txt", kTab, 22, 24, 3, "aaaa_mm_jj"});
+  ASSERT_EQ(list({"usgs-rdb/USGS-G03451500.txt", "txt", kTab, 22, 24, 3, "aaaa_mm_jj"}),
+            ListingResult::completed);
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_EQ(cell(1, "date dep"), "01/01/2000 00:00:00");
   EXPECT_EQ(cell(1, "date fin"), "    ????");
@@ -245,7 +247,8 @@ TEST_F(RealFiles, UnreadableDateLayoutsRaiseTheFirstDateQuestion) {
 
 TEST_F(RealFiles, HoboDatesAreTracedAsErrors) {
   ui.answer(Answer::No);
-  list({"hobo-building/sample_hobo_u12_data.csv", "csv", kComma, 2, 3, 2, "mm_jj_aaaa_hh_mn_ss"});
+  ASSERT_EQ(list({"hobo-building/sample_hobo_u12_data.csv", "csv", kComma, 2, 3, 2, "mm_jj_aaaa_hh_mn_ss"}),
+            ListingResult::completed);
   const auto& log = session.log.lines();
   EXPECT_NE(std::find(log.begin(), log.end(), "10/02/13 06:00:00 AM date inversée mais corrigée"), log.end());
   EXPECT_NE(std::find(log.begin(), log.end(),

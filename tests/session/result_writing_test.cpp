@@ -3,14 +3,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 
 #include "run_fixture.h"
 #include "session/processing_run.h"
+#include "text/encoding.h"
 
 namespace talve {
 namespace {
@@ -63,7 +62,8 @@ TEST_F(ResultWriting, CancelledDialogFallsBackOnTheRecoveryFile) {
   ui.answer(Answer::No).dialog_result(std::nullopt);
   EXPECT_EQ(traiter_fichier_click(session), RunOutcome::Written);
   const std::string fallback = out + "~résultats.txt";
-  EXPECT_TRUE(holds_rows(fallback));
+  // A text of the program, named in UTF-8 on the disk.
+  EXPECT_TRUE(holds_rows(cp1252_to_utf8(fallback)));
   const auto& log = session.log.lines();
   const auto at = std::find(log.begin(), log.end(), " données calculées récupérables dans " + fallback);
   ASSERT_NE(at, log.end());
@@ -125,7 +125,7 @@ TEST_F(ResultWriting, ClipboardInputKeepsTheClipboard) {
   session.flags.input_mode = InputMode::Clipboard;
   session.flags.running = true;
   ui.answer(Answer::Yes);
-  EXPECT_TRUE(write_results(session));
+  EXPECT_EQ(write_results(session), WriteOutcome::Written);
   session.flags.running = false;
   EXPECT_EQ(ui.clipboard, "presse-papier de l'utilisateur");
   EXPECT_TRUE(holds_rows(out + "res.txt"));
@@ -154,6 +154,28 @@ TEST_F(ResultWriting, MissingOutputFolderKeepsTheListsForSauver) {
   EXPECT_EQ(ui.texts().back(), " Données extraites enregistrées dans \n" + dir.path() + "absent/res.txt.TXT");
 }
 
+// "sauver ->" says where the data went only when they went there.
+TEST_F(ResultWriting, SauverThatFailsIsNotFollowedBySuccess) {
+  session.description.assign("dossier_choisi_sortie", dir.path() + "absent/");
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::NoResult);
+  ui.boxes.clear();
+  sauver_click(session);  // the folder is still missing
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].type, MessageType::Error);
+  EXPECT_TRUE(session.run.results_pending);
+
+  // The result is written, its report cannot be: the result is named.
+  session.description.assign("dossier_choisi_sortie", out);
+  dir.mkdir("out/res.txt.TXT");
+  ui.boxes.clear();
+  sauver_click(session);
+  EXPECT_TRUE(holds_rows(out + "res.txt"));
+  ASSERT_EQ(ui.boxes.size(), 2u);
+  EXPECT_EQ(ui.boxes[0].type, MessageType::Error);
+  EXPECT_EQ(ui.boxes[1].text, " Données extraites enregistrées dans \n" + out + "res.txt");
+  EXPECT_EQ(session.run.report_path, "");
+}
+
 // A file-size limit cuts the writing short: the previous result stays whole.
 TEST_F(ResultWriting, InterruptedWritingKeepsThePreviousResult) {
   dir.write("out/res.txt", "ancien résultat");
@@ -173,13 +195,24 @@ TEST_F(ResultWriting, InterruptedWritingKeepsThePreviousResult) {
   for (const auto& entry : fs::directory_iterator(out)) EXPECT_EQ(entry.path().filename(), "res.txt");
 }
 
-TEST_F(ResultWriting, ReadOnlyFolderIsToldAndKeepsTheLists) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  chmod(out.c_str(), 0555);
+// The output folder names a regular file: no file can be made inside it,
+// whoever runs the test (permissions would not bind the superuser).
+TEST_F(ResultWriting, RefusedFolderIsToldAndKeepsTheLists) {
+  const std::string file = dir.write("un_fichier", "pas un dossier");
+  session.description.assign("dossier_choisi_sortie", file + "/");
   EXPECT_EQ(traiter_fichier_click(session), RunOutcome::NoResult);
-  chmod(out.c_str(), 0755);
-  EXPECT_NE(ui.boxes.back().text.find("écriture refusée"), std::string::npos);
+  ASSERT_FALSE(ui.boxes.empty());
+  EXPECT_EQ(ui.boxes.back().type, MessageType::Error);
+  EXPECT_NE(ui.boxes.back().text.find(file + "/res.txt\n\n ce chemin désigne un fichier, pas un répertoire"),
+            std::string::npos)
+      << ui.boxes.back().text;
   EXPECT_TRUE(session.run.results_pending);
+  EXPECT_EQ(testing::read_bytes(file), "pas un dossier");
+
+  session.description.assign("dossier_choisi_sortie", out);
+  sauver_click(session);
+  EXPECT_TRUE(holds_rows(out + "res.txt"));
+  EXPECT_FALSE(session.run.results_pending);
 }
 
 TEST_F(ResultWriting, SauverWithoutFilesHasNothingToSave) {
@@ -190,7 +223,7 @@ TEST_F(ResultWriting, SauverWithoutFilesHasNothingToSave) {
 
 TEST_F(ResultWriting, OutsideARunOnlyTheDescriptionIsSaved) {
   session.result_list = {"titres", "ligne"};
-  EXPECT_FALSE(write_results(session));
+  EXPECT_EQ(write_results(session), WriteOutcome::DescriptionOnly);
   EXPECT_FALSE(fs::exists(out + "res.txt"));
 }
 

@@ -80,7 +80,7 @@ TEST_F(TableEditing, UpwardsAndDownwards) {
   };
   list(5);
   for (const Case& c : cases) {
-    reafficher_tableau_complet(session);
+    ASSERT_EQ(reafficher_tableau_complet(session), ListingResult::completed);
     ui.boxes.clear();
     ui.answer(Answer::Yes);
     const bool removed =
@@ -96,7 +96,7 @@ TEST_F(TableEditing, RowsOutsideThePeriodGo) {
   session.description.assign("Edit_f_date_fichier.text", "aaaammjj,2");
   for (const char* name : {"s_20201231.csv", "s_20211231.csv", "s_nodate.csv", "s_20220101.csv"})
     write_data(name);
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   ui.boxes.clear();
   session.period.start_caption = "01/01/2021 06:00:00";
   session.period.end_caption = "31/12/2021 12:00:00";
@@ -110,7 +110,7 @@ TEST_F(TableEditing, RowsOutsideThePeriodGo) {
 TEST_F(TableEditing, RowsOutsideThePeriodWithoutConfirmationOrRefused) {
   session.description.assign("Edit_f_date_fichier.text", "aaaammjj,2");
   for (const char* name : {"s_20201231.csv", "s_20210601.csv", "s_20210602.csv"}) write_data(name);
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   ui.boxes.clear();
   session.period.start_caption = "01/01/2021 00:00:00";
   session.period.end_caption = "31/12/2021 00:00:00";
@@ -165,7 +165,7 @@ TEST_F(TableEditing, StartDateSortsByDateAndBecomesThePeriodStart) {
   write_data("a.csv", "2021-02-01");
   write_data("b.csv", "2020-12-15");
   write_data("c.csv", "2021-01-10");
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   session.grid.entries = {"_intitulés des colonnes", "x"};
   ui.answer(Answer::Yes);
   double_clic_tableau(session, 1, "date dep");
@@ -182,7 +182,7 @@ TEST_F(TableEditing, EndDateOfferedAfterTheSortAndRefused) {
   session.description.assign("CheckBox_prelire_tous.Checked", "true");
   write_data("a.csv", "2021-02-01");
   write_data("b.csv", "2020-12-15");
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   const std::string end = session.period.end_caption;
   ui.answer(Answer::No);
   double_clic_tableau(session, 2, "date fin");
@@ -201,7 +201,7 @@ TEST_F(TableEditing, DateNotReadIsNotOffered) {
 TEST_F(TableEditing, StationPanelChecksTheRowsOfTheClickedStation) {
   session.description.assign("Edit_f_station.text", "1");
   for (const char* name : {"S_1.csv", "T_1.csv", "S_2.csv", "T_2.csv"}) write_data(name);
-  lister_tableau(session);
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   session.set_caption("Label1_graph", "Graphiques");
   // Rows: S_1, S_2, T_1, T_2.
   clic_droit_tableau(session, 2, "Station");
