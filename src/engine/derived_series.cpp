@@ -85,8 +85,8 @@ PassSettings PassSettings::read(const Workspace& ws) {
   s.forced_growth = d.checked("CheckBox_cumul_corriger.Checked");
   s.gap_filling = d.checked("CheckBox_post_traitement.Checked");
   const std::string& max_gap = d.text("Edit_nmax_lacune.text");
-  s.max_gap = kDefaultMaxGap;
-  if (max_gap_text_usable(max_gap)) read_int(trim_view(max_gap), s.max_gap);
+  int value = 0;
+  s.max_gap = max_gap_text_usable(max_gap) && read_int(trim_view(max_gap), value) ? value : kDefaultMaxGap;
   s.delta = d.checked("CheckBox_delta_Y.Checked");
   s.derivative = d.checked("CheckBox_derivees.Checked");
   s.step_days = run_step_days(ws.period);

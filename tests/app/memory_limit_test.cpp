@@ -131,7 +131,7 @@ TEST_F(MemoryLimit, LineLongerThanAPieceCostsAPieceOnly) {
     for (int i = 0; i < 200; ++i) file << block;
     file << "\r\n2021-01-01 00:50:00;3;4\r\n2021-01-01 02:30:00;5;6\r\n";
   }
-  const testing::ProgramOutcome o = run({}, 300);
+  const testing::ProgramOutcome o = run({"--period", "dsc"}, 300);
   ASSERT_EQ(o.status, 0) << o.summary();
   EXPECT_EQ(testing::rows_of(testing::read_bytes(dir.path() + "etude/sorties/res.txt")),
             (std::vector<std::string>{"01/01/2021 01:00:00; 2,00; 3,00;3", "01/01/2021 02:00:00;NA;NA;0",
@@ -149,7 +149,7 @@ TEST_F(MemoryLimit, PeriodTooLargeForTheMemoryIsRefusedWithAMessage) {
   };
   const std::vector<Case> cases = {
       {"01/06/2021 00:00:00", " Mémoire insuffisante pour la liste horodatée\n\n"},
-      {"15/02/2021 00:00:00", " Mémoire insuffisante : le traitement est arrêté.\n\n"},
+      {"01/02/2021 00:00:00", " Mémoire insuffisante : le traitement est arrêté.\n\n"},
   };
   for (const Case& c : cases) {
     const testing::ProgramOutcome o =

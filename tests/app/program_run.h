@@ -33,14 +33,14 @@ struct ProgramRun {
   // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that a write beyond it
   // fails instead of killing the program; -1 for none.
   long long file_size_limit = -1;
+  // RLIMIT_AS in bytes, -1 for the usual bound; none in a sanitized build,
+  // whose shadow memory needs the whole address space.
+  long long address_space_limit = -1;
   // The program started: the built talve when empty.
   std::string program = {};
   // "NAME=value" entries added to the environment, replacing any of the
   // same name.
   std::vector<std::string> environment = {};
-  // RLIMIT_AS in bytes, -1 for the usual bound; none in a sanitized build,
-  // whose shadow memory needs the whole address space.
-  long long address_space_limit = -1;
   // Run as the user "nobody" when the tests run as the superuser, whom file
   // permissions do not bind; its folders must be handed over to that user
   // first (hand_over).

@@ -82,10 +82,10 @@ TEST_F(RunOutcomes, EmptyRunWritesNothingAndSaysWhereTheDataLie) {
        span},
       {"date template reading nothing",
        {"Edit_format_datetime_mesure.text= mm_jj_hh_mn_ss_aaaa"},
-       {},
+       {"--period", "dsc"},
        hours,
        none},
-      {"date column holding numbers", {"Edit_num_col_datetime.text= 3"}, {}, hours, none},
+      {"date column holding numbers", {"Edit_num_col_datetime.text= 3"}, {"--period", "dsc"}, hours, none},
   };
   for (const EmptyRunCase& c : cases) {
     dir.write("etude/sorties/res.txt", "résultat précédent");
@@ -264,7 +264,7 @@ TEST_F(RunOutcomes, AnyFileNameWorksAndShowsAsItIs) {
   const std::string output = cp1252_to_utf8("sorties é/");
   dir.mkdir(output);
   const testing::ProgramOutcome o =
-      run({"etude/cas.dsc", "--data-dir", utf8_data, "--output-dir", cp1252_to_utf8("sorties é")});
+      run({"etude/cas.dsc", "--data-dir", utf8_data, "--output-dir", cp1252_to_utf8("sorties é"), "--period", "dsc"});
   ASSERT_EQ(o.status, 0) << o.summary();
   const std::string written = dir.path() + output + "res.txt";
   EXPECT_EQ(o.out, "suivi : " + written + ".TXT\n" + written + "\n");
