@@ -4,6 +4,7 @@
 #include "core/entry_rules.h"
 #include "engine/grid_build.h"
 #include "engine/grid_target.h"
+#include "session/button_colours.h"
 #include "session/end_of_run_shutdown.h"
 #include "session/listing.h"
 #include "session/progress_display.h"
@@ -25,6 +26,7 @@ class RunningFlags {
     m_s.ui().set_busy(false);
     m_s.set_visible("Memo1", true);
     m_s.run.chart_enabled = true;
+    set_stop_live(m_s, false);
   }
   RunningFlags(const RunningFlags&) = delete;
   RunningFlags& operator=(const RunningFlags&) = delete;
@@ -62,8 +64,8 @@ void prepare_screen(Session& s) {
   s.set_visible("RichEdit4", false);
   s.set_visible("ListBox_DONNEE_date_clean", false);
   s.set_visible("Panel1", true);  // the large tracking window
-  s.run.grid_colour = ButtonColour::Blue;
-  s.run.traiter_colour = ButtonColour::Red;
+  set_grid_colour(s, ButtonColour::Blue);
+  set_traiter_colour(s, ButtonColour::Red);
 }
 
 // The listing and the grid a run needs first, each timed as its own step.
@@ -108,11 +110,11 @@ RunOutcome traiter_fichier_click(Session& s) {
       if (end == RunEnd::Finished && s.run.result_written) outcome = RunOutcome::Written;
       if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge) {
         s.set_visible("Label_patienter", false);
-        s.run.traiter_colour = ButtonColour::Blue;
+        set_traiter_colour(s, ButtonColour::Blue);
       }
     }
   }
-  s.run.traiter_colour = ButtonColour::Purple;
+  set_traiter_colour(s, ButtonColour::Purple);
   show_progress(s, " --- ", Phase::None);
   s.set_caption("Label10", "reste 00:00:00    0 Mo");
   start_end_of_run_shutdown(s);

@@ -9,6 +9,7 @@
 #include "output/run_closing.h"
 #include "output/text_file_output.h"
 #include "output/value_statistics.h"
+#include "session/button_colours.h"
 #include "session/description_actions.h"
 #include "session/progress_display.h"
 #include "session/result_destination.h"
@@ -27,7 +28,7 @@ bool clipboard_input(const Session& s) { return s.flags.input_mode == InputMode:
 
 void end_of_writing(Session& s) {
   s.set_visible("Label_patienter", false);
-  s.run.traiter_colour = ButtonColour::Blue;
+  set_traiter_colour(s, ButtonColour::Blue);
 }
 
 void report_failure(Session& s, const std::string& what, const std::string& path, const std::string& reason,

@@ -12,6 +12,7 @@
 #include "files/file_preview.h"
 #include "files/loader.h"
 #include "files/table_refresh.h"
+#include "session/button_colours.h"
 #include "session/listing_sources.h"
 #include "session/pending_links.h"
 #include "session/progress_display.h"
@@ -111,12 +112,13 @@ bool prepare(RunContext& run) {
   // it pre-read last would only double the memory of the largest file.
   s.table_state.last_loaded = LoadedFile();
   s.run.chart_enabled = false;
-  s.run.traiter_colour = ButtonColour::Red;
+  set_traiter_colour(s, ButtonColour::Red);
   progress(s, percent_text(0));
   for (int percent = 1; percent <= 6; ++percent) progress(s, percent_text(percent));
   mark_run_cells(run);
   progress(s, percent_text(7));
   s.flags.stop = false;
+  set_stop_live(s, true);
   s.ui().set_busy(true);
   progress(s, percent_text(8));
   rafraichir_tableau(s, s.file_table, s.table_state);
