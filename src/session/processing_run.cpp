@@ -84,7 +84,9 @@ bool listing_and_grid(Session& s) {
   if (s.description.modified()) s.set_caption("Memo2", "");
   if (s.grid.empty()) {
     start_phase(s, Phase::Grid);
-    GridTarget target{s, s.grid, s.result_list};
+    // The run's own progress replaces the grid's "100%" at once: it is not
+    // held up for a second as after the grid button.
+    GridTarget target{s, s.grid, s.result_list, 0.0};
     create_grid(target);
     record_phase(s, Phase::Grid);
   }

@@ -107,6 +107,8 @@ bool write_run_results(Session& s) {
   s.set_caption("Label21", run.result_name);
   s.ajout_suivi(" => " + run.result_name);
   if (!save_result_file(s, destination.path)) return false;
+  // Megabytes written and copied: the window answers before the report.
+  s.ui().process_events();
   run.results_pending = false;
   run.result_written = true;
   run.result_path = destination.path;

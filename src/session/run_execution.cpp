@@ -122,6 +122,10 @@ bool prepare(RunContext& run) {
   s.ui().set_busy(true);
   progress(s, percent_text(8));
   rafraichir_tableau(s, s.file_table, s.table_state);
+  // The preparation reads the whole table and builds the whole ResultTable
+  // (a fraction of a second on a long grid): the window answers between its
+  // steps.
+  s.ui().process_events();
   progress(s, percent_text(9));
   progress(s, percent_text(10));
   take_pre_read_facts(run);
@@ -129,6 +133,7 @@ bool prepare(RunContext& run) {
   count_sizes(run);
   run.engine.set_progress([&s](const std::string& text) { progress(s, text); });
   run.engine.prepare(run.grid, run.data_columns);
+  s.ui().process_events();
   s.set_caption("Label_patienter", "3- patienter ... 50%    ");
   s.set_visible("ListBox_DONNEE_date_clean", false);
   if (run.partial || s.flags.table_edited) {

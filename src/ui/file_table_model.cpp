@@ -73,12 +73,14 @@ QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, in
   return {};
 }
 
-void FileTableModel::refresh() {
+void FileTableModel::refresh(int only_row) {
   const int rows = m_session.file_table.file_row_count();
   if (rows != m_rows) {
     beginResetModel();
     m_rows = rows;
     endResetModel();
+  } else if (only_row >= 1 && only_row <= rows) {
+    emit dataChanged(index(only_row - 1, 0), index(only_row - 1, columnCount() - 1));
   } else if (rows > 0) {
     emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
   }

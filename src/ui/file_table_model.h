@@ -26,8 +26,9 @@ class FileTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   // The table changed: a new row count resets the views, else its cells are
-  // drawn again.
-  void refresh();
+  // drawn again. `only_row` (a table row) redraws just that row: the one a
+  // run is reading, while it lets the window work.
+  void refresh(int only_row = 0);
 
   static int table_row(const QModelIndex& index) { return index.row() + 1; }
 

@@ -86,7 +86,8 @@ SessionViews::SessionViews(QWidget* surface, Session& session, WindowInterface& 
 }
 
 void SessionViews::refresh(bool cheap) {
-  m_file_table->refresh();
+  // While a long task works, only the row it is at changes.
+  m_file_table->refresh(cheap ? m_session.table_state.current_row : 0);
   m_grid->refresh(cheap);
   m_results->refresh(cheap);
   m_result_file->refresh(cheap);
