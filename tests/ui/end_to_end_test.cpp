@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 
 #include "app/program_run.h"
@@ -59,6 +60,8 @@ TEST_F(EndToEnd, TheDemoRunFromTheWindowWritesTheBatchModesResult) {
   const std::string& written = window->session().run.result_path;
   ASSERT_FALSE(written.empty());
   EXPECT_EQ(read_bytes(written), expected);
+  // The whole result is on the desktop's clipboard too.
+  EXPECT_EQ(utf8_to_cp1252(QApplication::clipboard()->text().toStdString()), expected);
   // The result view shows the file's rows.
   auto* view = find<QAbstractItemView>("RichEdit3");
   EXPECT_TRUE(view->isVisible());

@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QItemSelectionModel>
 #include <QPlainTextEdit>
+#include <QTableView>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -99,6 +101,36 @@ TEST_F(WindowRules, EscapeClosesABoxOrAFloatingPanelWithoutQuitting) {
   click("Panel_button_suivi");
   EXPECT_TRUE(tracking->isVisible());
   EXPECT_EQ(answers.texts.size(), 1);
+}
+
+// Enter in a field that shapes the listing, once the description changed,
+// lists the files; Delete removes the selected rows, which a listing started
+// so no longer brings back.
+TEST_F(WindowRules, EnterListsTheFilesAndDeleteRemovesTheSelectedRows) {
+  open(copy_demo("demo"));
+  Session& session = window->session();
+  auto* table = find<QTableView>("StringGrid1");
+  auto* decimals = find<QLineEdit>("Edit_nb_decimale");
+  const auto confirm_new_decimals = [&](const char* typed) {
+    decimals->setFocus();
+    decimals->selectAll();
+    QTest::keyClicks(decimals, typed);
+    QTest::keyClick(decimals, Qt::Key_Return);
+  };
+  ASSERT_EQ(table->model()->rowCount(), 0);
+  confirm_new_decimals("3");
+  EXPECT_EQ(session.file_table.file_row_count(), 6);
+  EXPECT_EQ(table->model()->rowCount(), 6);
+
+  table->setFocus();
+  table->selectionModel()->select(QItemSelection(table->model()->index(1, 0), table->model()->index(2, 0)),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  answers.box("effacer toutes les lignes sélectionnées ?\n  de la ligne 2  à la ligne 3", "Oui");
+  QTest::keyClick(table, Qt::Key_Delete);
+  ASSERT_TRUE(answers.idle());
+  EXPECT_EQ(table->model()->rowCount(), 4);
+  confirm_new_decimals("4");
+  EXPECT_EQ(table->model()->rowCount(), 4);
 }
 
 TEST_F(WindowRules, StartUpOffersTheLastDescriptionUnlessOneIsGiven) {
