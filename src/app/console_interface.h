@@ -33,6 +33,7 @@ class ConsoleInterface : public UserInterface {
   void tracking_cleared() override {}
   void caption_changed(std::string_view, const std::string&) override {}
   void visibility_changed(std::string_view, bool) override {}
+  void colour_changed(std::string_view, ColourPart, const ControlColour&) override {}
   void process_events() override;
   void set_busy(bool) override {}
   std::optional<std::string> open_file(const FileDialogRequest& request) override;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/control_colours.h"
+
 namespace talve {
 
 // Everything the program shows or asks goes through this interface: the
@@ -52,6 +54,9 @@ class UserInterface {
   // texts, counts, dates found...), or a control was shown or hidden.
   virtual void caption_changed(std::string_view control, const std::string& text) = 0;
   virtual void visibility_changed(std::string_view control, bool visible) = 0;
+  // A colour that the core keeps for a named control changed (the run
+  // buttons, the count and date labels, the modified indication...).
+  virtual void colour_changed(std::string_view control, ColourPart part, const ControlColour& colour) = 0;
 
   // Lets pending window events run, so that the window repaints and its
   // "stop" button can be pressed during a long loop.

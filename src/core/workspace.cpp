@@ -19,6 +19,22 @@ const std::string& Workspace::caption(std::string_view control) const {
   return it == m_captions.end() ? kEmpty : it->second;
 }
 
+void Workspace::set_colour(std::string_view control, ColourPart part, ControlColour colour) {
+  auto& kept = part == ColourPart::Text ? m_text_colours : m_background_colours;
+  auto it = kept.find(control);
+  if (it != kept.end() && it->second == colour) return;
+  if (it == kept.end()) it = kept.emplace(std::string(control), colour).first;
+  it->second = colour;
+  m_ui.colour_changed(control, part, colour);
+}
+
+std::optional<ControlColour> Workspace::colour(std::string_view control, ColourPart part) const {
+  const auto& kept = part == ColourPart::Text ? m_text_colours : m_background_colours;
+  const auto it = kept.find(control);
+  if (it == kept.end()) return std::nullopt;
+  return it->second;
+}
+
 void Workspace::set_visible(std::string_view control, bool visible) {
   m_ui.visibility_changed(control, visible);
 }

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/control_colours.h"
 #include "core/data_description.h"
 #include "core/period.h"
 #include "core/scheme_colours.h"
@@ -56,10 +58,16 @@ class Workspace {
   void set_caption(std::string_view control, std::string text);
   const std::string& caption(std::string_view control) const;
   void set_visible(std::string_view control, bool visible);
+  // Colours of named controls, kept so that each change is sent once.
+  void set_colour(std::string_view control, ColourPart part, ControlColour colour);
+  // The colour last set; nothing when none was.
+  std::optional<ControlColour> colour(std::string_view control, ColourPart part) const;
 
  private:
   UserInterface& m_ui;
   std::map<std::string, std::string, std::less<>> m_captions;
+  std::map<std::string, ControlColour, std::less<>> m_text_colours;
+  std::map<std::string, ControlColour, std::less<>> m_background_colours;
 };
 
 }  // namespace talve

@@ -40,8 +40,15 @@ CountCaption count_preview(Workspace& ws) {
     ws.period.changed = true;
   }
   ws.period.count_caption = caption.text;
-  ws.set_caption("Label25", caption.text);
+  show_count(ws, caption);
   return caption;
+}
+
+void show_count(Workspace& ws, const CountCaption& caption) {
+  ws.set_caption("Label25", caption.text);
+  if (caption.colour != CountColour::Unchanged)
+    ws.set_colour("Label25", ColourPart::Text,
+                  ControlColour::of(caption.colour == CountColour::Red ? kRed : kBlue));
 }
 
 }  // namespace talve

@@ -34,4 +34,7 @@ CountCaption count_caption(std::int64_t count, std::int64_t step_seconds);
 // The caption is also kept in Period::count_caption.
 CountCaption count_preview(Workspace& ws);
 
+// The count caption in `Label25`, with its colour unless it is Unchanged.
+void show_count(Workspace& ws, const CountCaption& caption);
+
 }  // namespace talve

@@ -22,6 +22,7 @@ namespace {
 constexpr std::int64_t kDay = 86400;
 constexpr std::int64_t kLargeGrid = 32000;
 const char* const kProgress = "2- liste horodatée ... ";
+const char* const kGridButton = "SpeedButton_creer_listes_date_clean";
 
 void begin_build(GridTarget& target) {
   Workspace& ws = target.ws;
@@ -30,6 +31,7 @@ void begin_build(GridTarget& target) {
   ws.ui().set_busy(true);
   ws.set_caption("Label_patienter", std::string(kProgress) + " 0%  ");
   ws.set_visible("Label_patienter", true);
+  ws.set_colour(kGridButton, ColourPart::Text, ControlColour::of(kRed));
   ws.ajout_suivi("");
   ws.ajout_suivi("       --> liste horodatée");
   target.grid.clear();
@@ -38,6 +40,7 @@ void begin_build(GridTarget& target) {
 void end_build(GridTarget& target) {
   Workspace& ws = target.ws;
   ws.set_visible("Label_patienter", false);
+  ws.set_colour(kGridButton, ColourPart::Text, ControlColour::of(kBlue));
   ws.ui().set_busy(false);
   ws.flags.busy = false;
 }
@@ -86,7 +89,7 @@ GridResult finish(GridTarget& target, GridOutcome outcome, std::int64_t step) {
   const std::int64_t n = target.grid.count();
   const CountCaption count = count_caption(n, step);
   ws.period.count_caption = count.text;
-  ws.set_caption("Label25", count.text);
+  show_count(ws, count);
   ws.set_caption("Label_nr_final", format_grouped(n - 1));
   end_build(target);
   ws.flags.startup = false;
@@ -181,7 +184,7 @@ GridResult create_grid_with_confirmation(GridTarget& target) {
                                std::to_string(estimate) + " dates" + days_text(estimate, step) + "\n\n";
   if (ws.ui().ask(MessageType::Confirmation, kYesNoCancel, question) != Answer::Yes) return {};
   ws.set_caption("Memo2", "");
-  ws.set_caption("Label25", count_caption(estimate, step).text);
+  show_count(ws, count_caption(estimate, step));
   return create_grid(target);
 }
 

@@ -26,6 +26,9 @@ void show_date_bounds(Workspace& ws, FileTableState& state, const DateBoundLabel
   state.bounds = bounds;
   ws.set_caption("Label_date_min", format_system_datetime(bounds.min));
   ws.set_caption("Label_date_max", format_system_datetime(bounds.max));
+  const auto colour = [](LabelColour c) { return ControlColour::of(c == LabelColour::Blue ? kBlue : kRed); };
+  ws.set_colour("Label_date_min", ColourPart::Text, colour(bounds.min_colour));
+  ws.set_colour("Label_date_max", ColourPart::Text, colour(bounds.max_colour));
 }
 
 std::string total_size_caption(double kilobytes) {

@@ -8,10 +8,12 @@
 #include "core/entry_rules.h"
 #include "core/field_visibility.h"
 #include "core/folder_paths.h"
+#include "core/input_mode_controls.h"
 #include "core/parameter_file.h"
 #include "core/program_folder.h"
 #include "files/file_discovery.h"
 #include "files/listing_button.h"
+#include "session/modified_indication.h"
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"
@@ -65,6 +67,7 @@ void refresh_after_read(Session& session) {
   refresh_column_preview(session);
   show_data_block_fields(session);
   session.flags.input_mode = input_mode_for_mask(description.text("Edit_masque.text"));
+  show_input_mode(session);
   if (session.flags.input_mode == InputMode::Clipboard) reread_clipboard_file(session);
   if (session.flags.input_mode == InputMode::Files) count_data_files(session);
   refresh_listing_button(session);
@@ -129,6 +132,7 @@ void reload_description(Session& session) {
   session.file_table.reset();
   if (read_description(session) == ReadOutcome::Stopped) return;
   show_folder_labels(session);
+  colour_bound_fields(session);
   if (!folder_exists(session.description.text("dossier_choisi")))
     choose_working_folder(session, FolderRole::Data);
   else if (!folder_exists(session.description.text("dossier_choisi_sortie")))

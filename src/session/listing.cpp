@@ -8,6 +8,7 @@
 #include "files/check_marks.h"
 #include "files/data_folder_check.h"
 #include "files/listing_button.h"
+#include "session/button_colours.h"
 #include "session/description_actions.h"
 #include "session/listing_pass.h"
 #include "session/listing_sources.h"
@@ -25,6 +26,7 @@ class BusyListing {
  public:
   explicit BusyListing(Session& session) : m_session(session) {
     m_session.flags.busy = true;
+    set_stop_live(m_session, true);
     m_session.ui().set_busy(true);
   }
   ~BusyListing() {

@@ -6,6 +6,7 @@
 #include "core/entry_rules.h"
 #include "engine/grid_build.h"
 #include "engine/grid_target.h"
+#include "session/button_colours.h"
 #include "session/end_of_run_shutdown.h"
 #include "session/listing.h"
 #include "session/memory_shortage.h"
@@ -28,6 +29,7 @@ class RunningFlags {
     m_s.ui().set_busy(false);
     m_s.set_visible("Memo1", true);
     m_s.run.chart_enabled = true;
+    set_stop_live(m_s, false);
   }
   RunningFlags(const RunningFlags&) = delete;
   RunningFlags& operator=(const RunningFlags&) = delete;
@@ -65,8 +67,8 @@ void prepare_screen(Session& s) {
   s.set_visible("RichEdit4", false);
   s.set_visible("ListBox_DONNEE_date_clean", false);
   s.set_visible("Panel1", true);  // the large tracking window
-  s.run.grid_colour = ButtonColour::Blue;
-  s.run.traiter_colour = ButtonColour::Red;
+  set_grid_colour(s, ButtonColour::Blue);
+  set_traiter_colour(s, ButtonColour::Red);
 }
 
 // The listing and the grid a run needs first, each timed as its own step.
@@ -85,9 +87,10 @@ void prepare_screen(Session& s) {
   if (s.description.modified()) s.set_caption("Memo2", "");
   if (s.grid.empty()) {
     start_phase(s, Phase::Grid);
-    GridTarget target{s, s.grid, s.result_list};
-    // A grid that could not be built has said why; the run then finds it
-    // empty and ends.
+    // The run's own progress replaces the grid's "100%" at once: it is not
+    // held up for a second as after the grid button. A grid that could not
+    // be built has said why; the run then finds it empty and ends.
+    GridTarget target{s, s.grid, s.result_list, 0.0};
     const GridOutcome built = create_grid(target).outcome;
     record_phase(s, Phase::Grid);
     if (built == GridOutcome::OutOfMemory) {
@@ -121,7 +124,7 @@ RunOutcome traiter_fichier_click(Session& s) {
         if (end == RunEnd::Abandoned || end == RunEnd::LoadFailed || end == RunEnd::TooLarge ||
             end == RunEnd::Empty || end == RunEnd::Interrupted) {
           s.set_visible("Label_patienter", false);
-          s.run.traiter_colour = ButtonColour::Blue;
+          set_traiter_colour(s, ButtonColour::Blue);
         }
       }
     } catch (const std::bad_alloc&) {
@@ -131,7 +134,7 @@ RunOutcome traiter_fichier_click(Session& s) {
       outcome = RunOutcome::NoResult;
     }
   }
-  s.run.traiter_colour = ButtonColour::Purple;
+  set_traiter_colour(s, ButtonColour::Purple);
   show_progress(s, " --- ", Phase::None);
   s.set_caption("Label10", "reste 00:00:00    0 Mo");
   start_end_of_run_shutdown(s);

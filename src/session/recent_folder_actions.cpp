@@ -12,17 +12,19 @@ namespace {
 
 struct FolderLabel {
   FolderRole role;
-  const char* kind;         // the entry's kind digit and "- "
-  const char* key;          // the setting
-  const char* label;        // the label that shows it
-  const char* placeholder;  // the label's text while no folder is chosen
+  const char* kind;  // the entry's kind digit and "- "
+  const char* key;   // the setting
+
+  const SettingInfo& info() const { return settings_table()[static_cast<std::size_t>(setting_index(key))]; }
+  std::string_view label() const { return info().control; }  // the label that shows it
+  // The label's text while no folder is chosen.
+  std::string_view placeholder() const { return info().placeholder; }
 };
 
 constexpr FolderLabel kFolderLabels[] = {
-    {FolderRole::Data, "1- ", "dossier_choisi", "Label_repertoire", "1- répertoire données"},
-    {FolderRole::Description, "2- ", "dossier_description", "Label_rep_description",
-     "2- répertoire description"},
-    {FolderRole::Output, "3- ", "dossier_choisi_sortie", "Label_rep_sortie", "3- répertoire de sortie"},
+    {FolderRole::Data, "1- ", "dossier_choisi"},
+    {FolderRole::Description, "2- ", "dossier_description"},
+    {FolderRole::Output, "3- ", "dossier_choisi_sortie"},
 };
 
 // The list is a convenience: when its file cannot be written the log says
@@ -43,8 +45,8 @@ void close_list_and_chooser(Session& session) {
 // placeholder names no folder and leaves its setting alone.
 void settings_from_labels(Session& session) {
   for (const FolderLabel& folder : kFolderLabels) {
-    const std::string& shown = session.caption(folder.label);
-    if (trim(shown).empty() || shown == folder.placeholder) continue;
+    const std::string& shown = session.caption(folder.label());
+    if (trim(shown).empty() || shown == folder.placeholder()) continue;
     session.description.set_text(folder.key, chemin_avec_barre(shown));
   }
 }
@@ -55,8 +57,8 @@ void add_current_folders(Session& session) {
   RecentFolders& list = session.recent_folders.list;
   list.load_once();
   for (const FolderLabel& folder : kFolderLabels) {
-    const std::string& shown = session.caption(folder.label);
-    if (!trim(shown).empty() && shown != folder.placeholder) list.add(folder.kind + shown);
+    const std::string& shown = session.caption(folder.label());
+    if (!trim(shown).empty() && shown != folder.placeholder()) list.add(folder.kind + shown);
   }
   save_recent_list(session);
 }
@@ -96,7 +98,7 @@ RecentChoice choose_recent_entry(Session& session, const std::string& entry, Fol
   }
   session.set_caption("Label_dir_new", folder);
   for (const FolderLabel& label : kFolderLabels)
-    if (label.role == being_chosen) session.set_caption(label.label, folder);
+    if (label.role == being_chosen) session.set_caption(label.label(), folder);
   settings_from_labels(session);
   close_list_and_chooser(session);
   session.description.mark_modified();

@@ -11,6 +11,7 @@
 #include "output/run_closing.h"
 #include "output/text_file_output.h"
 #include "output/value_statistics.h"
+#include "session/button_colours.h"
 #include "session/description_actions.h"
 #include "session/progress_display.h"
 #include "session/result_destination.h"
@@ -30,7 +31,7 @@ bool clipboard_input(const Session& s) { return s.flags.input_mode == InputMode:
 
 void end_of_writing(Session& s) {
   s.set_visible("Label_patienter", false);
-  s.run.traiter_colour = ButtonColour::Blue;
+  set_traiter_colour(s, ButtonColour::Blue);
 }
 
 void report_failure(Session& s, const std::string& what, const std::string& path, const std::string& reason,
@@ -124,6 +125,8 @@ WriteOutcome write_run_results(Session& s) {
   s.ajout_suivi(" => " + run.result_name);
   remove_temporaries_left_behind(s, folder_of_path(destination.path));
   if (!save_result_file(s, destination.path)) return WriteOutcome::Failed;
+  // Megabytes written and copied: the window answers before the report.
+  s.ui().process_events();
   run.results_pending = false;
   run.result_written = true;
   run.result_path = destination.path;

@@ -15,6 +15,7 @@
 #include "files/file_preview.h"
 #include "files/loader.h"
 #include "files/table_refresh.h"
+#include "session/button_colours.h"
 #include "session/listing_sources.h"
 #include "session/pending_links.h"
 #include "session/progress_display.h"
@@ -115,15 +116,20 @@ void count_sizes(RunContext& run) {
   // it pre-read last would only double the memory of the largest file.
   s.table_state.last_loaded = LoadedFile();
   s.run.chart_enabled = false;
-  s.run.traiter_colour = ButtonColour::Red;
+  set_traiter_colour(s, ButtonColour::Red);
   progress(s, percent_text(0));
   for (int percent = 1; percent <= 6; ++percent) progress(s, percent_text(percent));
   mark_run_cells(run);
   progress(s, percent_text(7));
   s.flags.stop = false;
+  set_stop_live(s, true);
   s.ui().set_busy(true);
   progress(s, percent_text(8));
   rafraichir_tableau(s, s.file_table, s.table_state);
+  // The preparation reads the whole table and builds the whole ResultTable
+  // (a fraction of a second on a long grid): the window answers between its
+  // steps.
+  s.ui().process_events();
   progress(s, percent_text(9));
   progress(s, percent_text(10));
   take_pre_read_facts(run);
@@ -135,6 +141,7 @@ void count_sizes(RunContext& run) {
   count_sizes(run);
   run.engine.set_progress([&s](const std::string& text) { progress(s, text); });
   run.engine.prepare(run.grid, run.data_columns);
+  s.ui().process_events();
   s.set_caption("Label_patienter", "3- patienter ... 50%    ");
   s.set_visible("ListBox_DONNEE_date_clean", false);
   if (run.partial || s.flags.table_edited) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/data_folder_check.h"
 #include "session/description_actions.h"
+#include "session/modified_indication.h"
 #include "session/recent_folder_actions.h"
 #include "session/session.h"
 #include "text/ascii.h"
@@ -16,17 +17,21 @@ struct FolderControls {
   std::string_view title;        // the caption of the button that chooses it
 };
 
+FolderControls with_label(std::string_view key, std::string_view title) {
+  const SettingInfo& info = settings_table()[static_cast<std::size_t>(setting_index(key))];
+  return {key, info.control, info.placeholder, title};
+}
+
 FolderControls controls_of(FolderRole role) {
   switch (role) {
     case FolderRole::Data:
-      return {"dossier_choisi", "Label_repertoire", "1- répertoire données", "Répertoire des données"};
+      return with_label("dossier_choisi", "Répertoire des données");
     case FolderRole::Description:
-      return {"dossier_description", "Label_rep_description", "2- répertoire description",
-              "Répertoire des descriptions"};
+      return with_label("dossier_description", "Répertoire des descriptions");
     case FolderRole::Output:
       break;
   }
-  return {"dossier_choisi_sortie", "Label_rep_sortie", "3- répertoire de sortie", "Répertoire de sortie"};
+  return with_label("dossier_choisi_sortie", "Répertoire de sortie");
 }
 
 }  // namespace
@@ -37,6 +42,7 @@ void show_folder_labels(Session& session) {
     const std::string& folder = session.description.text(controls.key);
     session.set_caption(controls.label, folder.empty() ? std::string(controls.placeholder) : folder);
   }
+  refresh_save_colours(session);
 }
 
 bool description_folder_chosen(const Session& session) {

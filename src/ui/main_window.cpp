@@ -1,15 +1,73 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
+#include <QAbstractButton>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/entry_rules.h"
+#include "engine/period_values.h"
+#include "session/modified_indication.h"
+#include "session/session.h"
+#include "ui/busy_state.h"
+#include "ui/colour_scheme.h"
+#include "ui/field_handlers.h"
+#include "ui/keyboard.h"
+#include "ui/large_table.h"
+#include "ui/notice_panel.h"
+#include "ui/panel_placement.h"
+#include "ui/period_controls.h"
+#include "ui/session_views.h"
+#include "ui/settings_binder.h"
+#include "ui/text_edge.h"
+#include "ui/tracking_window.h"
+#include "ui/window_interface.h"
+#include "ui/window_setup.h"
+#include "ui/workflow_buttons.h"
 #include "ui/zones.h"
 
 namespace talve::ui {
+namespace {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_surface(new QWidget(this)) {
+// The panels raised over the zones: Escape closes the one it went to.
+const QStringList kFloatingPanels = {"Panel1",
+                                     "Panel_dir",
+                                     "Panel_des_couleurs",
+                                     "Panel_lecteur",
+                                     "Panel_coche",
+                                     "ListBox_rep_recent",
+                                     "ListBox_date_heure",
+                                     "ListBox_date",
+                                     "ListBox_heure",
+                                     "ListBox_date_fic",
+                                     "Memo3"};
+
+void lay_out_zones(QWidget* surface) {
+  // Zone 1 is the top band; the file list and the output format share the
+  // middle row, the period (left) and the results (right) the bottom one.
+  // Each row divides its width on its own.
+  auto* rows = new QVBoxLayout(surface);
+  rows->setContentsMargins(4, 4, 4, 4);
+  rows->setSpacing(4);
+  rows->addWidget(build_description_zone(surface));
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(build_files_zone(surface), 1);
+  middle->addWidget(build_output_zone(surface));
+  rows->addLayout(middle, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(build_period_zone(surface), 1);
+  bottom->addWidget(build_results_zone(surface));
+  rows->addLayout(bottom);
+  build_floating_panels(surface);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
+    : QMainWindow(parent), m_surface(new QWidget(this)) {
   setObjectName("Form1");
   m_surface->setObjectName("surface");
   setCentralWidget(m_surface);
@@ -18,22 +76,173 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_surface(new QWi
   QFont compact = font();
   compact.setPointSize(8);
   setFont(compact);
-  // Zone 1 is the top band; the file list and the output format share the
-  // middle row, the period (left) and the results (right) the bottom one.
-  // Each row divides its width on its own.
-  auto* rows = new QVBoxLayout(m_surface);
-  rows->setContentsMargins(4, 4, 4, 4);
-  rows->setSpacing(4);
-  rows->addWidget(build_description_zone(m_surface));
-  auto* middle = new QHBoxLayout;
-  middle->addWidget(build_files_zone(m_surface), 1);
-  middle->addWidget(build_output_zone(m_surface));
-  rows->addLayout(middle, 1);
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(build_period_zone(m_surface), 1);
-  bottom->addWidget(build_results_zone(m_surface));
-  rows->addLayout(bottom);
-  build_floating_panels(m_surface);
+  lay_out_zones(m_surface);
+
+  m_ui = std::make_unique<WindowInterface>(this);
+  m_ui->route_caption("Form1", [this](const std::string& text) { setWindowTitle(to_qstring(text)); });
+  // The chart window sets its own title when it comes.
+  m_ui->ignore_control("Label1_graph");
+  m_session = std::make_unique<Session>(*m_ui);
+  Session& s = *m_session;
+
+  m_busy = std::make_unique<BusyState>(m_surface, s);
+  m_placement = new PanelPlacement(m_surface);
+  m_tracking = new TrackingWindow(m_surface, s, *m_ui, *m_placement);
+  m_notice = new NoticePanel(m_surface, s, *m_ui, *m_placement);
+  m_views = new SessionViews(m_surface, s, *m_ui);
+  m_binder = new SettingsBinder(this, s);
+  const auto after = [this] { refresh(); };
+  m_period = new PeriodControls(m_surface, s, *m_ui, *m_binder, after);
+  m_buttons = new WorkflowButtons(
+      m_surface, s, *m_ui, {m_tracking, m_notice, after, [this] { request_quit(QuitOrigin::ExitButton); }});
+  m_keyboard = new KeyboardRules(this, s, *m_ui, *m_binder,
+                                 {kFloatingPanels, [this] { request_quit(QuitOrigin::EscapeKey); }, after});
+  m_ui->on_process_events = [this] {
+    m_tracking->flush();
+    m_views->refresh(true);
+    m_busy->refresh();
+  };
+  m_ui->on_busy = [this](bool) { m_busy->refresh(); };
+  m_ui->before_modal = [this] { m_tracking->flush(); };
+  follow_captions(m_surface, s, *m_ui);
+  // The fields whose changes do more than store their value; a field that
+  // lists the files again does it as the listing button does.
+  install_field_handlers(this, s, {[this] {
+                           if (auto* listing = findChild<QAbstractButton*>("SpeedButton_lister"))
+                             listing->click();
+                         }});
+  install_large_table_toggle(this);
+  connect_scheme();
+  connect_session_values();
+  place_panels();
+
+  // The window's creation: the controls show the start-up values, the
+  // session takes the command line, the scheme and the window's caption.
+  set_fixed_texts(m_surface);
+  m_binder->show_all();
+  prepare_session(s, command_line);
+  // The period's captions with their weekdays, as the period file would
+  // give them.
+  set_start_caption(s, period_start(s));
+  set_end_caption(s, period_end(s));
+  apply_colour_scheme(m_surface, s);
+  m_period->refresh();
+  m_tracking->set_size(TrackingWindow::Size::Small);
+  place_window(this);
+  refresh();
+}
+
+MainWindow::~MainWindow() {
+  // The parts that watch the controls' events go before the session they
+  // act on: the widgets, destroyed after it, still send a few (focus).
+  delete m_keyboard;
+  delete m_binder;
+  delete m_placement;
+  m_ui->on_process_events = nullptr;
+  m_ui->on_busy = nullptr;
+  m_ui->before_modal = nullptr;
+}
+
+bool MainWindow::startup_done() const { return m_session->startup.sequence_done; }
+
+bool MainWindow::busy() const { return m_session->flags.busy || m_session->flags.running; }
+
+void MainWindow::connect_scheme() {
+  m_binder->on_change("RadioGroup_coul_nb.ItemIndex",
+                      [this](bool) { apply_colour_scheme(m_surface, *m_session); });
+  // The mask's "ppp" (the clipboard's working file) is no change of the
+  // user's.
+  m_binder->store_with("Edit_masque.text",
+                       [this](const std::string& mask) { change_mask(m_session->description, mask); });
+}
+
+// The session's own values that no description keeps.
+void MainWindow::connect_session_values() {
+  const std::pair<const char*, bool Workspace::*> checks[] = {
+      {"CheckBox_arret_PC", &Workspace::shutdown_after_run},
+      {"CheckBox_sans_confirmation", &Workspace::no_confirmation}};
+  for (const auto& [name, value] : checks) {
+    auto* box = m_surface->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    if (!box) {
+      qWarning("talve: no control named %s in the window", name);
+      continue;
+    }
+    box->setChecked(m_session.get()->*value);
+    connect(box, &QAbstractButton::toggled, this,
+            [this, value = value](bool checked) { m_session.get()->*value = checked; });
+  }
+}
+
+// The floating panels placed from their anchors: the colour panel 40 pixels
+// right of the "format date/heure" label and 40 below the top of the file
+// table; the drive panel 5 pixels under "Résumé des DSC", on its left, 712
+// high.
+void MainWindow::place_panels() {
+  const auto rule = [this](const char* panel, std::function<QRect(QWidget*)> where) {
+    if (auto* widget = m_surface->findChild<QWidget*>(QString::fromLatin1(panel)))
+      m_placement->place_by(widget, [widget, where] { return where(widget); });
+    else
+      qWarning("talve: no control named %s in the window", panel);
+  };
+  rule("Panel_des_couleurs", [this](QWidget* panel) {
+    const QRect label = m_placement->anchor("Label_format_datetime_mesure");
+    const QRect table = m_placement->anchor("StringGrid1");
+    return QRect(label.right() + 40, table.top() + 40, panel->width(), panel->height());
+  });
+  rule("Panel_lecteur", [this](QWidget* panel) {
+    const QRect button = m_placement->anchor("SpeedButton_change_hd");
+    return QRect(button.left(), button.bottom() + 5, panel->width(), 712);
+  });
+}
+
+void MainWindow::refresh() {
+  m_tracking->flush();
+  m_views->refresh();
+  m_period->refresh();
+  m_busy->refresh();
+  refresh_save_colours(*m_session);
+}
+
+bool MainWindow::event(QEvent* event) {
+  // The start-up sequence at the first activation, once the window is up;
+  // its own dialogs activate the window again, which the session ignores.
+  if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) && !m_startup_posted) {
+    m_startup_posted = true;
+    QTimer::singleShot(0, this, &MainWindow::run_startup);
+  }
+  return QMainWindow::event(event);
+}
+
+void MainWindow::run_startup() {
+  if (!run_startup_sequence(*m_session)) return;
+  // The start-up facts are in the tracking window.
+  m_tracking->show();
+  apply_colour_scheme(m_surface, *m_session);
+  refresh();
+}
+
+void MainWindow::request_quit(QuitOrigin origin) {
+  if (busy() || m_quit_confirmed) return;
+  if (!quit_program(*m_session, origin)) {
+    refresh();
+    return;
+  }
+  m_quit_confirmed = true;
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The window's close button quits as Escape does, and waits the same way
+  // for a long task to end.
+  if (!m_quit_confirmed) {
+    if (busy() || !quit_program(*m_session, QuitOrigin::EscapeKey)) {
+      event->ignore();
+      refresh();
+      return;
+    }
+    m_quit_confirmed = true;
+  }
+  event->accept();
 }
 
 }  // namespace talve::ui

@@ -22,6 +22,23 @@ TEST(SettingsTable, HoldsSixtyFiveDistinctKeys) {
   EXPECT_EQ(keys.size(), 65u);
 }
 
+// Each setting but the chart viewer's two lists has a control of its own,
+// and every folder label has a placeholder for when no folder is chosen.
+TEST(SettingsTable, EverySettingButTheChartListsHasItsOwnControl) {
+  std::set<std::string> controls;
+  for (const auto& info : settings_table()) {
+    const bool chart_list = info.key.starts_with("suite_coche_liste_graph");
+    EXPECT_EQ(info.control.empty(), chart_list) << info.key;
+    EXPECT_EQ(info.control_kind == ControlKind::None, chart_list) << info.key;
+    EXPECT_EQ(info.control_kind == ControlKind::FolderLabel, info.kind == SettingKind::Folder) << info.key;
+    EXPECT_EQ(!info.placeholder.empty(), info.kind == SettingKind::Folder) << info.key;
+    if (!chart_list) {
+      EXPECT_TRUE(controls.insert(std::string(info.control)).second) << info.control;
+    }
+  }
+  EXPECT_EQ(folder_placeholder("dossier_description"), "répertoire description");
+}
+
 TEST(SettingsTable, LooksKeysUpWithAndWithoutCase) {
   EXPECT_GE(setting_index("Edit_masque.text"), 0);
   EXPECT_EQ(setting_index("edit_masque.TEXT"), -1);

@@ -50,6 +50,19 @@ class RecentFolderActions : public ::testing::Test {
   Session session{ui};
 };
 
+// A label without a folder shows its placeholder, "répertoire données",
+// which the "1- " of a recent entry precedes ("1- répertoire données" is the
+// entry never added).
+TEST_F(RecentFolderActions, LabelsWithoutAFolderShowTheirPlaceholders) {
+  show_folders("", "", "");
+  EXPECT_EQ(ui.captions["Label_repertoire"], "répertoire données");
+  EXPECT_EQ(ui.captions["Label_rep_description"], "répertoire description");
+  EXPECT_EQ(ui.captions["Label_rep_sortie"], "répertoire de sortie");
+  EXPECT_FALSE(description_folder_chosen(session));
+  add_current_folders(session);
+  EXPECT_TRUE(session.recent_folders.list.entries().empty());
+}
+
 TEST_F(RecentFolderActions, CurrentFoldersJoinTheEntriesOfEarlierSessions) {
   write_list("1- /ancien/\r\n");
   show_folders(data, desc, "");

@@ -65,6 +65,11 @@ void ScriptedInterface::visibility_changed(std::string_view control, bool shown)
   visible[std::string(control)] = shown;
 }
 
+void ScriptedInterface::colour_changed(std::string_view control, ColourPart part,
+                                       const ControlColour& colour) {
+  (part == ColourPart::Text ? text_colours : background_colours)[std::string(control)] = colour;
+}
+
 void ScriptedInterface::process_events() {
   ++process_events_calls;
   if (on_process_events) on_process_events(process_events_calls);

@@ -44,6 +44,9 @@ class ScriptedInterface : public UserInterface {
   std::string record_captions;
   std::vector<std::string> recorded_captions;
   std::map<std::string, bool, std::less<>> visible;
+  // The last colour given to each control's text, and to its background.
+  std::map<std::string, ControlColour, std::less<>> text_colours;
+  std::map<std::string, ControlColour, std::less<>> background_colours;
   std::vector<std::string> opened_in_editor;
   std::string clipboard;
   int process_events_calls = 0;
@@ -57,6 +60,7 @@ class ScriptedInterface : public UserInterface {
   void tracking_cleared() override { tracking.clear(); }
   void caption_changed(std::string_view control, const std::string& text) override;
   void visibility_changed(std::string_view control, bool shown) override;
+  void colour_changed(std::string_view control, ColourPart part, const ControlColour& colour) override;
   void process_events() override;
   void set_busy(bool) override {}
   std::optional<std::string> open_file(const FileDialogRequest& request) override;

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+
+class QMainWindow;
+class QWidget;
+
+namespace talve {
+class Session;
+}
+
+namespace talve::ui {
+
+class SettingsBinder;
+class WindowInterface;
+
+// The keyboard rules of the main window, which sees every key before its
+// controls:
+// - any key pressed anywhere ends the shutdown countdown;
+// - Escape quits, unless a long task is going on (it waits) or the key went
+//   to a message box, a dialog or an open floating panel (that one closes
+//   and nothing else happens);
+// - Delete in the FileTable removes the selected rows;
+// - Enter in the fields that shape the listing lists the files again when
+//   the description is modified;
+// - every key release and mouse press refreshes the modified indication.
+class KeyboardRules : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Links {
+    QStringList floating_panels;         // closed by Escape when the key goes to them
+    std::function<void()> quit;          // Escape
+    std::function<void()> after_action;  // the window follows the session
+  };
+  KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui, SettingsBinder& binder,
+                Links links);
+  ~KeyboardRules() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void add_enter_rules(SettingsBinder& binder);
+  bool in_main_window(const QObject* watched) const;
+  QWidget* floating_panel_of(const QObject* watched) const;
+  void delete_selected_rows();
+
+  QMainWindow* m_window;
+  Session& m_session;
+  WindowInterface& m_ui;
+  Links m_links;
+};
+
+}  // namespace talve::ui

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/workflow_buttons.h"
+
+#include <QAbstractButton>
+
+#include "engine/grid_build.h"
+#include "engine/grid_target.h"
+#include "session/description_actions.h"
+#include "session/listing.h"
+#include "session/processing_run.h"
+#include "session/result_writing.h"
+#include "session/session.h"
+#include "text/encoding.h"
+#include "ui/notice_panel.h"
+#include "ui/tracking_window.h"
+#include "ui/window_interface.h"
+
+namespace talve::ui {
+
+WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInterface& ui, Links links)
+    : QObject(surface), m_surface(surface), m_session(session), m_ui(ui), m_links(std::move(links)) {
+  Session& s = m_session;
+  on_click("SpeedButton_lister", [this, &s] {
+    m_links.tracking->set_size(TrackingWindow::Size::Small);
+    lister_click(s);
+  });
+  on_click("SpeedButton_creer_listes_date_clean", [&s] {
+    GridTarget target{s, s.grid, s.result_list};
+    create_grid_with_confirmation(target);
+  });
+  on_click("SpeedButton_traiter_fichier", [this, &s] {
+    m_links.tracking->set_size(TrackingWindow::Size::Large);
+    traiter_fichier_click(s);
+    m_links.notice->follow_countdown();
+  });
+  on_click(
+      "SpeedButton_stop", [&s] { stop_click(s); }, true);
+  on_click("SpeedButton_enregistrer", [&s] { sauver_click(s); });
+  on_click("SpeedButton_sans_coldate", [&s] { sans_coldate_click(s); });
+  on_click("SpeedButton_edit", [&s] { editer_click(s); });
+  on_click("SpeedButton_suivi", [&s] { fichier_suivi_click(s); });
+  on_click("SpeedButton_desc_bd", [&s] { choose_description(s); });
+  on_click("SpeedButton_Enregistrer_dsc", [&s] { save_description(s); });
+  on_click("SpeedButton_enreg_description", [&s] { save_description_as(s); });
+  on_click("SpeedButton_nouveau_dsc", [&s] { new_description(s); });
+  on_click("SpeedButton_choix_rep_donnee", [&s] { choose_working_folder(s, FolderRole::Data); });
+  on_click("SpeedButton_choix_rep_desc", [&s] { choose_working_folder(s, FolderRole::Description); });
+  on_click("SpeedButton_choix_rep_sortie", [&s] { choose_working_folder(s, FolderRole::Output); });
+  on_click("SpeedButton_fichiers_sortie", [this] { open_output_file(); });
+  on_click("SpeedButton_exit2", [this] { m_links.quit(); });
+}
+
+void WorkflowButtons::on_click(const char* button, std::function<void()> action, bool while_busy) {
+  auto* widget = m_surface->findChild<QAbstractButton*>(QString::fromLatin1(button));
+  if (!widget) {
+    qWarning("talve: no button named %s in the window", button);
+    return;
+  }
+  connect(widget, &QAbstractButton::clicked, this, [this, action = std::move(action), while_busy] {
+    if (!while_busy && (m_session.flags.busy || m_session.flags.running)) return;
+    action();
+    m_links.after_action();
+  });
+}
+
+// The output-folder button: a file of the output folder, opened in the
+// text editor.
+void WorkflowButtons::open_output_file() {
+  const DataDescription& description = m_session.description;
+  FileDialogRequest request;
+  request.title = utf8_to_cp1252("fichiers de sortie : ") + description.text("dossier_choisi_sortie");
+  request.initial_folder = description.text("dossier_choisi_sortie");
+  request.filter = "Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*";
+  request.must_exist = true;
+  if (const auto path = m_ui.open_file(request))
+    m_ui.open_in_editor(*path, description.text("Edit_name_prog_blocnote.text"));
+}
+
+}  // namespace talve::ui

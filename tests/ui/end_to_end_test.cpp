@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The demo run from the window as a user runs it: the period of the last
+// run copied back by double-clicks, then the three steps pressed by name,
+// each box answered. Its result file is the batch mode's, byte for byte.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+
+#include "app/program_run.h"
+#include "session/session.h"
+#include "text/encoding.h"
+#include "ui/window_fixture.h"
+
+namespace talve::testing {
+namespace {
+
+class EndToEnd : public WindowTest {};
+
+// The result of `talve --batch` on a copy of the demo.
+std::string batch_result(const std::string& description, const std::string& folder, const std::string& home) {
+  ProgramRun run;
+  // The period and step of the last run, as the window takes them back.
+  run.args = {"--batch", description, "--period", "dsc"};
+  run.folder = folder;
+  run.home = home;
+  run.timeout_seconds = 120;
+  const ProgramOutcome outcome = run_program(run);
+  EXPECT_EQ(outcome.status, 0) << outcome.summary();
+  std::string out = outcome.out;
+  while (!out.empty() && out.back() == '\n') out.pop_back();
+  return read_bytes(out.substr(out.rfind('\n') + 1));
+}
+
+TEST_F(EndToEnd, TheDemoRunFromTheWindowWritesTheBatchModesResult) {
+  const std::string batch_description = copy_demo("batch");
+  const std::string expected = batch_result(batch_description, dir.path(), dir.mkdir("batch_home"));
+  ASSERT_FALSE(expected.empty());
+
+  open(copy_demo("fenetre"));
+  answers.box(" récupérer la date/heure min ?", "Oui")
+      .box(" récupérer la date/heure max ?", "Oui")
+      .box(" récupérer le pas ?", "Oui");
+  double_click("Label_min_dsc");
+  double_click("Label_max_dsc");
+  double_click("Label_pas_dsc");
+  ASSERT_TRUE(answers.idle());
+  EXPECT_EQ(find<QLabel>("Label_temps_deb")->text().toStdString(),
+            cp1252_to_utf8(window->session().description.text("Label_min_dsc.caption")));
+
+  click("SpeedButton_lister");
+  EXPECT_GT(window->session().file_table.file_row_count(), 0);
+  answers.box(" Créer une nouvelle liste de dates régulières ?", "Oui");
+  click("SpeedButton_creer_listes_date_clean");
+  EXPECT_GT(window->session().grid.count(), 1);
+  answers.box("3- TRAITEMENT EFFECTUÉ", "OK");
+  click("SpeedButton_traiter_fichier");
+  ASSERT_TRUE(answers.idle()) << answers.texts.join("\n---\n").toStdString();
+
+  const std::string& written = window->session().run.result_path;
+  ASSERT_FALSE(written.empty());
+  EXPECT_EQ(read_bytes(written), expected);
+  // The whole result is on the desktop's clipboard too.
+  EXPECT_EQ(utf8_to_cp1252(QApplication::clipboard()->text().toStdString()), expected);
+  // The result view shows the file's rows.
+  auto* view = find<QAbstractItemView>("RichEdit3");
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_EQ(view->model()->rowCount(), static_cast<int>(window->session().result_list.size()));
+}
+
+}  // namespace
+}  // namespace talve::testing
