@@ -20,21 +20,24 @@ namespace talve::ui {
 WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInterface& ui, Links links)
     : QObject(surface), m_surface(surface), m_session(session), m_ui(ui), m_links(std::move(links)) {
   Session& s = m_session;
+  // Each step tells its own failures in its boxes and the tracking window;
+  // the window then shows the state the session is left in, so the
+  // outcomes are not needed here.
   on_click("SpeedButton_lister", [this, &s] {
     m_links.tracking->set_size(TrackingWindow::Size::Small);
-    lister_click(s);
+    static_cast<void>(lister_click(s));
   });
   on_click("SpeedButton_creer_listes_date_clean", [&s] {
     GridTarget target{s, s.grid, s.result_list};
-    create_grid_with_confirmation(target);
+    static_cast<void>(create_grid_with_confirmation(target));
   });
   on_click("SpeedButton_traiter_fichier", [this, &s] {
     m_links.tracking->set_size(TrackingWindow::Size::Large);
-    traiter_fichier_click(s);
+    static_cast<void>(traiter_fichier_click(s));
     m_links.notice->follow_countdown();
   });
   on_click(
-      "SpeedButton_stop", [&s] { stop_click(s); }, true);
+      "SpeedButton_stop", [&s] { static_cast<void>(stop_click(s)); }, true);
   on_click("SpeedButton_enregistrer", [&s] { sauver_click(s); });
   on_click("SpeedButton_sans_coldate", [&s] { sans_coldate_click(s); });
   on_click("SpeedButton_edit", [&s] { editer_click(s); });

@@ -137,7 +137,7 @@ TEST_F(WindowRules, EnterListsTheFilesAndDeleteRemovesTheSelectedRows) {
 TEST_F(WindowRules, StartUpOffersTheLastDescriptionUnlessOneIsGiven) {
   const std::string last = write_description("derniere.dsc", "txt");
   const std::string given = write_description("donnee.dsc", "dat");
-  record_renamed_description(last);
+  ASSERT_TRUE(record_renamed_description(last));
   const struct {
     const char* name;
     std::string argument;
@@ -158,7 +158,7 @@ TEST_F(WindowRules, StartUpOffersTheLastDescriptionUnlessOneIsGiven) {
 }
 
 TEST_F(WindowRules, AMissingLastDescriptionIsToldAndForgotten) {
-  record_renamed_description(dir.file("partie.dsc"));
+  ASSERT_TRUE(record_renamed_description(dir.file("partie.dsc")));
   answers.box(" n'existe pas ", "OK");
   open();
   EXPECT_TRUE(answers.idle());
