@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -50,6 +51,10 @@ void BusyState::refresh() {
 }
 
 void BusyState::disable_controls() {
+  // "grand Tableau" hides the period zone, and "stop" with it: the table
+  // returns to its height so that the one command left can be reached.
+  if (auto* large = m_surface->findChild<QCheckBox*>("CheckBox_grand_tableau"); large && large->isChecked())
+    large->setChecked(false);
   m_disabled.clear();
   for (QWidget* widget : m_surface->findChildren<QWidget*>()) {
     if (!widget->isEnabled() || !is_command_or_setting(widget) || within_always_enabled(widget)) continue;

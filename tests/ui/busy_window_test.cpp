@@ -69,6 +69,7 @@ TEST_F(BusyWindow, OnlyStopAnswersDuringARunAndItStopsTheRun) {
   answers.on_tick = [&] {
     if (acted || !session.flags.running || !session.flags.busy || session.run.size_done == 0) return;
     acted = true;
+    EXPECT_TRUE(find<QWidget>("SpeedButton_stop")->isVisibleTo(window.get()));
     for (QAbstractButton* button : window->surface()->findChildren<QAbstractButton*>()) {
       if (!button->isVisibleTo(window.get()) || button->objectName().isEmpty()) continue;
       bool usable = false;
@@ -88,6 +89,9 @@ TEST_F(BusyWindow, OnlyStopAnswersDuringARunAndItStopsTheRun) {
     QTimer::singleShot(0, window.get(), [this] { click("SpeedButton_stop"); });
   };
   answers.always("3- TRAITEMENT EFFECTUÉ", "OK");
+  // The large table hides the period zone, where "stop" is, until a run starts.
+  click("CheckBox_grand_tableau");
+  ASSERT_FALSE(find<QWidget>("SpeedButton_stop")->isVisibleTo(window.get()));
   click("SpeedButton_traiter_fichier");
   answers.on_tick = nullptr;
 
