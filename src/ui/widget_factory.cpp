@@ -100,7 +100,7 @@ QGroupBox* build_choice(QWidget* parent, const char* name, const QString& title,
 // choice can be added below its buttons.
 QVBoxLayout* choice_column(QGroupBox* group) {
   auto* column = new QVBoxLayout(group);
-  column->setContentsMargins(6, 2, 6, 2);
+  column->setContentsMargins(4, 2, 4, 2);
   column->setSpacing(1);
   return column;
 }

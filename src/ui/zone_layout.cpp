@@ -13,7 +13,7 @@ namespace talve::ui {
 
 QGridLayout* tight_grid(QWidget* box) {
   auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(6, 2, 6, 4);
+  grid->setContentsMargins(4, 2, 4, 4);
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(2);
   return grid;

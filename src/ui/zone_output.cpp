@@ -54,13 +54,14 @@ QWidget* choices(QWidget* parent) {
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(4);
-  auto* separators = new QVBoxLayout;
-  separators->setSpacing(2);
-  separators->addWidget(make_choice(box, "RadioGroup_DECIMAL_SEPARATOR_sortie", "séparateur décimal OUT",
-                                    {"virgule", "point"}, {}, Qt::Horizontal));
-  separators->addWidget(make_choice_grid(box, "RadioGroup_separateur_sortie", "séparateur de sortie",
-                                         {"tabulation", "espace", "espace+ tab", "point-virgule"}, {}, 2));
-  row->addLayout(separators);
+  // Side by side rather than one above the other: the zone, and the window,
+  // would otherwise be taller than a 1080-pixel screen.
+  row->addWidget(make_choice(box, "RadioGroup_DECIMAL_SEPARATOR_sortie", "séparateur décimal OUT",
+                             {"virgule", "point"}, {}, Qt::Vertical),
+                 0, Qt::AlignTop);
+  row->addWidget(make_choice_grid(box, "RadioGroup_separateur_sortie", "séparateur de sortie",
+                                  {"tabulation", "espace", "espace+ tab", "point-virgule"}, {}, 2),
+                 0, Qt::AlignTop);
   row->addWidget(
       make_choice_grid(box, "GroupBox_methode", "méthode de calcul",
                        {"moyenne des n mesures OK", "ponctuel = dernière mesure OK", "max des n  mesures OK ",

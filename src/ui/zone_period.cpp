@@ -119,8 +119,10 @@ QGroupBox* period(QWidget* parent) {
 }
 
 QGroupBox* step(QWidget* parent) {
-  auto* group = make_choice(parent, "GroupBox_jour_mois_annee", "pas", {"hh:mn:ss", "jour", "mois", "année"},
-                            "RadioButton%1_jour_mois_annee", Qt::Horizontal);
+  // Two rows of kinds: in one, they made the period zone and the window
+  // wider than a 1920-pixel screen.
+  auto* group = make_choice_grid(parent, "GroupBox_jour_mois_annee", "pas",
+                                 {"hh:mn:ss", "jour", "mois", "année"}, "RadioButton%1_jour_mois_annee", 2);
   auto* grid = fields_below(group);
   auto* time_label = make_label(group, "Label_heure_minute_seconde", "heure:minute:seconde");
   grid->addWidget(time_label, 0, 0);

@@ -78,25 +78,32 @@ QWidget* current_file(QWidget* parent) {
   return box;
 }
 
+// Two columns of buttons: in one, they made the zone, and the window, taller
+// than a 1080-pixel screen.
 QWidget* result_buttons(QWidget* parent) {
   auto* box = new QWidget(parent);
-  auto* column = new QVBoxLayout(box);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(2);
-  column->addWidget(
-      make_button(box, "SpeedButton_graphique", "graphiques...", " graphiques des colonnes du résultat "));
-  column->addWidget(make_button(box, "SpeedButton_sans_coldate", "sans col DateTime",
-                                "  juste les colonnes de valeurs dans le presse-papier   "));
-  column->addWidget(make_button(box, "SpeedButton_suivi", "fichier de suivi",
-                                " visualiser le fichier de suivi dans notepad  "));
-  column->addWidget(
-      make_button(box, "SpeedButton_edit", "éditer =>", " visualiser le fichier de données dans notepad  "));
-  column->addWidget(make_label(box, "Label21", "*.txt", " fichier résultat "));
-  column->addWidget(make_button(box, "SpeedButton_fichiers_sortie", "fichiers de sortie ...",
-                                " ouvrir un fichier du répertoire de sortie "));
-  column->addWidget(
-      make_button(box, "Panel_button_suivi", "fenêtre de suivi", " afficher / masquer le suivi "));
-  column->addStretch();
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(2);
+  grid->addWidget(
+      make_button(box, "SpeedButton_graphique", "graphiques...", " graphiques des colonnes du résultat "), 0,
+      0);
+  grid->addWidget(make_button(box, "SpeedButton_sans_coldate", "sans col DateTime",
+                              "  juste les colonnes de valeurs dans le presse-papier   "),
+                  0, 1);
+  grid->addWidget(make_button(box, "SpeedButton_suivi", "fichier de suivi",
+                              " visualiser le fichier de suivi dans notepad  "),
+                  1, 0);
+  grid->addWidget(
+      make_button(box, "SpeedButton_edit", "éditer =>", " visualiser le fichier de données dans notepad  "),
+      1, 1);
+  grid->addWidget(make_label(box, "Label21", "*.txt", " fichier résultat "), 2, 0, 1, 2);
+  grid->addWidget(make_button(box, "SpeedButton_fichiers_sortie", "fichiers de sortie ...",
+                              " ouvrir un fichier du répertoire de sortie "),
+                  3, 0);
+  grid->addWidget(make_button(box, "Panel_button_suivi", "fenêtre de suivi", " afficher / masquer le suivi "),
+                  3, 1);
+  grid->setRowStretch(4, 1);
   return box;
 }
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QItemSelectionModel>
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
@@ -46,6 +46,14 @@ TEST_F(WindowRules, AModifiedDescriptionTurnsItsSaveButtonRedUntilSaved) {
   EXPECT_FALSE(window->session().description.modified());
   EXPECT_FALSE(red("SpeedButton_Enregistrer_dsc"));
   EXPECT_NE(read_bytes(dir.file("station.dsc")).find("Edit_masque.text= csvv\r\n"), std::string::npos);
+}
+
+// A 1920 x 1080 screen holds the whole window with its frame, title bar and
+// a desktop panel.
+TEST_F(WindowRules, TheWindowFitsAFullHdScreen) {
+  open();
+  EXPECT_LE(window->minimumSizeHint().width(), 1900);
+  EXPECT_LE(window->minimumSizeHint().height(), 980);
 }
 
 TEST_F(WindowRules, EachInputModeShowsItsOwnControls) {
