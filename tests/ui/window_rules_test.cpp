@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +49,26 @@ TEST_F(WindowRules, AModifiedDescriptionTurnsItsSaveButtonRedUntilSaved) {
   EXPECT_FALSE(window->session().description.modified());
   EXPECT_FALSE(red("SpeedButton_Enregistrer_dsc"));
   EXPECT_NE(read_bytes(dir.file("station.dsc")).find("Edit_masque.text= csvv\r\n"), std::string::npos);
+}
+
+// Screen readers and automation tools find each control by its accessible
+// name: every command, setting and list has one.
+TEST_F(WindowRules, EveryControlHasAnAccessibleName) {
+  open();
+  QStringList unnamed;
+  int controls = 0;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                         qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                         qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QPlainTextEdit*>(widget);
+    // A picker's own field and a view's inner parts belong to their owner.
+    if (!control || widget->objectName().isEmpty() || qobject_cast<QAbstractSpinBox*>(widget->parentWidget()))
+      continue;
+    ++controls;
+    if (widget->accessibleName().trimmed().isEmpty()) unnamed << widget->objectName();
+  }
+  EXPECT_GT(controls, 150);
+  EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
 }
 
 // A 1920 x 1080 screen holds the whole window with its frame, title bar and
