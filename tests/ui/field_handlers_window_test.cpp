@@ -16,9 +16,12 @@
 #include <QRadioButton>
 #include <QTest>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "session/session.h"
 #include "text/encoding.h"
+#include "ui/settings_binder.h"
 #include "ui/window_fixture.h"
 
 namespace talve::testing {
@@ -182,16 +185,38 @@ TEST_F(FieldHandlersWindow, APickerListShowsItsPatternsAndADoubleClickFillsTheFi
 
 TEST_F(FieldHandlersWindow, ChoicesShowTheirFieldsAndOptionsExcludeEachOther) {
   open_station();
-  const char* one_column[] = {"Edit_num_col_datetime", "Edit_format_datetime_mesure",
-                              "SpeedButton_date_heure"};
-  const char* two_columns[] = {"Edit_num_col_date", "Edit_format_date_mesure_seule", "Edit_num_col_time",
-                               "Edit_format_time_mesure_seul"};
-  auto* group = find<QWidget>("RadioGroup_datetime_nb_col");
-  for (const bool two : {true, false}) {
-    QTest::mouseClick(group->findChildren<QRadioButton*>().at(two ? 1 : 0), Qt::LeftButton);
-    EXPECT_EQ(window->session().description.choice("RadioGroup_datetime_nb_col_ItemIndex"), two ? 1 : 0);
-    for (const char* name : one_column) EXPECT_EQ(shown(name), !two) << name;
-    for (const char* name : two_columns) EXPECT_EQ(shown(name), two) << name;
+  const std::vector<const char*> one_column = {"Edit_num_col_datetime", "Edit_format_datetime_mesure",
+                                               "SpeedButton_date_heure"};
+  const std::vector<const char*> two_columns = {"Edit_num_col_date", "Edit_format_date_mesure_seule",
+                                                "Edit_num_col_time", "Edit_format_time_mesure_seul"};
+  const std::vector<const char*> markers = {"Edit_balise_deb", "Edit_balise_fin"};
+  const std::vector<const char*> title_line = {"Edit_num_ligne_intitule_col"};
+  const struct {
+    const char* key;
+    int button;
+    std::vector<const char*> shown, hidden;
+  } choices[] = {
+      {"RadioGroup_datetime_nb_col_ItemIndex", 1, two_columns, one_column},
+      {"RadioGroup_datetime_nb_col_ItemIndex", 0, one_column, two_columns},
+      {"RadioGroup_numlig_balise_ItemIndex", 1, markers, {}},
+      {"RadioGroup_numlig_balise_ItemIndex", 0, {"Edit_num_ligne_donnee"}, markers},
+      {"RadioGroup_avec_sans_intitule_ItemIndex", 1, {}, title_line},
+      {"RadioGroup_avec_sans_intitule_ItemIndex", 0, title_line, {}},
+  };
+  for (const auto& choice : choices) {
+    SCOPED_TRACE(std::string(choice.key) + " " + std::to_string(choice.button));
+    QWidget* group = window->binder().control_of(choice.key);
+    QTest::mouseClick(group->findChildren<QRadioButton*>().at(choice.button), Qt::LeftButton);
+    EXPECT_EQ(window->session().description.choice(choice.key), choice.button);
+    for (const auto& [names, visible] : {std::pair(choice.shown, true), std::pair(choice.hidden, false)})
+      for (const char* name : names) {
+        EXPECT_EQ(shown(name), visible) << name;
+        // A field's label comes and goes with it.
+        for (QLabel* label : window->findChildren<QLabel*>())
+          if (label->buddy() == find(name)) {
+            EXPECT_EQ(label->isVisibleTo(window.get()), visible) << name;
+          }
+      }
   }
 
   const DataDescription& description = window->session().description;
