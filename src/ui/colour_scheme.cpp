@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -67,6 +68,15 @@ void apply_colour_scheme(QWidget* surface, const Session& session) {
   for (const char* name : kButtonColoured) paint(surface, name, button);
   for (const char* name : kNumberColoured) paint(surface, name, to_qcolor(shown.number));
   for (const char* name : kBackgroundButtons) paint(surface, name, to_qcolor(shown.background));
+  // The backgrounds the core keeps for its own indications (the bound
+  // fields...) stay over the scheme: the core sends each colour once.
+  for (QWidget* widget : surface->findChildren<QWidget*>()) {
+    if (widget->objectName().isEmpty()) continue;
+    const auto kept = session.colour(widget->objectName().toStdString(), ColourPart::Background);
+    if (!kept) continue;
+    set_background(widget, kept->window_text ? QApplication::palette(widget).color(QPalette::Base)
+                                             : to_qcolor(kept->rgb));
+  }
 }
 
 }  // namespace talve::ui

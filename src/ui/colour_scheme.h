@@ -16,7 +16,8 @@ namespace talve::ui {
 // the file table, the lists, the text areas, the text fields and the
 // period pickers; the number colour on the column, line-number and
 // output-name fields. The two buttons of the tracking window take the
-// background colour.
+// background colour. A background the core keeps for a named control (the
+// bound fields) is painted over the scheme.
 void apply_colour_scheme(QWidget* surface, const Session& session);
 
 }  // namespace talve::ui

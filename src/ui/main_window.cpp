@@ -148,8 +148,11 @@ bool MainWindow::startup_done() const { return m_session->startup.sequence_done;
 bool MainWindow::busy() const { return m_session->flags.busy || m_session->flags.running; }
 
 void MainWindow::connect_scheme() {
-  m_binder->on_change("RadioGroup_coul_nb.ItemIndex",
-                      [this](bool) { apply_colour_scheme(m_surface, *m_session); });
+  m_binder->on_change("RadioGroup_coul_nb.ItemIndex", [this](bool) {
+    // The bound fields take the new scheme's colours too.
+    colour_bound_fields(*m_session);
+    apply_colour_scheme(m_surface, *m_session);
+  });
   // The mask's "ppp" (the clipboard's working file) is no change of the
   // user's.
   m_binder->store_with("Edit_masque.text",

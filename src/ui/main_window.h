@@ -39,6 +39,7 @@ class MainWindow : public QMainWindow {
   QWidget* surface() const { return m_surface; }
   Session& session() { return *m_session; }
   SettingsBinder& binder() { return *m_binder; }
+  WindowInterface& window_interface() { return *m_ui; }
   bool startup_done() const;
 
   // Everything the window shows follows the session (after every action).

@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QUrl>
+#include <algorithm>
 
 #include "text/text_utils.h"
 #include "ui/text_edge.h"
@@ -147,6 +148,8 @@ QWidget* WindowInterface::control(std::string_view name) {
   QWidget* widget = m_window->findChild<QWidget*>(name_of(name));
   if (!widget) {
     qWarning("talve: no control named %.*s in the window", static_cast<int>(name.size()), name.data());
+    if (std::find(m_unresolved.begin(), m_unresolved.end(), name) == m_unresolved.end())
+      m_unresolved.emplace_back(name);
     return nullptr;
   }
   m_found[std::string(name)] = widget;

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/user_interface.h"
 
@@ -51,6 +52,9 @@ class WindowInterface : public UserInterface {
 
   // The named control, or nullptr with a warning.
   QWidget* control(std::string_view name);
+  // The names the core sent that no control of the window carries, in the
+  // order they first came.
+  const std::vector<std::string>& unresolved() const { return m_unresolved; }
 
   Answer ask(MessageType type, ButtonSet buttons, const std::string& text) override;
   void tracking_line_added(const std::string& line) override;
@@ -77,6 +81,7 @@ class WindowInterface : public UserInterface {
   std::map<std::string, CaptionSink, std::less<>> m_caption_routes;
   std::map<std::string, VisibilitySink, std::less<>> m_visibility_routes;
   std::multimap<std::string, CaptionSink, std::less<>> m_caption_watchers;
+  std::vector<std::string> m_unresolved;
   bool m_wait_cursor = false;
 };
 

@@ -106,6 +106,7 @@ TEST_F(BusyWindow, OnlyStopAnswersDuringARunAndItStopsTheRun) {
                            "SpeedButton_desc_bd", "SpeedButton_graphique"})
     EXPECT_TRUE(find<QAbstractButton>(name)->isEnabled()) << name;
   EXPECT_TRUE(window->isVisible());
+  expect_names_resolved();
 }
 
 }  // namespace

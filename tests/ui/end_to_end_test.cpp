@@ -68,6 +68,38 @@ TEST_F(EndToEnd, TheDemoRunFromTheWindowWritesTheBatchModesResult) {
   auto* view = find<QAbstractItemView>("RichEdit3");
   EXPECT_TRUE(view->isVisible());
   EXPECT_EQ(view->model()->rowCount(), static_cast<int>(window->session().result_list.size()));
+  expect_names_resolved();
+}
+
+// A period that misses the data: the window says where the data lie and
+// leaves the result and report of the run before as they were.
+TEST_F(EndToEnd, ARunWithNoLineInThePeriodKeepsThePreviousResult) {
+  const std::string description = copy_demo("demo");
+  std::string text = read_bytes(description);
+  const auto name = text.find("Edit_nom_fic_sortie.text= ");
+  ASSERT_NE(name, std::string::npos);
+  text.replace(name, text.find("\r\n", name) - name, "Edit_nom_fic_sortie.text= res");
+  dir.write("demo/demo.dsc", text);
+  const std::string result = dir.write("demo/sorties/res.txt", "résultat précédent");
+  const std::string report = dir.write("demo/sorties/res.txt.TXT", "suivi précédent");
+
+  // The start-up period, 07/11/2021 to 08/11/2021, is years before the demo's data.
+  open(description);
+  click("SpeedButton_lister");
+  answers.box(" Créer une nouvelle liste de dates régulières ?", "Oui");
+  click("SpeedButton_creer_listes_date_clean");
+  ASSERT_GT(window->session().grid.count(), 1);
+  answers.box(
+      " Aucune ligne de données dans la période du 07/11/2021 00:00:00 au 08/11/2021 10:00:00\n\n "
+      "les dates lues vont du 01/03/2024",
+      "OK");
+  click("SpeedButton_traiter_fichier");
+  EXPECT_TRUE(answers.idle());
+  EXPECT_FALSE(answers.texts.join("\n").contains("TRAITEMENT EFFECTUÉ"))
+      << answers.texts.join("\n---\n").toStdString();
+  EXPECT_EQ(read_bytes(result), "résultat précédent");
+  EXPECT_EQ(read_bytes(report), "suivi précédent");
+  expect_names_resolved();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "session/session.h"
 #include "text/encoding.h"
+#include "ui/window_interface.h"
 
 namespace talve::testing {
 
@@ -47,6 +48,11 @@ std::string WindowTest::copy_demo(const std::string& folder) {
   const fs::path target = fs::path(dir.path()) / folder;
   fs::copy(fs::path(TALVE_SOURCE_DIR) / "examples/demo", target, fs::copy_options::recursive);
   return (target / "demo.dsc").string();
+}
+
+void WindowTest::expect_names_resolved() const {
+  for (const std::string& name : window->window_interface().unresolved())
+    EXPECT_TRUE(name == "Form1" || name == "Label1_graph") << "no control " << name;
 }
 
 QColor caption_colour(const QWidget* widget) { return widget->palette().color(QPalette::ButtonText); }

@@ -39,6 +39,9 @@ class WindowTest : public ::testing::Test {
   // The demo of examples/ copied into `folder` of the temporary folder;
   // returns the description's path.
   std::string copy_demo(const std::string& folder);
+  // Every control name the core sent resolved in the window, but the
+  // window's own title and the chart window's title label.
+  void expect_names_resolved() const;
 
   ProgramHome home;
   TempDir dir;
