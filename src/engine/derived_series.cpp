@@ -74,9 +74,10 @@ int fill_column_gaps(ResultTable& table, int j, int max_gap, Workspace& ws, Even
 
 }  // namespace
 
-bool max_gap_text_usable(std::string_view text) {
+std::optional<int> max_gap_from_text(std::string_view text) {
   int value = 0;
-  return read_int(trim_view(text), value) && value >= 0;
+  if (read_int(trim_view(text), value) && value >= 0) return value;
+  return std::nullopt;
 }
 
 PassSettings PassSettings::read(const Workspace& ws) {
@@ -84,9 +85,7 @@ PassSettings PassSettings::read(const Workspace& ws) {
   PassSettings s;
   s.forced_growth = d.checked("CheckBox_cumul_corriger.Checked");
   s.gap_filling = d.checked("CheckBox_post_traitement.Checked");
-  const std::string& max_gap = d.text("Edit_nmax_lacune.text");
-  int value = 0;
-  s.max_gap = max_gap_text_usable(max_gap) && read_int(trim_view(max_gap), value) ? value : kDefaultMaxGap;
+  s.max_gap = max_gap_from_text(d.text("Edit_nmax_lacune.text")).value_or(kDefaultMaxGap);
   s.delta = d.checked("CheckBox_delta_Y.Checked");
   s.derivative = d.checked("CheckBox_derivees.Checked");
   s.step_days = run_step_days(ws.period);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "engine/result_table.h"
@@ -24,8 +25,9 @@ struct PassSettings {
 };
 
 inline constexpr int kDefaultMaxGap = 3;
-// False when the longest gap falls back to kDefaultMaxGap.
-bool max_gap_text_usable(std::string_view text);
+// The longest gap a text gives, none when the run falls back to
+// kDefaultMaxGap (not a whole number, or negative).
+std::optional<int> max_gap_from_text(std::string_view text);
 
 // The first row examined by the gap filling: the first written row. Row 1
 // is the lower bound of the first interval, never written, so it may only

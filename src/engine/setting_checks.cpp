@@ -41,7 +41,7 @@ std::vector<UnusableSetting> unusable_run_settings(const DataDescription& d) {
   }
   for (std::string_view key : kChoices) check_choice(d, key, out);
   const std::string& max_gap = d.text("Edit_nmax_lacune.text");
-  if (d.checked("CheckBox_post_traitement.Checked") && !max_gap_text_usable(max_gap)) {
+  if (d.checked("CheckBox_post_traitement.Checked") && !max_gap_from_text(max_gap)) {
     out.push_back(
         {"Edit_nmax_lacune.text", max_gap, "un entier positif ou nul", std::to_string(kDefaultMaxGap)});
   }
