@@ -32,9 +32,14 @@ const QStringList kOwnColours = {"SpinEdit_decalage_jour",
                                  "DateTimePicker_constat_derive",
                                  "Memo3"};
 
-constexpr const char* kNumberColoured[] = {
-    "Edit_num_col_datetime",       "Edit_num_col_date",   "Edit_num_col_time", "Edit_num_ligne_donnee",
-    "Edit_num_ligne_intitule_col", "Edit_nom_fic_sortie", "Edit_col_cochee",   "Edit_num_feuille_excel"};
+// The help area and the column, line-number and output-name fields.
+constexpr const char* kNumberColoured[] = {"Memo2",
+                                           "Edit_num_col_datetime",
+                                           "Edit_num_col_date",
+                                           "Edit_num_col_time",
+                                           "Edit_num_ligne_donnee",
+                                           "Edit_num_ligne_intitule_col",
+                                           "Edit_nom_fic_sortie"};
 
 // The two buttons of the tracking window stand on its panel, not on their own.
 constexpr const char* kBackgroundButtons[] = {"SpeedButton_clear", "SpeedButton_fermer_suivi"};

@@ -19,6 +19,7 @@
 #include "ui/large_table.h"
 #include "ui/notice_panel.h"
 #include "ui/panel_placement.h"
+#include "ui/panels.h"
 #include "ui/period_controls.h"
 #include "ui/session_views.h"
 #include "ui/settings_binder.h"
@@ -112,6 +113,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
                              listing->click();
                          }});
   install_large_table_toggle(this);
+  m_panels = install_panels(m_surface, s, *m_ui, *m_placement, *m_binder, after);
   connect_scheme();
   connect_session_values();
   place_panels();
@@ -135,6 +137,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
 MainWindow::~MainWindow() {
   // The parts that watch the controls' events go before the session they
   // act on: the widgets, destroyed after it, still send a few (focus).
+  delete m_panels;
   delete m_keyboard;
   delete m_binder;
   delete m_placement;
@@ -148,11 +151,6 @@ bool MainWindow::startup_done() const { return m_session->startup.sequence_done;
 bool MainWindow::busy() const { return m_session->flags.busy || m_session->flags.running; }
 
 void MainWindow::connect_scheme() {
-  m_binder->on_change("RadioGroup_coul_nb.ItemIndex", [this](bool) {
-    // The bound fields take the new scheme's colours too.
-    colour_bound_fields(*m_session);
-    apply_colour_scheme(m_surface, *m_session);
-  });
   // The mask's "ppp" (the clipboard's working file) is no change of the
   // user's.
   m_binder->store_with("Edit_masque.text",

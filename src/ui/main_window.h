@@ -71,6 +71,7 @@ class MainWindow : public QMainWindow {
   PeriodControls* m_period = nullptr;
   WorkflowButtons* m_buttons = nullptr;
   KeyboardRules* m_keyboard = nullptr;
+  QObject* m_panels = nullptr;  // the floating panels' links to the session
   bool m_startup_posted = false;
   bool m_quit_confirmed = false;
 };
