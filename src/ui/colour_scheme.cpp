@@ -23,7 +23,8 @@ constexpr const char* kButtonColoured[] = {
     "Label_max_dsc",  "Label_pas_dsc"};
 
 // Painted by their own rule: the offset and drift pickers follow their check
-// boxes, the floating help box is white.
+// boxes (the session's colours, painted below), the floating help box is
+// white.
 const QStringList kOwnColours = {"SpinEdit_decalage_jour",
                                  "TimePicker_decalage",
                                  "TimePicker_derive_reelle",
@@ -46,8 +47,8 @@ constexpr const char* kBackgroundButtons[] = {"SpeedButton_clear", "SpeedButton_
 
 bool is_field(const QWidget* widget) {
   if (kOwnColours.contains(widget->objectName())) return false;
-  if (auto* edit = qobject_cast<const QLineEdit*>(widget))
-    return !qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()) && !edit->isReadOnly();
+  if (qobject_cast<const QLineEdit*>(widget))
+    return !qobject_cast<const QAbstractSpinBox*>(widget->parentWidget());
   return qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
          qobject_cast<const QAbstractSpinBox*>(widget);
 }

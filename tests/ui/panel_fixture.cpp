@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/panel_fixture.h"
 
+#include <QTest>
 #include <filesystem>
 
 #include "support/temp_dir.h"
@@ -16,6 +17,11 @@ void PanelTest::SetUp() {
       dir.write("editeur.sh", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + editor_log + "'\n");
   std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
   set_in_description("Edit_name_prog_blocnote.text", editor);
+}
+
+void PanelTest::click_radio(const char* name) {
+  if (QWidget* radio = find(name))
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
 }
 
 void PanelTest::set_in_description(const std::string& key, const std::string& value) {

@@ -30,6 +30,9 @@ class PanelTest : public WindowTest {
  protected:
   void SetUp() override;
 
+  // A click on a radio button's indicator, where a person clicks it (its
+  // middle may lie past its caption).
+  void click_radio(const char* name);
   // Replaces the value of a key in the demo's description.
   void set_in_description(const std::string& key, const std::string& value);
   // The value the demo's description file holds for a key ("" if absent).
