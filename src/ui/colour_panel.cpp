@@ -13,6 +13,7 @@
 #include "session/session.h"
 #include "ui/colour_scheme.h"
 #include "ui/panel_links.h"
+#include "ui/panel_placement.h"
 #include "ui/settings_binder.h"
 #include "ui/widget_factory.h"
 #include "ui/widget_paint.h"
@@ -75,7 +76,7 @@ void build_colour_panel(QWidget* surface) {
 }
 
 ColourPanel::ColourPanel(QWidget* surface, Session& session, SettingsBinder& binder,
-                         std::function<void()> after_action)
+                         PanelPlacement& placement, std::function<void()> after_action)
     : QObject(surface), m_surface(surface), m_session(session), m_after_action(std::move(after_action)) {
   binder.on_change("RadioGroup_coul_nb.ItemIndex", [this](bool by_user) {
     colour_scheme_changed(m_session, by_user);
@@ -93,10 +94,19 @@ ColourPanel::ColourPanel(QWidget* surface, Session& session, SettingsBinder& bin
         repaint();
       }
     });
-  if (auto* panel = surface->findChild<QWidget*>("Panel_des_couleurs"))
-    on_panel_hidden(panel, this, [this] {
-      if (m_session.colour_panel_shown) hide_colour_panel(m_session);
-    });
+  auto* panel = surface->findChild<QWidget*>("Panel_des_couleurs");
+  if (!panel) {
+    qWarning("talve: no control named Panel_des_couleurs in the window");
+    return;
+  }
+  on_panel_hidden(panel, this, [this] {
+    if (m_session.colour_panel_shown) hide_colour_panel(m_session);
+  });
+  placement.place_by(panel, [panel, &placement] {
+    const QRect label = placement.anchor("Label_format_datetime_mesure");
+    const QRect table = placement.anchor("StringGrid1");
+    return QRect(label.left() + label.width() + 40, table.top() + 40, panel->width(), panel->height());
+  });
 }
 
 void ColourPanel::repaint() { apply_colour_scheme(m_surface, m_session); }

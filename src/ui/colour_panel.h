@@ -12,6 +12,7 @@ class Session;
 
 namespace talve::ui {
 
+class PanelPlacement;
 class SettingsBinder;
 
 // The colour panel's widgets, hidden: "modifier les couleurs ...", the
@@ -22,12 +23,14 @@ void build_colour_panel(QWidget* surface);
 // scheme switches between the parameter file's colours and the grey
 // levels; each colour button opens the colour dialog with the program's
 // custom colours and sets that colour of the scheme. The window is painted
-// again after each change.
+// again after each change. The panel stands 40 pixels right of the
+// "format date/heure" label and 40 pixels below the top of the file table.
 class ColourPanel : public QObject {
   Q_OBJECT
 
  public:
-  ColourPanel(QWidget* surface, Session& session, SettingsBinder& binder, std::function<void()> after_action);
+  ColourPanel(QWidget* surface, Session& session, SettingsBinder& binder, PanelPlacement& placement,
+              std::function<void()> after_action);
 
  private:
   void repaint();

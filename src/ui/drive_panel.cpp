@@ -12,6 +12,7 @@
 #include "session/drive_relocation.h"
 #include "session/session.h"
 #include "ui/panel_links.h"
+#include "ui/panel_placement.h"
 #include "ui/text_edge.h"
 #include "ui/widget_factory.h"
 
@@ -53,7 +54,8 @@ void build_drive_panel(QWidget* surface) {
   panel->resize(700, 712);
 }
 
-DrivePanelView::DrivePanelView(QWidget* surface, Session& session, std::function<void()> after_action)
+DrivePanelView::DrivePanelView(QWidget* surface, Session& session, PanelPlacement& placement,
+                               std::function<void()> after_action)
     : QObject(surface),
       m_session(session),
       m_after_action(std::move(after_action)),
@@ -77,10 +79,18 @@ DrivePanelView::DrivePanelView(QWidget* surface, Session& session, std::function
     });
   else
     qWarning("talve: no control named Edit_lecteur in the window");
-  if (auto* panel = surface->findChild<QWidget*>("Panel_lecteur"))
-    on_panel_hidden(panel, this, [this] {
-      if (m_session.drive_panel.shown) hide_drive_panel(m_session);
-    });
+  auto* panel = surface->findChild<QWidget*>("Panel_lecteur");
+  if (!panel) {
+    qWarning("talve: no control named Panel_lecteur in the window");
+    return;
+  }
+  on_panel_hidden(panel, this, [this] {
+    if (m_session.drive_panel.shown) hide_drive_panel(m_session);
+  });
+  placement.place_by(panel, [panel, &placement] {
+    const QRect button = placement.anchor("SpeedButton_change_hd");
+    return QRect(button.left(), button.top() + button.height() + 5, panel->width(), 712);
+  });
 }
 
 void DrivePanelView::take_typed_prefix() {

@@ -57,7 +57,6 @@ class MainWindow : public QMainWindow {
   bool busy() const;
   void connect_scheme();
   void connect_session_values();
-  void place_panels();
 
   QWidget* m_surface;
   std::unique_ptr<WindowInterface> m_ui;

@@ -27,8 +27,8 @@ QObject* install_panels(QWidget* surface, Session& session, WindowInterface& ui,
   for (QObject* panel :
        std::initializer_list<QObject*>{new FolderChooser(surface, session, ui, placement, after_action),
                                        new RecentFoldersPanel(surface, session, ui, placement, after_action),
-                                       new ColourPanel(surface, session, binder, after_action),
-                                       new DrivePanelView(surface, session, after_action),
+                                       new ColourPanel(surface, session, binder, placement, after_action),
+                                       new DrivePanelView(surface, session, placement, after_action),
                                        new StationPanel(surface, session, placement, after_action)})
     panel->setParent(owner);
 

@@ -84,7 +84,7 @@ StationPanel::StationPanel(QWidget* surface, Session& session, PanelPlacement& p
   titles->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(titles, &QWidget::customContextMenuRequested, this, [this, titles](const QPoint& at) {
     const int column = titles->logicalIndexAt(at);
-    if (column >= 0) right_click(0, column, titles->mapTo(m_surface, at));
+    if (column >= 0) right_click(0, column, titles->viewport()->mapTo(m_surface, at));
   });
 
   for (const Choice& c : kChoices)

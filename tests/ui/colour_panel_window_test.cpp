@@ -154,7 +154,13 @@ TEST_F(ColourPanelWindow, EveryControlTakesTheColoursOfTheScheme) {
   expect_painted(kGreyLevels, "start-up in grey levels");
 
   click("SpeedButton_couleurs");
-  ASSERT_TRUE(find("Panel_des_couleurs")->isVisible());
+  QWidget* panel = find("Panel_des_couleurs");
+  ASSERT_TRUE(panel->isVisible());
+  // 40 pixels right of the "format date/heure" label, 40 below the top of
+  // the file table.
+  QWidget* label = find("Label_format_datetime_mesure");
+  EXPECT_EQ(panel->pos(), QPoint(label->mapTo(window->surface(), QPoint(label->width() + 40, 0)).x(),
+                                 find("StringGrid1")->mapTo(window->surface(), QPoint(0, 40)).y()));
   click_radio("RadioGroup_coul_nb_0");
   expect_painted(kFileColours, "couleurs");
   EXPECT_TRUE(window->session().description.modified());
