@@ -37,6 +37,7 @@ constexpr Choice kChoices[] = {
 
 constexpr int kStationLeft = 88;
 constexpr int kBesideConfirmation = 40;
+constexpr int kBelowClick = 10;
 
 }  // namespace
 
@@ -113,7 +114,8 @@ void StationPanel::right_click(int row, int column, QPoint at) {
   if (m_session.flags.busy || m_session.flags.running) return;
   const auto& columns = FileTable::columns();
   if (column < 0 || column >= static_cast<int>(columns.size())) return;
-  m_top = at.y();
+  // Just under the click, so that the row clicked stays in sight.
+  m_top = at.y() + kBelowClick;
   clear_choices();
   clic_droit_tableau(m_session, row, columns[static_cast<std::size_t>(column)].title);
   m_after_action();

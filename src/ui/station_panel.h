@@ -24,7 +24,7 @@ void build_station_panel(QWidget* surface);
 // the FileTable's "Station" or " x" column opens it for the station of that
 // row (another right click closes it); a choice checks or unchecks the rows
 // and closes it, "esc" closes it. It stands at left 88 for "Station", 40
-// pixels left of "sans confirmation" for " x", level with the click, in
+// pixels left of "sans confirmation" for " x", just under the click, in
 // front.
 class StationPanel : public QObject {
   Q_OBJECT
@@ -42,7 +42,7 @@ class StationPanel : public QObject {
   std::function<void()> m_after_action;
   QTableView* m_table = nullptr;
   QWidget* m_panel = nullptr;
-  int m_top = 0;  // the height of the click, in the surface
+  int m_top = 0;  // its top, under the click, in the surface
 };
 
 }  // namespace talve::ui
