@@ -33,12 +33,6 @@ ControlColour usual_colour(FolderRole role) {
   return role == FolderRole::Data ? ControlColour::of(kMaroon) : ControlColour::theme_text();
 }
 
-void hide_chooser_panels(Session& session) {
-  session.recent_folders.shown = false;
-  session.set_visible("ListBox_rep_recent", false);
-  session.set_visible("Panel_dir", false);
-}
-
 void show_file_count(Session& session, const std::string& folder) {
   session.set_caption("Label45", std::to_string(is_folder(folder) ? count_folder_files(folder) : 0));
 }
@@ -192,15 +186,16 @@ bool validate_chooser_folder(Session& session) {
   if (!chooser.role) return false;
   const FolderRole role = *chooser.role;
   // Closed first: the listing that may follow shows its own boxes.
-  hide_chooser_panels(session);
-  apply_folder(session, role, chooser.shown);
   close_folder_chooser(session);
+  apply_folder(session, role, chooser.shown);
   return true;
 }
 
 void close_folder_chooser(Session& session) {
   session.folder_chooser.role.reset();
-  hide_chooser_panels(session);
+  session.recent_folders.shown = false;
+  session.set_visible("ListBox_rep_recent", false);
+  session.set_visible("Panel_dir", false);
   show_folder_button_colours(session);
 }
 

@@ -37,25 +37,6 @@ class ColourActions : public ::testing::Test {
   Session session{ui};
 };
 
-// The presets are kept blue first: "DAFEE7" is red E7, green FE, blue DA.
-// The first and the ninth are the background and button colours shown.
-TEST_F(ColourActions, CustomColoursOfTheColourDialog) {
-  EXPECT_EQ(rgb_from_bgr_hex("DAFEE7"), (Rgb{0xE7, 0xFE, 0xDA}));
-  for (const int scheme : {0, 1}) {
-    choose_scheme(scheme);
-    const auto colours = custom_colours(session);
-    const Rgb background = scheme == 0 ? Rgb{255, 245, 221} : Rgb{240, 240, 240};
-    const Rgb buttons = scheme == 0 ? Rgb{245, 216, 175} : Rgb{215, 215, 215};
-    EXPECT_EQ(colours[0], background) << scheme;
-    EXPECT_EQ(colours[1], (Rgb{0xE7, 0xFE, 0xDA}));
-    EXPECT_EQ(colours[2], (Rgb{0xFF, 0xFA, 0xD9}));
-    EXPECT_EQ(colours[3], (Rgb{0xB3, 0xE0, 0xFF}));
-    EXPECT_EQ(colours[4], (Rgb{253, 234, 225}));
-    EXPECT_EQ(colours[8], buttons) << scheme;
-    EXPECT_EQ(colours[15], (Rgb{245, 216, 176}));
-  }
-}
-
 // A colour chosen marks the description modified; saving it puts the four
 // colours in the parameter file; switching back to "couleurs" reads them
 // from there again, dropping what was not saved.
