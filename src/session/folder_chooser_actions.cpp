@@ -38,7 +38,7 @@ void show_file_count(Session& session, const std::string& folder) {
 }
 
 // The output folder is gone: a sub-folder "EXPORT" of the data folder is
-// offered instead. Without a data folder there is nowhere to create it.
+// offered instead.
 void offer_export_folder(Session& session, const FolderControls& controls) {
   const std::string data_folder = session.description.text("dossier_choisi");
   const std::string export_folder = chemin_avec_barre(data_folder) + "EXPORT";
@@ -62,6 +62,8 @@ void offer_export_folder(Session& session, const FolderControls& controls) {
 }
 
 // The folder the label shows is gone (a disk unplugged, a folder moved).
+// Without a data folder there is nowhere to create an output folder: the
+// user is told, as for the other two.
 void check_shown_folder(Session& session, const FolderControls& controls, FolderRole role) {
   const std::string& shown = session.caption(controls.label);
   if (trim(shown).empty() || shown == controls.placeholder || is_folder(shown)) return;
