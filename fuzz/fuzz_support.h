@@ -37,6 +37,7 @@ class SilentInterface : public UserInterface {
   std::optional<std::string> choose_folder(const std::string&, const std::string&) override {
     return std::nullopt;
   }
+  ChooserAnswer open_folder_chooser(const std::string&, const std::string&) override { return {}; }
   void open_in_editor(const std::string&, const std::string&) override {}
   std::string clipboard_text() override { return {}; }
   void set_clipboard_text(const std::string&) override {}

@@ -56,4 +56,10 @@ std::optional<std::string> ConsoleInterface::choose_folder(const std::string&, c
   return std::nullopt;
 }
 
+ChooserAnswer ConsoleInterface::open_folder_chooser(const std::string& title, const std::string& initial) {
+  const auto chosen = choose_folder(title, initial);
+  if (!chosen) return {ChooserOutcome::Cancelled, {}};
+  return {ChooserOutcome::Chosen, *chosen};
+}
+
 }  // namespace talve

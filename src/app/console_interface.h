@@ -39,6 +39,8 @@ class ConsoleInterface : public UserInterface {
   std::optional<std::string> open_file(const FileDialogRequest& request) override;
   std::optional<std::string> save_file(const FileDialogRequest& request) override;
   std::optional<std::string> choose_folder(const std::string& title, const std::string& initial) override;
+  // No panel waits for a person: the chooser is a folder dialog, cancelled.
+  ChooserAnswer open_folder_chooser(const std::string& title, const std::string& initial) override;
   void open_in_editor(const std::string&, const std::string&) override {}
   // The batch mode has no clipboard: what a run copies there (the whole
   // result, tens of megabytes) is not kept, and the clipboard reads empty.

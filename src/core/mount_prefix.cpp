@@ -74,14 +74,26 @@ std::string move_to_prefix(std::string_view folder, std::string_view new_prefix,
                            const std::vector<std::string>& roots) {
   const MountSplit split = split_mount_prefix(folder, roots);
   if (split.prefix.empty()) return std::string(folder);
+  // The rest takes the separators of the disk it moves to.
   std::string rest = split.rest;
-  if (is_windows_drive(folder)) remplacer_car('\\', '/', rest);
+  if (is_windows_drive(new_prefix))
+    remplacer_car('/', '\\', rest);
+  else
+    remplacer_car('\\', '/', rest);
   return std::string(new_prefix) + rest;
 }
 
 std::string normalise_typed_prefix(std::string_view typed) {
   std::string prefix = trim(typed);
   if (prefix.empty()) return prefix;
+  // A drive letter alone ("e", "E:", "E:\"): the drive of a folder written
+  // on Windows, in capitals.
+  const bool letter = (prefix[0] >= 'A' && prefix[0] <= 'Z') || (prefix[0] >= 'a' && prefix[0] <= 'z');
+  if (letter && (prefix.size() == 1 || (prefix[1] == ':' && prefix.size() <= 3 &&
+                                        (prefix.size() == 2 || prefix[2] == '\\' || prefix[2] == '/')))) {
+    const char drive = prefix[0] >= 'a' ? static_cast<char>(prefix[0] - 'a' + 'A') : prefix[0];
+    return std::string(1, drive) + ":\\";
+  }
   remplacer_car('\\', '/', prefix);
   if (prefix.front() != '/') prefix.insert(prefix.begin(), '/');
   return chemin_avec_barre(prefix);

@@ -31,13 +31,14 @@ struct MountSplit {
 MountSplit split_mount_prefix(std::string_view folder, const std::vector<std::string>& roots);
 
 // The folder with its prefix replaced by `new_prefix` (which ends with
-// "/"); a Windows remainder takes "/" separators. A relative folder stays as
-// it is.
+// "/", or is a Windows drive "E:\"); the remainder takes the separators of
+// the new prefix. A relative folder stays as it is.
 std::string move_to_prefix(std::string_view folder, std::string_view new_prefix,
                            const std::vector<std::string>& roots);
 
 // A prefix as typed by the user: blanks trimmed, "\" read as "/", made
-// absolute and ended with "/". "" when nothing was typed.
+// absolute and ended with "/". A drive letter alone ("e", "e:", "E:\") is a
+// Windows drive, "E:\". "" when nothing was typed.
 std::string normalise_typed_prefix(std::string_view typed);
 
 }  // namespace talve

@@ -26,6 +26,17 @@ inline constexpr ButtonSet kYesNoCancel = kYes | kNo | kCancel;
 
 enum class Answer { Ok, Yes, No, Cancel };
 
+// What became of the folder chooser once opened.
+enum class ChooserOutcome {
+  Opened,     // it stays open: the choice comes later, through its buttons
+  Chosen,     // a folder was chosen at once
+  Cancelled,  // it was closed without a folder
+};
+struct ChooserAnswer {
+  ChooserOutcome outcome = ChooserOutcome::Cancelled;
+  std::string folder;  // the folder chosen (Chosen only)
+};
+
 // An open or save dialog. The filter is written "caption|pattern|caption|
 // pattern", the first pair being selected.
 struct FileDialogRequest {
@@ -69,6 +80,12 @@ class UserInterface {
   virtual std::optional<std::string> save_file(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> choose_folder(const std::string& title,
                                                    const std::string& initial_folder) = 0;
+  // The folder chooser, opened on `initial_folder` to choose the folder of
+  // the button captioned `title`. The window shows its chooser panel and
+  // answers Opened: the choice then comes through the session's chooser
+  // operations (session/folder_chooser_actions.h), as the user clicks. An
+  // interface without such a panel answers at once, as a folder dialog does.
+  virtual ChooserAnswer open_folder_chooser(const std::string& title, const std::string& initial_folder) = 0;
 
   // Opens a file in the user's text editor (the editor program comes from
   // the description, "Edit_name_prog_blocnote.text").

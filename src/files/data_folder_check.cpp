@@ -86,6 +86,8 @@ void propose_mask(Workspace& workspace, const std::string& first_file) {
 
 }  // namespace
 
+int count_folder_files(const std::string& folder) { return static_cast<int>(visible_files(folder).size()); }
+
 bool RepeatGuard::accept(double now_seconds) {
   const bool accepted = now_seconds - m_last >= 0.5;
   m_last = now_seconds;

@@ -23,7 +23,11 @@ class RepeatGuard {
   double m_last = -1.0e9;
 };
 
-// Checks the data folder just chosen (`dossier_choisi`) against the mask:
+// The number of plain files of a folder, hidden ones left out.
+int count_folder_files(const std::string& folder);
+
+// Checks the data folder (`dossier_choisi`) against the mask, as the
+// folder chooser opens for it:
 // `Label45` shows the number of files of the folder, `Label54` and
 // `Label_nom_de_fichier` the number of matching files and the first of
 // them. When none matches, the extension of the folder's first file is

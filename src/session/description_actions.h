@@ -48,6 +48,11 @@ void reload_description(Session& session);
 // it at once so that its description folder is where it lies, reloads.
 void choose_description(Session& session);
 
+// Double-click on the description's name (`Label_description_bd`): the
+// description file opens in the text editor. Without a description, or
+// when its file is gone, the user is told instead.
+void edit_description(Session& session);
+
 // The program parameter file, which remembers the last description, could
 // not be written: the log says so (the description itself is saved).
 void tell_parameter_file_unwritten(Session& session);
@@ -80,10 +85,12 @@ void save_before_leaving(Session& session);
 
 // The three working folders and the folder chooser that picks them.
 enum class FolderRole { Data, Description, Output };
-// Opens the folder chooser; a folder picked becomes the setting and its
-// label, and the description is written; a data folder is then checked
-// against the mask (and leaves the description marked modified). Returns
-// false when the user cancelled.
+// Opens the folder chooser for a folder (session/folder_chooser_actions.h):
+// its button turns red; a folder its label shows but that is gone is told
+// (the output folder is offered a sub-folder "EXPORT" of the data folder);
+// the data folder as it stands is checked against the mask. With an
+// interface that answers at once, the folder chosen is then applied as
+// "Valider" does: returns true when it was.
 bool choose_working_folder(Session& session, FolderRole role);
 // Shows the three folders in their labels (`Label_repertoire`,
 // `Label_rep_description`, `Label_rep_sortie`), or their placeholders when

@@ -10,6 +10,7 @@
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"
+#include "text/encoding.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -89,6 +90,23 @@ void choose_description(Session& session) {
   // it stands on the disk.
   static_cast<void>(write_description(session));
   reload_description(session);
+}
+
+void edit_description(Session& session) {
+  const DataDescription& description = session.description;
+  if (!description.is_current()) {
+    session.ui().message(" Aucun fichier de description : en choisir un ou enregistrer la description \n");
+    return;
+  }
+  const std::string path = description.file_path();
+  std::error_code ec;
+  if (!fs::is_regular_file(file_system_path(path), ec)) {
+    session.ui().message(" Fichier de description <" + description.file_name() +
+                         "> introuvable dans le dossier" + "\n\n" + "<" +
+                         description.text("dossier_description") + ">");
+    return;
+  }
+  session.ui().open_in_editor(path, description.text("Edit_name_prog_blocnote.text"));
 }
 
 void save_description(Session& session) {

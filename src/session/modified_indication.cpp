@@ -25,6 +25,20 @@ void colour_bound_fields(Session& session) {
     session.set_colour(field, ColourPart::Background,
                        ControlColour::of(bound ? shown.number : shown.background));
   }
+  // The offset and drift fields look inactive while their box is unchecked.
+  constexpr Rgb kInactive{240, 240, 230};
+  const struct {
+    const char* key;
+    std::initializer_list<const char*> fields;
+  } corrections[] = {{"CheckBox_decalage_actif.Checked", {"SpinEdit_decalage_jour", "TimePicker_decalage"}},
+                     {"CheckBox_derive_active.Checked",
+                      {"TimePicker_derive_erronee", "TimePicker_derive_reelle", "DateTimePicker_debut_derive",
+                       "DateTimePicker_constat_derive"}}};
+  for (const auto& group : corrections) {
+    const Rgb colour = description.checked(group.key) ? shown.field : kInactive;
+    for (const char* field : group.fields)
+      session.set_colour(field, ColourPart::Background, ControlColour::of(colour));
+  }
 }
 
 }  // namespace talve

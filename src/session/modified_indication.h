@@ -13,8 +13,11 @@ class Session;
 // mouse press.
 void refresh_save_colours(Session& session);
 
-// After a reload: `Edit_min_na` and `Edit_max_na` take the number colour of
-// the scheme when they hold a bound, the background colour when empty.
+// The fields whose colour follows the description, after a reload, a
+// change of scheme or colour and a change of their check box: `Edit_min_na`
+// and `Edit_max_na` take the number colour of the scheme when they hold a
+// bound, the background colour when empty; the offset and drift fields the
+// field colour while their box is checked, light grey otherwise.
 void colour_bound_fields(Session& session);
 
 }  // namespace talve

@@ -2,6 +2,7 @@
 #include "session/quitting.h"
 
 #include "core/working_files.h"
+#include "session/colour_actions.h"
 #include "session/description_actions.h"
 #include "session/pending_links.h"
 #include "session/session.h"
@@ -45,7 +46,8 @@ namespace {
 
 bool quit_program(Session& session, QuitOrigin origin) {
   if (origin == QuitOrigin::ExitButton) {
-    for (const char* panel : {"Panel_dir", "Panel_des_couleurs"}) session.set_visible(panel, false);
+    close_folder_chooser(session);
+    hide_colour_panel(session);
     hide_drive_panel(session);
   }
   if (!offer_clipboard_description(session)) return false;

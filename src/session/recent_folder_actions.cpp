@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "session/folder_chooser_actions.h"
 #include "session/session.h"
 #include "text/encoding.h"
 #include "text/text_utils.h"
@@ -35,12 +36,6 @@ void save_recent_list(Session& session) {
                         name_as_text(RecentFolders::file_path()));
 }
 
-void close_list_and_chooser(Session& session) {
-  session.recent_folders.shown = false;
-  session.set_visible("ListBox_rep_recent", false);
-  session.set_visible("Panel_dir", false);
-}
-
 // The folder settings follow the labels; a label that still shows its
 // placeholder names no folder and leaves its setting alone.
 void settings_from_labels(Session& session) {
@@ -66,11 +61,12 @@ void add_current_folders(Session& session) {
 bool toggle_recent_list(Session& session) {
   RecentFolderPanel& panel = session.recent_folders;
   panel.shown = !panel.shown;
-  session.set_visible("ListBox_rep_recent", panel.shown);
+  // Loaded before it is shown: the window shows the list as it stands.
   if (panel.shown) {
     panel.list.load();
     if (panel.list.empty()) add_current_folders(session);
   }
+  session.set_visible("ListBox_rep_recent", panel.shown);
   return panel.shown;
 }
 
@@ -93,14 +89,14 @@ RecentChoice choose_recent_entry(Session& session, const std::string& entry, Fol
     // shown, which would otherwise bring the erased entries back.
     session.recent_folders.list.clear();
     save_recent_list(session);
-    close_list_and_chooser(session);
+    close_folder_chooser(session);
     return RecentChoice::Erased;
   }
   session.set_caption("Label_dir_new", folder);
   for (const FolderLabel& label : kFolderLabels)
     if (label.role == being_chosen) session.set_caption(label.label(), folder);
   settings_from_labels(session);
-  close_list_and_chooser(session);
+  close_folder_chooser(session);
   session.description.mark_modified();
   return RecentChoice::Chosen;
 }

@@ -11,6 +11,7 @@
 #include "files/file_table.h"
 #include "files/file_table_state.h"
 #include "session/drive_relocation.h"
+#include "session/folder_chooser_actions.h"
 #include "session/recent_folder_actions.h"
 #include "session/run_state.h"
 #include "session/startup.h"
@@ -34,8 +35,10 @@ class Session : public Workspace {
   TextRows result_list;       // `ListBox_DONNEE_date_clean`
   TextRows values_only_list;  // `ListBox_juste_donnee`
   StartupState startup;
-  RecentFolderPanel recent_folders;  // `ListBox_rep_recent`
-  DrivePanel drive_panel;            // `Panel_lecteur`
+  FolderChooserState folder_chooser;  // `Panel_dir`
+  RecentFolderPanel recent_folders;   // `ListBox_rep_recent`
+  DrivePanel drive_panel;             // `Panel_lecteur`
+  bool colour_panel_shown = false;    // `Panel_des_couleurs`
   ShutdownCountdown shutdown_countdown{*this};
   RunState run;  // the processing run: durations, progress, result paths
 };

@@ -129,6 +129,7 @@ void prepare_session(Session& session, const CommandLine& command_line) {
   session.period.changed = false;
   session.startup.session_start = now();
   session.startup.command_line = command_line;
+  show_folder_button_colours(session);
 }
 
 bool run_startup_sequence(Session& session) {

@@ -23,7 +23,8 @@ constexpr const char* kButtonColoured[] = {
     "Label_max_dsc",  "Label_pas_dsc"};
 
 // Painted by their own rule: the offset and drift pickers follow their check
-// boxes, the floating help box is white.
+// boxes (the session's colours, painted below), the floating help box is
+// white.
 const QStringList kOwnColours = {"SpinEdit_decalage_jour",
                                  "TimePicker_decalage",
                                  "TimePicker_derive_reelle",
@@ -32,17 +33,22 @@ const QStringList kOwnColours = {"SpinEdit_decalage_jour",
                                  "DateTimePicker_constat_derive",
                                  "Memo3"};
 
-constexpr const char* kNumberColoured[] = {
-    "Edit_num_col_datetime",       "Edit_num_col_date",   "Edit_num_col_time", "Edit_num_ligne_donnee",
-    "Edit_num_ligne_intitule_col", "Edit_nom_fic_sortie", "Edit_col_cochee",   "Edit_num_feuille_excel"};
+// The help area and the column, line-number and output-name fields.
+constexpr const char* kNumberColoured[] = {"Memo2",
+                                           "Edit_num_col_datetime",
+                                           "Edit_num_col_date",
+                                           "Edit_num_col_time",
+                                           "Edit_num_ligne_donnee",
+                                           "Edit_num_ligne_intitule_col",
+                                           "Edit_nom_fic_sortie"};
 
 // The two buttons of the tracking window stand on its panel, not on their own.
 constexpr const char* kBackgroundButtons[] = {"SpeedButton_clear", "SpeedButton_fermer_suivi"};
 
 bool is_field(const QWidget* widget) {
   if (kOwnColours.contains(widget->objectName())) return false;
-  if (auto* edit = qobject_cast<const QLineEdit*>(widget))
-    return !qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()) && !edit->isReadOnly();
+  if (qobject_cast<const QLineEdit*>(widget))
+    return !qobject_cast<const QAbstractSpinBox*>(widget->parentWidget());
   return qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
          qobject_cast<const QAbstractSpinBox*>(widget);
 }

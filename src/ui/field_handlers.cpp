@@ -22,6 +22,7 @@
 #include "core/field_visibility.h"
 #include "session/column_listing.h"
 #include "session/description_actions.h"
+#include "session/modified_indication.h"
 #include "session/session.h"
 #include "text/date_pattern_fields.h"
 #include "text/encoding.h"
@@ -323,16 +324,13 @@ void FieldHandlers::refresh_correction_look() {
         "DateTimePicker_constat_derive"},
        {"Label_derive_erronee", "Label_derive_reelle", "Label_debut_derive", "Label_constat_derive"}},
   };
-  const Rgb& field_colour = m_session.colours.field;
+  // Their colours are the session's, which follow the scheme.
+  colour_bound_fields(m_session);
   for (const Group& group : groups) {
     const bool on = description().checked(group.key);
     for (const char* name : group.fields) {
       auto* field = find<QWidget>(name);
       if (!field) continue;
-      QPalette palette = field->palette();
-      palette.setColor(QPalette::Base, on ? QColor(field_colour.red, field_colour.green, field_colour.blue)
-                                          : QColor(240, 240, 230));
-      field->setPalette(palette);
       QFont font = field->font();
       font.setBold(on && std::string_view(name) != "SpinEdit_decalage_jour");
       field->setFont(font);

@@ -19,6 +19,7 @@
 #include "ui/large_table.h"
 #include "ui/notice_panel.h"
 #include "ui/panel_placement.h"
+#include "ui/panels.h"
 #include "ui/period_controls.h"
 #include "ui/session_views.h"
 #include "ui/settings_binder.h"
@@ -112,9 +113,9 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
                              listing->click();
                          }});
   install_large_table_toggle(this);
+  m_panels = install_panels(m_surface, s, *m_ui, *m_placement, *m_binder, after);
   connect_scheme();
   connect_session_values();
-  place_panels();
 
   // The window's creation: the controls show the start-up values, the
   // session takes the command line, the scheme and the window's caption.
@@ -135,6 +136,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
 MainWindow::~MainWindow() {
   // The parts that watch the controls' events go before the session they
   // act on: the widgets, destroyed after it, still send a few (focus).
+  delete m_panels;
   delete m_keyboard;
   delete m_binder;
   delete m_placement;
@@ -148,11 +150,6 @@ bool MainWindow::startup_done() const { return m_session->startup.sequence_done;
 bool MainWindow::busy() const { return m_session->flags.busy || m_session->flags.running; }
 
 void MainWindow::connect_scheme() {
-  m_binder->on_change("RadioGroup_coul_nb.ItemIndex", [this](bool) {
-    // The bound fields take the new scheme's colours too.
-    colour_bound_fields(*m_session);
-    apply_colour_scheme(m_surface, *m_session);
-  });
   // The mask's "ppp" (the clipboard's working file) is no change of the
   // user's.
   m_binder->store_with("Edit_masque.text",
@@ -174,28 +171,6 @@ void MainWindow::connect_session_values() {
     connect(box, &QAbstractButton::toggled, this,
             [this, value = value](bool checked) { m_session.get()->*value = checked; });
   }
-}
-
-// The floating panels placed from their anchors: the colour panel 40 pixels
-// right of the "format date/heure" label and 40 below the top of the file
-// table; the drive panel 5 pixels under "Résumé des DSC", on its left, 712
-// high.
-void MainWindow::place_panels() {
-  const auto rule = [this](const char* panel, std::function<QRect(QWidget*)> where) {
-    if (auto* widget = m_surface->findChild<QWidget*>(QString::fromLatin1(panel)))
-      m_placement->place_by(widget, [widget, where] { return where(widget); });
-    else
-      qWarning("talve: no control named %s in the window", panel);
-  };
-  rule("Panel_des_couleurs", [this](QWidget* panel) {
-    const QRect label = m_placement->anchor("Label_format_datetime_mesure");
-    const QRect table = m_placement->anchor("StringGrid1");
-    return QRect(label.right() + 40, table.top() + 40, panel->width(), panel->height());
-  });
-  rule("Panel_lecteur", [this](QWidget* panel) {
-    const QRect button = m_placement->anchor("SpeedButton_change_hd");
-    return QRect(button.left(), button.bottom() + 5, panel->width(), 712);
-  });
 }
 
 void MainWindow::refresh() {

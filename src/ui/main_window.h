@@ -57,7 +57,6 @@ class MainWindow : public QMainWindow {
   bool busy() const;
   void connect_scheme();
   void connect_session_values();
-  void place_panels();
 
   QWidget* m_surface;
   std::unique_ptr<WindowInterface> m_ui;
@@ -71,6 +70,7 @@ class MainWindow : public QMainWindow {
   PeriodControls* m_period = nullptr;
   WorkflowButtons* m_buttons = nullptr;
   KeyboardRules* m_keyboard = nullptr;
+  QObject* m_panels = nullptr;  // the floating panels' links to the session
   bool m_startup_posted = false;
   bool m_quit_confirmed = false;
 };

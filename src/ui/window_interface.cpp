@@ -293,6 +293,14 @@ std::optional<std::string> WindowInterface::choose_folder(const std::string& tit
   return from_qstring(dialog.selectedFiles().front());
 }
 
+ChooserAnswer WindowInterface::open_folder_chooser(const std::string& title,
+                                                   const std::string& initial_folder) {
+  if (on_folder_chooser) return on_folder_chooser(title, initial_folder);
+  const auto chosen = choose_folder(title, initial_folder);
+  if (!chosen) return {ChooserOutcome::Cancelled, {}};
+  return {ChooserOutcome::Chosen, *chosen};
+}
+
 void WindowInterface::open_in_editor(const std::string& path, const std::string& editor_program) {
   const QString file = to_qstring(path);
   // The editor of the description when the system has it (started with

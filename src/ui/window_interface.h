@@ -46,6 +46,9 @@ class WindowInterface : public UserInterface {
   // The tracking log, line by line.
   std::function<void(const std::string& line)> on_tracking_line;
   std::function<void()> on_tracking_cleared;
+  // The folder chooser panel, which answers Opened; without it the chooser
+  // is Qt's folder dialog.
+  std::function<ChooserAnswer(const std::string& title, const std::string& initial_folder)> on_folder_chooser;
   // Run before a modal box or dialog opens, so that what it covers is
   // painted up to date (the tracking lines waiting to be shown...).
   std::function<void()> before_modal;
@@ -68,6 +71,7 @@ class WindowInterface : public UserInterface {
   std::optional<std::string> save_file(const FileDialogRequest& request) override;
   std::optional<std::string> choose_folder(const std::string& title,
                                            const std::string& initial_folder) override;
+  ChooserAnswer open_folder_chooser(const std::string& title, const std::string& initial_folder) override;
   void open_in_editor(const std::string& path, const std::string& editor_program) override;
   std::string clipboard_text() override;
   void set_clipboard_text(const std::string& text) override;

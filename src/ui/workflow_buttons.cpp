@@ -46,9 +46,6 @@ WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInter
   on_click("SpeedButton_Enregistrer_dsc", [&s] { save_description(s); });
   on_click("SpeedButton_enreg_description", [&s] { save_description_as(s); });
   on_click("SpeedButton_nouveau_dsc", [&s] { new_description(s); });
-  on_click("SpeedButton_choix_rep_donnee", [&s] { choose_working_folder(s, FolderRole::Data); });
-  on_click("SpeedButton_choix_rep_desc", [&s] { choose_working_folder(s, FolderRole::Description); });
-  on_click("SpeedButton_choix_rep_sortie", [&s] { choose_working_folder(s, FolderRole::Output); });
   on_click("SpeedButton_fichiers_sortie", [this] { open_output_file(); });
   on_click("SpeedButton_exit2", [this] { m_links.quit(); });
 }

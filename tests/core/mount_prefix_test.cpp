@@ -45,6 +45,9 @@ TEST(MountPrefix, MovingReplacesOnlyThePrefix) {
       {"/home/u/data/", "/srv/", "/srv/u/data/"},
       {"D:\\mesures\\site\\", "/mnt/d/", "/mnt/d/mesures/site/"},
       {"./data/", "/mnt/d/", "./data/"},
+      // A drive letter typed alone: the rest takes its separators.
+      {"C:\\data\\", "E:\\", "E:\\data\\"},
+      {"/home/u/data/", "E:\\", "E:\\u\\data\\"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);
@@ -66,6 +69,10 @@ TEST(MountPrefix, TypedPrefixesAreMadeUsable) {
       {"mnt\\d", "/mnt/d/"},
       {"", ""},
       {"   ", ""},
+      {"e", "E:\\"},
+      {" E: ", "E:\\"},
+      {"e:/", "E:\\"},
+      {"ee", "/ee/"},
   };
   for (const auto& [typed, prefix] : cases) EXPECT_EQ(normalise_typed_prefix(typed), prefix) << typed;
 }

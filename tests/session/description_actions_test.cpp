@@ -366,8 +366,11 @@ TEST_F(DescriptionActions, ReloadOpensTheChooserForAMissingOutputFolderOnly) {
   make_current();
   fs::remove(out);
   session.file_table.add_row();
-  ui.dialog_result(std::nullopt);
+  // The chooser first offers a sub-folder of the data folder instead.
+  ui.answer(Answer::No).dialog_result(std::nullopt);
   reload_description(session);
+  EXPECT_EQ(ui.boxes.back().text,
+            " Créer le sous répertoire " + data + "EXPORT" + " pour les fichiers de sortie ? ");
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_EQ(ui.dialogs[0].title, "Répertoire de sortie");
   EXPECT_EQ(session.file_table.row_count(), 1);

@@ -102,4 +102,17 @@ std::optional<std::string> ScriptedInterface::choose_folder(const std::string& t
   return next_dialog(request);
 }
 
+ChooserAnswer ScriptedInterface::open_folder_chooser(const std::string& title, const std::string& initial) {
+  if (chooser_stays_open) {
+    FileDialogRequest request;
+    request.title = title;
+    request.initial_folder = initial;
+    dialogs.push_back(request);
+    return {ChooserOutcome::Opened, {}};
+  }
+  const auto chosen = choose_folder(title, initial);
+  if (!chosen) return {ChooserOutcome::Cancelled, {}};
+  return {ChooserOutcome::Chosen, *chosen};
+}
+
 }  // namespace talve::testing

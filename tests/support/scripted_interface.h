@@ -50,6 +50,7 @@ class ScriptedInterface : public UserInterface {
   std::vector<std::string> opened_in_editor;
   std::string clipboard;
   int process_events_calls = 0;
+  bool chooser_stays_open = false;
   int end_sounds = 0;
 
   // Texts of the recorded boxes, in order.
@@ -66,6 +67,9 @@ class ScriptedInterface : public UserInterface {
   std::optional<std::string> open_file(const FileDialogRequest& request) override;
   std::optional<std::string> save_file(const FileDialogRequest& request) override;
   std::optional<std::string> choose_folder(const std::string& title, const std::string& initial) override;
+  // Recorded with the dialogs; answered from the scripted dialog results,
+  // unless `chooser_stays_open` makes it behave as the window's panel.
+  ChooserAnswer open_folder_chooser(const std::string& title, const std::string& initial) override;
   void open_in_editor(const std::string& path, const std::string&) override {
     opened_in_editor.push_back(path);
   }
