@@ -216,7 +216,8 @@ TEST(ProcessingEngine, StopDuringTheFirstFileKeepsOnlyTheTitleRow) {
 
 TEST(ProcessingEngine, MissingEndMarkerCountsLinesToTheEnd) {
   // The end marker is missing: the file is read to its end and so are its
-  // lines counted; the count used to be negative.
+  // lines counted (the count used to be negative); its end is its last line
+  // that reads as a date, and the table says the marker was missing.
   EngineRun run;
   run.set("RadioGroup_numlig_balise_ItemIndex", "1");
   run.set("Edit_balise_deb.text", "DEBUT");
@@ -227,7 +228,8 @@ TEST(ProcessingEngine, MissingEndMarkerCountsLinesToTheEnd) {
   const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 3);
   ASSERT_TRUE(run.run(grid, 1, "date\tv"));
   EXPECT_EQ(run.files.lire_case(1, "n.données"), "3");
-  EXPECT_EQ(run.files.lire_case(1, "date fin"), "    ????");
+  EXPECT_EQ(run.files.lire_case(1, "date fin"), "07/11/2021 00:25:00");
+  EXPECT_EQ(run.files.lire_case(1, "correction"), "---, sans balise de fin");
   EXPECT_EQ(run.values[1], " 1,00;1");
   EXPECT_EQ(run.values[2], " 2,50;2");
 }
