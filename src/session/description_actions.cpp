@@ -84,15 +84,17 @@ ReadOutcome read_description(Session& session) {
   DataDescription& description = session.description;
   if (!description.is_current()) return ReadOutcome::NothingCurrent;
   const std::string path = description.file_path();
-  std::error_code ec;
-  const auto result = fs::is_regular_file(path, ec) ? read_description_file(path, description, session.ui())
-                                                    : DescriptionReadResult{};
+  const auto result = read_description_file(path, description, session.ui());
   if (!result.opened) {
-    session.ui().message(" Fichier de description <" + name_with_dsc_extension(description.file_name()) +
-                         "> introuvable dans le dossier" + "\n\n" + "<" +
-                         description.text("dossier_description") + ">");
+    const std::string name = name_with_dsc_extension(description.file_name());
+    const std::string folder = description.text("dossier_description");
+    session.ui().message(result.missing ? " Fichier de description <" + name +
+                                              "> introuvable dans le dossier" + "\n\n" + "<" + folder + ">"
+                                        : " Fichier de description <" + name + "> illisible dans le dossier" +
+                                              "\n\n" + "<" + folder + ">" + "\n\n " + result.problem);
     return ReadOutcome::FileMissing;
   }
+  if (result.utf8) session.ajout_suivi(utf8_description_note(path));
   if (!result.complete) return ReadOutcome::Stopped;
   refresh_after_read(session);
   return ReadOutcome::Read;
