@@ -14,6 +14,7 @@
 #include "files/file_discovery.h"
 #include "files/listing_button.h"
 #include "session/modified_indication.h"
+#include "session/own_files.h"
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"
@@ -101,8 +102,8 @@ ReadOutcome read_description(Session& session) {
 }
 
 void tell_parameter_file_unwritten(Session& session) {
-  session.ajout_suivi(" le fichier de paramètres n'a pas pu être écrit : " +
-                      name_as_text(parameter_file_path()));
+  tell_own_file_unwritten(
+      session, " le fichier de paramètres n'a pas pu être écrit : " + name_as_text(parameter_file_path()));
 }
 
 bool write_description(Session& session) {

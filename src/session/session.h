@@ -38,6 +38,9 @@ class Session : public Workspace {
   DrivePanel drive_panel;            // `Panel_lecteur`
   ShutdownCountdown shutdown_countdown{*this};
   RunState run;  // the processing run: durations, progress, result paths
+  // A file of the program's own folder could not be written and the user
+  // was told (session/own_files.h).
+  bool own_file_failure_told = false;
 };
 
 }  // namespace talve

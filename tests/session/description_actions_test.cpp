@@ -155,6 +155,35 @@ TEST_F(DescriptionActions, FailedWriteIsReportedAndKeepsTheModifiedFlag) {
   EXPECT_FALSE(fs::exists(parameter_file_path()));
 }
 
+// The program's own folder cannot take its files (a read-only TALVE_HOME):
+// the period and parameter files were lost without a word. The first
+// failure is told in a box, every one traced.
+TEST_F(DescriptionActions, OwnFilesThatCannotBeWrittenAreToldOnce) {
+  const std::string blocked = dir.write("fichier", "") + "/talve";
+  ::setenv("TALVE_HOME", blocked.c_str(), 1);
+  make_current();
+  for (int save = 0; save < 3; ++save) {
+    session.period.changed = true;
+    session.description.set_text("Edit_NA.text", "vide" + std::to_string(save));
+    ASSERT_TRUE(write_description(session));
+  }
+  ::setenv("TALVE_HOME", home.path().c_str(), 1);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].type, MessageType::Warning);
+  EXPECT_EQ(ui.boxes[0].text,
+            " le fichier de la période n'a pas pu être écrit : " + blocked +
+                "/talve.2dt\n\n Le dossier des fichiers du programme (" + blocked +
+                "/) n'accepte pas d'écriture : la période, la dernière description utilisée "
+                "et les répertoires récents ne seront pas retrouvés au prochain démarrage."
+                "\n\n (message affiché une seule fois)");
+  const auto traced = [&](const std::string& start) {
+    return std::count_if(session.log.lines().begin(), session.log.lines().end(),
+                         [&](const std::string& line) { return line.starts_with(start); });
+  };
+  EXPECT_EQ(traced(" le fichier de la période n'a pas pu être écrit : "), 3);
+  EXPECT_EQ(traced(" le fichier de paramètres n'a pas pu être écrit : "), 3);
+}
+
 // A description saved in UTF-8 by an editor: "§" used to leave a stray
 // "Â" in the result's name. It is read as UTF-8 and the tracking window
 // says so; a Windows-1252 one reads as always, without a word.
