@@ -162,12 +162,11 @@ void tell_dates_left_out(const Session& s, const BatchPeriod& period, int row, c
   const bool start = period.start_origin == BoundOrigin::Data && facts.first == 0;
   const bool end = period.end_origin == BoundOrigin::Data && facts.last == 0;
   if (!start && !end) return;
-  const std::string bound = start && end ? "ni le début ni la fin" : start ? "le début" : "la fin";
-  const std::string dates = start && end ? "ses première et dernière dates ne se lisent pas"
-                            : start      ? "sa première date ne se lit pas"
-                                         : "sa dernière date ne se lit pas";
-  ui.note("fichier " + name_as_text(row_file_path(s, row)) + " : " + dates + ", " + bound +
-          " de la période par défaut n'en tient pas compte");
+  const std::string told = start && end
+                               ? "ses première et dernière dates ne se lisent pas, la période par défaut"
+                           : start ? "sa première date ne se lit pas, le début de la période par défaut"
+                                   : "sa dernière date ne se lit pas, la fin de la période par défaut";
+  ui.note("fichier " + name_as_text(row_file_path(s, row)) + " : " + told + " n'en tient pas compte");
 }
 
 // The earliest "date dep" and the latest "date fin" of the listed files.
