@@ -5,7 +5,8 @@
 // titles, first data line). The line count is the whole load's whatever the
 // pieces; when no line is longer than a piece, and the first lines fit in
 // one, the data block, its lines, the first lines and the messages are the
-// whole load's too.
+// whole load's too, and so are the last lines of a file without its end
+// marker.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +19,7 @@
 
 #include "core/workspace.h"
 #include "files/data_block.h"
+#include "files/end_of_data.h"
 #include "files/loader.h"
 #include "fuzz_support.h"
 #include "text/text_utils.h"
@@ -114,6 +116,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     talve::fuzz::disagree();
   for (long long index : {a.title, a.first, a.last})
     if (pieces.file.line_or_empty(index) != whole.file.line_or_empty(index)) talve::fuzz::disagree();
+  // Without the end marker the last date is looked for among the last
+  // lines, which the pieces keep.
+  if ((bits & 1) != 0 && a.last < 0) {
+    const auto count = static_cast<long long>(whole.file.size());
+    for (long long index = std::max(0LL, count - static_cast<long long>(talve::kEndSearchLines));
+         index < count; ++index)
+      if (pieces.file.line_or_empty(index) != whole.file.line_or_empty(index)) talve::fuzz::disagree();
+  }
   // A file no larger than a piece is loaded whole, its first lines all its
   // lines.
   if (pieces.file.in_pieces() &&

@@ -23,8 +23,10 @@ int batch_main(int argc, char** argv) {
     return kBatchUsage;
   }
   if (options->help) {
-    std::cout << cp1252_to_utf8(batch_usage());
-    return kBatchWritten;
+    std::cout << cp1252_to_utf8(batch_usage()) << std::flush;
+    if (std::cout.good()) return kBatchWritten;
+    std::cerr << cp1252_to_utf8("la sortie standard n'a pas pu être écrite\n");
+    return kBatchNoResult;
   }
   BatchOptions run_options = *options;
   run_options.end_process_when_written = true;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch_run.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,20 +16,26 @@
 #include "app/batch_options.h"
 #include "app/batch_period.h"
 #include "app/batch_progress.h"
+#include "app/batch_signals.h"
 #include "app/console_interface.h"
 #include "core/description_file.h"
+#include "core/entry_rules.h"
 #include "core/folder_paths.h"
 #include "core/interruption.h"
 #include "core/size_limits.h"
+#include "core/small_file.h"
 #include "engine/count_preview.h"
 #include "engine/grid_build.h"
 #include "engine/grid_target.h"
 #include "engine/period_values.h"
 #include "session/description_actions.h"
 #include "session/listing.h"
+#include "session/listing_sources.h"
 #include "session/memory_shortage.h"
 #include "session/processing_run.h"
 #include "session/session.h"
+#include "text/date_pattern.h"
+#include "text/date_pattern_fields.h"
 #include "text/encoding.h"
 #include "text/system_error.h"
 #include "text/text_utils.h"
@@ -47,43 +52,22 @@ std::string absolute_path(const std::string& path) {
   return name_as_text(fs::absolute(fs::path(file_system_path(path)), ec).lexically_normal().string());
 }
 
-// The bytes of a file; false, with the system's reason, when it cannot be
-// read.
-[[nodiscard]] bool read_whole_file(const std::string& path, std::string& bytes, std::string& reason) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    reason = system_error_text(errno);
-    return false;
-  }
-  char buffer[65536];
-  while (true) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got > 0) {
-      bytes.append(buffer, static_cast<std::size_t>(got));
-      continue;
-    }
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) reason = system_error_text(errno);
-    ::close(fd);
-    return got == 0;
-  }
-}
-
 std::string absolute_folder(const std::string& folder) { return chemin_avec_barre(absolute_path(folder)); }
 
 // Reads the description file; false, with the reason, when it cannot be.
-[[nodiscard]] bool read_batch_description(Session& s, const std::string& path, std::string& reason) {
-  std::error_code ec;
-  if (!fs::exists(file_system_path(path), ec)) {
+[[nodiscard]] bool read_batch_description(Session& s, const std::string& path, ConsoleInterface& ui,
+                                          std::string& reason) {
+  const SmallFile file = read_small_file(file_system_path(path));
+  if (file.state == SmallFileState::Missing) {
     reason = "fichier de description introuvable : " + path;
     return false;
   }
-  std::string bytes;
-  std::string system_reason;
-  if (!read_whole_file(file_system_path(path), bytes, system_reason)) {
-    reason = "le fichier de description " + path + " n'a pas pu être lu : " + system_reason;
+  if (file.state != SmallFileState::Read) {
+    reason = "le fichier de description " + path + " n'a pas pu être lu : " + small_file_problem(file);
     return false;
   }
+  const std::string& bytes = file.bytes;
+  if (description_in_utf8(bytes)) ui.note(utf8_description_note(path));
   const std::string folder = folder_of(path);
   DataDescription& d = s.description;
   d.assign("dossier_description", folder);
@@ -96,6 +80,13 @@ std::string absolute_folder(const std::string& folder) { return chemin_avec_barr
   }
   // The file names its own folder as it was when written: it lies here.
   d.assign("dossier_description", folder);
+  // A pattern without a date would date every line alike: one row of
+  // nothing, which no run should write.
+  const std::string pattern = date_pattern_in_force(d);
+  if (!pattern_reads_a_date(pattern)) {
+    reason = "le fichier de description " + path + " est refusé : " + pattern_without_date_text(pattern);
+    return false;
+  }
   return true;
 }
 
@@ -163,13 +154,29 @@ void write_file_table(const Session& s, std::ostream& out) {
   out << std::flush;
 }
 
+// A listed file whose first or last date does not read is left out of the
+// bound of the default period that date would give: the user is told which
+// file, since its data may then fall outside the period.
+void tell_dates_left_out(const Session& s, const BatchPeriod& period, int row, const PreReadFacts& facts,
+                         ConsoleInterface& ui) {
+  const bool start = period.start_origin == BoundOrigin::Data && facts.first == 0;
+  const bool end = period.end_origin == BoundOrigin::Data && facts.last == 0;
+  if (!start && !end) return;
+  const std::string told = start && end
+                               ? "ses première et dernière dates ne se lisent pas, la période par défaut"
+                           : start ? "sa première date ne se lit pas, le début de la période par défaut"
+                                   : "sa dernière date ne se lit pas, la fin de la période par défaut";
+  ui.note("fichier " + name_as_text(row_file_path(s, row)) + " : " + told + " n'en tient pas compte");
+}
+
 // The earliest "date dep" and the latest "date fin" of the listed files.
-[[nodiscard]] bool data_period(Session& s, BatchPeriod& period, std::string& reason) {
+[[nodiscard]] bool data_period(Session& s, BatchPeriod& period, ConsoleInterface& ui, std::string& reason) {
   TDateTime earliest = 0;
   TDateTime latest = 0;
   for (int row = 1; row <= s.file_table.file_row_count(); ++row) {
     const PreReadFacts* facts = s.file_table.facts(row);
     if (facts == nullptr) continue;
+    tell_dates_left_out(s, period, row, *facts, ui);
     if (facts->first != 0) earliest = earliest == 0 ? facts->first : std::min(earliest, facts->first);
     if (facts->last != 0) latest = latest == 0 ? facts->last : std::max(latest, facts->last);
   }
@@ -210,6 +217,20 @@ std::string grid_failure(Session& s, GridOutcome outcome) {
   return true;
 }
 
+// The lines written on standard output reached it: the result's path is
+// its last line, which a full disk or a closed pipe would lose. Otherwise
+// the error stream says so and the run ends with status 1.
+[[nodiscard]] int output_status(std::ostream& out, ConsoleInterface& ui, int status) {
+  errno = 0;
+  out.flush();
+  if (out.good()) return status;
+  const int error = errno;
+  ui.note("la sortie standard n'a pas pu être écrite" +
+          (error != 0 ? " (" + system_error_text(error) + ")" : std::string()) +
+          " : les chemins des fichiers écrits n'y sont pas");
+  return kBatchNoResult;
+}
+
 int fail(ConsoleInterface& ui, const std::string& reason) {
   ui.note("aucun fichier résultat : " + reason);
   return kBatchNoResult;
@@ -218,7 +239,7 @@ int fail(ConsoleInterface& ui, const std::string& reason) {
 // Nothing was written after the interruption: the previous result stays.
 int interrupted(ConsoleInterface& ui) {
   ui.note("traitement interrompu : aucun fichier résultat n'est écrit, un résultat précédent reste tel quel");
-  return kBatchInterrupted;
+  return interrupted_exit_status();
 }
 
 // Steps 1 to 3 and the writing, as run_batch says.
@@ -232,7 +253,7 @@ int run_batch_steps(const BatchOptions& options, std::ostream& out, std::ostream
   session.run.result_view = false;
 
   std::string reason;
-  if (!read_batch_description(session, absolute_path(options.description_path), reason))
+  if (!read_batch_description(session, absolute_path(options.description_path), ui, reason))
     return fail(ui, reason);
   auto period = batch_period(options, session.description, reason);
   if (!period) {
@@ -247,7 +268,7 @@ int run_batch_steps(const BatchOptions& options, std::ostream& out, std::ostream
     if (interruption_requested()) return interrupted(ui);
     if (!listed) return fail(ui, reason);
     write_file_table(session, out);
-    return kBatchWritten;
+    return output_status(out, ui, kBatchWritten);
   }
   if (!output_folder_writable(session.description.text("dossier_choisi_sortie"), reason))
     return fail(ui, reason);
@@ -256,7 +277,7 @@ int run_batch_steps(const BatchOptions& options, std::ostream& out, std::ostream
   if (interruption_requested()) return interrupted(ui);
   if (!listed) return fail(ui, reason);
   if (period->needs_data()) {
-    if (!data_period(session, *period, reason)) return fail(ui, reason);
+    if (!data_period(session, *period, ui, reason)) return fail(ui, reason);
     ui.note(period_line(*period));
   }
   const bool built = build_grid(session, reason);
@@ -269,31 +290,32 @@ int run_batch_steps(const BatchOptions& options, std::ostream& out, std::ostream
   if (outcome == RunOutcome::WrittenWithoutReport) {
     // The result is there and named; its report is not, and is not named.
     ui.note("aucun fichier de suivi : " + session.run.failure);
-    out << cp1252_to_utf8(absolute_path(session.run.result_path)) << '\n' << std::flush;
-    return kBatchNoReport;
+    out << cp1252_to_utf8(absolute_path(session.run.result_path)) << '\n';
+    return output_status(out, ui, kBatchNoReport);
   }
   if (outcome != RunOutcome::Written) {
     const std::string& why = session.run.failure;
     return fail(ui, why.empty() ? std::string("le traitement n'a pas eu lieu") : why);
   }
   out << cp1252_to_utf8("suivi : " + absolute_path(session.run.report_path)) << '\n';
-  out << cp1252_to_utf8(absolute_path(session.run.result_path)) << '\n' << std::flush;
+  out << cp1252_to_utf8(absolute_path(session.run.result_path)) << '\n';
+  const int status = output_status(out, ui, kBatchWritten);
   if (options.end_process_when_written) {
     errors.flush();
     std::fflush(nullptr);
-    std::_Exit(kBatchWritten);
+    std::_Exit(status);
   }
-  return kBatchWritten;
+  return status;
 }
 
 }  // namespace
 
 int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& errors, bool progress_line) {
-  if (options.keys) {
-    out << cp1252_to_utf8(description_keys_text()) << std::flush;
-    return kBatchWritten;
-  }
   ConsoleInterface ui(errors);
+  if (options.keys) {
+    out << cp1252_to_utf8(description_keys_text());
+    return output_status(out, ui, kBatchWritten);
+  }
   BatchProgress progress(progress_line);
   ui.set_progress(&progress);
   // The listing and the run report a failed allocation themselves; this

@@ -13,7 +13,8 @@ inline constexpr int kBatchNoResult = 1;  // none was (the reason is on the erro
 inline constexpr int kBatchNoReport = 1;  // the result file was, its report not (idem)
 inline constexpr int kBatchUsage = 2;     // the command line is wrong
 // SIGINT or SIGTERM ended the run: nothing was written (128 + SIGINT, as a
-// shell reports a program that Ctrl-C ended).
+// shell reports a program that Ctrl-C ended); after SIGHUP the status is
+// 129 (app/batch_signals.h).
 inline constexpr int kBatchInterrupted = 130;
 
 // Steps 1, 2 and 3 without a window: the description is read, the options

@@ -8,7 +8,12 @@
 namespace talve {
 namespace {
 
-extern "C" void on_interruption(int) { request_interruption(); }
+volatile std::sig_atomic_t g_first_signal = 0;
+
+extern "C" void on_interruption(int signal) {
+  if (g_first_signal == 0) g_first_signal = signal;
+  request_interruption();
+}
 
 }  // namespace
 
@@ -21,6 +26,9 @@ void install_interruption_handlers() {
   action.sa_flags = SA_RESTART | SA_RESETHAND;
   ::sigaction(SIGINT, &action, nullptr);
   ::sigaction(SIGTERM, &action, nullptr);
+  ::sigaction(SIGHUP, &action, nullptr);
 }
+
+int interrupted_exit_status() { return g_first_signal == SIGHUP ? 128 + SIGHUP : 130; }
 
 }  // namespace talve

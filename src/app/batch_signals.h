@@ -3,10 +3,15 @@
 
 namespace talve {
 
-// SIGINT (Ctrl-C) and SIGTERM request the interruption of the batch run
-// (core/interruption.h) instead of killing the program on the spot, so
-// that it ends without a temporary file left and with the previous result
-// intact. A second signal ends the program at once, as the system would.
+// SIGINT (Ctrl-C), SIGTERM and SIGHUP (the terminal closed) request the
+// interruption of the batch run (core/interruption.h) instead of killing
+// the program on the spot, so that it ends without a temporary file left
+// and with the previous result intact. A second signal ends the program at
+// once, as the system would.
 void install_interruption_handlers();
+
+// The exit status of an interrupted run: 129 after SIGHUP, as a shell
+// reports a program that a closed terminal ended; 130 otherwise.
+int interrupted_exit_status();
 
 }  // namespace talve

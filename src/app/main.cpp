@@ -2,6 +2,7 @@
 // Entry point: the window by default, the batch mode with --batch.
 #include <malloc.h>
 
+#include <csignal>
 #include <cstring>
 #include <iostream>
 
@@ -29,6 +30,10 @@ void keep_large_blocks_in_heap() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Under a file-size limit (ulimit -f) a write beyond it then fails with
+  // EFBIG, which the writing reports and cleans up after, instead of the
+  // signal killing the program with a temporary file left beside the result.
+  std::signal(SIGXFSZ, SIG_IGN);
   talve::restart_with_large_pages(argv);
   keep_large_blocks_in_heap();
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {

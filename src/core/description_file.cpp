@@ -3,10 +3,8 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 
 #include "core/data_description.h"
 #include "core/folder_paths.h"
@@ -14,6 +12,7 @@
 #include "core/program_folder.h"
 #include "core/replace_file.h"
 #include "core/settings_table.h"
+#include "core/small_file.h"
 #include "core/user_interface.h"
 #include "text/ascii.h"
 #include "text/encoding.h"
@@ -86,6 +85,18 @@ std::map<std::string, ValueLine> values_by_key(std::string_view bytes) {
   return values;
 }
 
+// Whether a setting's value among these is read as UTF-8.
+bool any_value_in_utf8(const std::map<std::string, ValueLine>& values) {
+  for (const SettingInfo& info : settings_table()) {
+    const auto found = values.find(upper_ascii(info.key));
+    if (found == values.end()) continue;
+    bool from_utf8 = false;
+    static_cast<void>(description_value(found->second.value, &from_utf8));
+    if (from_utf8) return true;
+  }
+  return false;
+}
+
 // A choice that does not read as an integer stops the read.
 bool choice_reads(const SettingInfo& info, const std::string& repaired, int& index) {
   return info.kind != SettingKind::Choice || read_int(repaired, index);
@@ -108,7 +119,7 @@ void convert_folder(std::string& value, const SettingInfo& info, const std::stri
 // does not read as an integer.
 [[nodiscard]] bool store_value(std::string value, const SettingInfo& info, const std::string& own_folder,
                                DataDescription& description, UserInterface& ui) {
-  reparer_accents(value);
+  value = description_value(value);
   switch (info.kind) {
     case SettingKind::Boolean:
       value = booleen_texte(texte_booleen(value));
@@ -171,6 +182,34 @@ std::string written_value(const DataDescription& description, const SettingInfo&
 
 std::span<const std::string_view> description_write_order() { return kWriteOrder; }
 
+std::string description_value(std::string_view raw, bool* from_utf8) {
+  std::string value(raw);
+  bool decoded = false;
+  // Until nothing changes: a value read once then reads the same again
+  // once written.
+  for (std::string before; before != value;) {
+    before = value;
+    if (reads_as_utf8(value)) {
+      // The repair first, so that the sequences it knows keep the meaning it
+      // gives them (a "‚" that was a DOS "é"...); the rest is decoded.
+      reparer_accents(value);
+      value = utf8_to_cp1252(value);
+      decoded = true;
+    } else {
+      reparer_accents(value);
+    }
+  }
+  if (from_utf8 != nullptr) *from_utf8 = decoded;
+  return value;
+}
+
+bool description_in_utf8(std::string_view bytes) { return any_value_in_utf8(values_by_key(bytes)); }
+
+std::string utf8_description_note(const std::string& path) {
+  return "le fichier de description " + path +
+         " est écrit en UTF-8 : il est lu comme tel (les descriptions sont enregistrées en Windows-1252)";
+}
+
 bool read_description_text(std::string_view bytes, const std::string& own_folder,
                            DataDescription& description, UserInterface& ui) {
   const auto values = values_by_key(bytes);
@@ -189,8 +228,7 @@ std::optional<UnreadableValue> unreadable_value(std::string_view bytes) {
   for (const SettingInfo& info : settings_table()) {
     const auto found = values.find(upper_ascii(info.key));
     if (found == values.end()) continue;
-    std::string value = found->second.value;
-    reparer_accents(value);
+    const std::string value = description_value(found->second.value);
     int index = 0;
     if (!choice_reads(info, value, index))
       return UnreadableValue{std::string(info.key), found->second.line, value};
@@ -206,12 +244,15 @@ std::string unreadable_value_text(const UnreadableValue& stop) {
 DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,
                                             UserInterface& ui) {
   DescriptionReadResult result;
-  std::ifstream in(file_system_path(path), std::ios::binary);
-  if (!in) return result;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
+  const SmallFile file = read_small_file(file_system_path(path));
+  if (file.state != SmallFileState::Read) {
+    result.problem = small_file_problem(file);
+    result.missing = file.state == SmallFileState::Missing;
+    return result;
+  }
   result.opened = true;
-  result.complete = read_description_text(bytes.str(), folder_of(path), description, ui);
+  result.utf8 = description_in_utf8(file.bytes);
+  result.complete = read_description_text(file.bytes, folder_of(path), description, ui);
   return result;
 }
 

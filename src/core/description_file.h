@@ -39,6 +39,18 @@ struct UnreadableValue {
   std::string value;
 };
 
+// A value as the file holds it, made the program's text: a value an editor
+// saved in UTF-8 (valid UTF-8 that Windows-1252 would show as "Ã©" or "Â§")
+// is decoded, and the accents are repaired (`reparer_accents`), until
+// nothing changes. `from_utf8` tells whether it was decoded. The file is
+// written back in Windows-1252, as always.
+std::string description_value(std::string_view raw, bool* from_utf8 = nullptr);
+// Whether the value of any setting in these bytes is read as UTF-8.
+bool description_in_utf8(std::string_view bytes);
+// What the user is told of such a file: the tracking window in the window,
+// the error stream in the batch mode.
+std::string utf8_description_note(const std::string& path);
+
 // The value that stops `read_description_text` on these bytes, if any.
 std::optional<UnreadableValue> unreadable_value(std::string_view bytes);
 // "RadioGroup_separateur_colonne_ItemIndex (ligne 12) : ',' n'est pas une
@@ -48,10 +60,16 @@ std::string unreadable_value_text(const UnreadableValue& stop);
 struct [[nodiscard]] DescriptionReadResult {
   bool opened = false;    // the file could be read
   bool complete = false;  // every setting was read
+  // Not opened: whether the file is not there, and why it was not read.
+  bool missing = true;
+  std::string problem;
+  // Values written in UTF-8 were read as such (description_value).
+  bool utf8 = false;
 };
 
 // Reads the file at `path`, a text like every path the description holds
-// (its folder resolves relative folders).
+// (its folder resolves relative folders), when it is a regular file of at
+// most kSmallFileLimit bytes (core/small_file.h).
 DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,
                                             UserInterface& ui);
 

@@ -6,6 +6,7 @@
 #include "core/data_description.h"
 #include "core/user_interface.h"
 #include "text/ascii.h"
+#include "text/date_pattern.h"
 #include "text/date_pattern_fields.h"
 #include "text/text_utils.h"
 
@@ -73,6 +74,20 @@ std::string without_date_columns(std::string_view list, const std::vector<std::s
   return changed;
 }
 
+bool two_date_columns(const DataDescription& description) {
+  return description.choice("RadioGroup_datetime_nb_col_ItemIndex") == 1;
+}
+
+// A pattern that reads no date would give every line the same instant (or
+// none): the user is told at once rather than by a result of one row.
+void refuse_pattern_without_date(const DataDescription& description, UserInterface& ui) {
+  const std::string pattern = date_pattern_in_force(description);
+  if (pattern_reads_a_date(pattern)) return;
+  ui.ask(MessageType::Warning, kOkButton,
+         " Format refusé : " + pattern_without_date_text(pattern) +
+             "\n\n aucune date ne pourrait être lue : corriger le format avant de lister ou de traiter");
+}
+
 bool may_follow_decimal_comma(char c) { return c == '+' || c == '-' || c == 'E' || (c >= '0' && c <= '9'); }
 
 }  // namespace
@@ -99,12 +114,23 @@ bool apply_col_cochee_rule(DataDescription& description, UserInterface& ui) {
 
 bool leave_datetime_pattern(DataDescription& description, UserInterface& ui) {
   constexpr std::string_view key = "Edit_format_datetime_mesure.text";
-  return store_pattern(description, key, correct_datetime_pattern(description.text(key)), ui);
+  const bool changed = store_pattern(description, key, correct_datetime_pattern(description.text(key)), ui);
+  refuse_pattern_without_date(description, ui);
+  return changed;
 }
 
 bool leave_date_pattern(DataDescription& description, UserInterface& ui) {
   constexpr std::string_view key = "Edit_format_date_mesure_seule.text";
-  return store_pattern(description, key, correct_date_pattern(description.text(key)), ui);
+  const bool changed = store_pattern(description, key, correct_date_pattern(description.text(key)), ui);
+  if (two_date_columns(description)) refuse_pattern_without_date(description, ui);
+  return changed;
+}
+
+std::string date_pattern_in_force(const DataDescription& description) {
+  if (two_date_columns(description))
+    return trim(description.text("Edit_format_date_mesure_seule.text")) + " " +
+           trim(description.text("Edit_format_time_mesure_seul.text"));
+  return trim(description.text("Edit_format_datetime_mesure.text"));
 }
 
 bool leave_file_date_pattern(DataDescription& description, UserInterface& ui) {

@@ -27,11 +27,19 @@ bool apply_col_cochee_rule(DataDescription& description, UserInterface& ui);
 // left (both correct the date-time pattern): the pattern is corrected
 // ("hh:mm" read "hh:mn"...), a pattern holding four "m" raises a warning,
 // the description is marked modified and the pattern pickers are closed.
-// Returns true when the field's text changed.
+// When the pattern the dates are then read with holds no date, a warning
+// says it is refused (the text stays for the user to correct, and no run
+// takes it). Returns true when the field's text changed.
 bool leave_datetime_pattern(DataDescription& description, UserInterface& ui);
 // `Edit_format_date_mesure_seule` left: the same corrections, and a time
-// "hh:mn" is cut out of the date pattern.
+// "hh:mn" is cut out of the date pattern; with a date column and a time
+// column, the same warning when their patterns together hold no date.
 bool leave_date_pattern(DataDescription& description, UserInterface& ui);
+
+// The pattern the dates of a data line are read with, trimmed: the
+// date-time pattern, or with two date columns the date pattern, a blank
+// and the time pattern.
+std::string date_pattern_in_force(const DataDescription& description);
 
 // `Edit_f_date_fichier` left: the date-time pattern corrections, and "."
 // turned into ",".

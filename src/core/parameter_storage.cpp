@@ -1,30 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/parameter_storage.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "core/replace_file.h"
+#include "core/small_file.h"
 #include "core/user_interface.h"
 #include "text/text_utils.h"
 
 namespace talve {
 namespace {
 
-[[nodiscard]] bool read_whole_file(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream out;
-  out << in.rdbuf();
-  bytes = out.str();
-  return true;
-}
-
+// The lines of the file; none when it is not a regular file of a sane size
+// (core/small_file.h), as when it is missing.
 std::vector<std::string> file_lines(const std::string& path) {
-  std::string bytes;
+  const SmallFile file = read_small_file(path);
   std::vector<std::string> lines;
-  if (!read_whole_file(path, bytes)) return lines;
-  for (std::string_view line : split_lines(bytes)) lines.emplace_back(line);
+  if (file.state != SmallFileState::Read) return lines;
+  for (std::string_view line : split_lines(file.bytes)) lines.emplace_back(line);
   return lines;
 }
 

@@ -40,28 +40,28 @@ int fill_column_gaps(ResultTable& table, int j, int max_gap, Workspace& ws, Even
     const int a = r;
     int b = a;
     while (b <= n && table.at(b, j).missing) ++b;
-    if (b > n) {
-      // Open to the end: the last value is carried on, whatever the
-      // length. A column without any value has nothing to carry.
-      if (a > kFirstFilledRow) {
-        const ResultValue last = table.at(a - 1, j).value;
-        for (int k = a; k <= n; ++k) mark_filled(table, k, j, last, 1);
-      }
-      break;
-    }
+    // A gap open at an end of the table has one neighbour only: it is
+    // filled with that neighbour's value, and only when it is short enough,
+    // so that a logger stopped for months never shows invented constant
+    // values. A column without any value has no neighbour at all.
+    const bool open_start = a == kFirstFilledRow;
+    const bool open_end = b > n;
     const int length = b - a;
     const std::string span =
         std::to_string(length) + " données " + std::to_string(a - 1) + "-" + std::to_string(b);
-    if (length > max_gap) {
+    if (length > max_gap || (open_start && open_end)) {
       ws.ajout_suivi("    ---> régression NON effectuée sur " + span);
+    } else if (open_end) {
+      const ResultValue before = table.at(a - 1, j).value;
+      for (int k = a; k < b; ++k) mark_filled(table, k, j, before, 1);
+      filled += length;
+      ws.ajout_suivi("    régression effectuée sur " + span);
     } else {
       const ResultValue before = table.at(a - 1, j).value;
       const ResultValue after = table.at(b, j).value;
       const ResultValue slope = (after - before) / (b - a + 1);
       for (int k = a; k < b; ++k) {
-        // Nothing written precedes a gap at the first row: it takes the
-        // value that ends it.
-        const ResultValue value = a == kFirstFilledRow ? after : before + slope * (k - a + 1);
+        const ResultValue value = open_start ? after : before + slope * (k - a + 1);
         mark_filled(table, k, j, value, 2);
         ++filled;
       }

@@ -41,9 +41,9 @@ inline constexpr int kFirstFilledRow = 2;
 void force_growth(ResultTable& table);
 
 // Linear filling of gaps of at most max_gap missing cells, column by
-// column, with its tracking lines. A gap still open at the last row is
-// carried forward from the value before it. Returns the number of
-// interpolated cells.
+// column, with its tracking lines. A gap open at the first or the last
+// written row is filled, when no longer than max_gap, with the value of its
+// one neighbour. Returns the number of interpolated cells.
 int fill_gaps(ResultTable& table, int max_gap, Workspace& ws, EventPacer& pacer);
 
 // Differences y(r) - y(r-1), or the same divided by the step in days; rows

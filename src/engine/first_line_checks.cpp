@@ -3,6 +3,7 @@
 
 #include "core/workspace.h"
 #include "engine/decoding.h"
+#include "files/end_of_data.h"
 #include "files/file_table.h"
 #include "files/line_excerpt.h"
 #include "text/text_utils.h"
@@ -58,7 +59,14 @@ FileCheck check_first_lines(Workspace& ws, FileTable& table, int row, std::strin
                     "Problème de date : vérifier le n° de la colonne Date \n\n Annuler ce traitement ?");
     if (answer == Answer::Yes) return FileCheck::abandon;
   }
-  read_date(ws, file, block.last, settings, dates.last_text, dates.last);
+  // Without its end marker a file ends with its last line that reads as a
+  // date, as its pre-reading found.
+  const long long last =
+      block.last >= 0 ? block.last
+                      : last_dated_line(file, block, settings.pattern, [&settings](std::string_view line) {
+                          return date_value_of(line, settings);
+                        });
+  read_date(ws, file, last, settings, dates.last_text, dates.last);
   if (dates.last <= dates.first) table.ecrire_case(row, "correction", "à faire");
   table.ecrire_case(row, "date dep", shown_date(dates.first_text));
   table.ecrire_case(row, "date fin", shown_date(dates.last_text));

@@ -8,6 +8,7 @@
 #include "core/workspace.h"
 #include "engine/column_mapping.h"
 #include "engine/setting_checks.h"
+#include "files/end_of_data.h"
 #include "files/file_pieces.h"
 #include "files/file_table.h"
 #include "text/clock.h"
@@ -252,11 +253,14 @@ const FileReport& ProcessingEngine::end_file(FileTable& table) {
                                                : static_cast<long long>(m_file.file->size()) - block.first;
   table.ecrire_case(row, "n.données", format_grouped(data_lines));
   const StepCounters& steps = m_report.steps;
-  table.ecrire_case(
-      row, "correction",
+  std::string correction =
       steps.one_day == 0 && steps.one_second == 0
           ? "---"
-          : "+1jour,s " + std::to_string(steps.one_day) + "/" + std::to_string(steps.one_second) + "x");
+          : "+1jour,s " + std::to_string(steps.one_day) + "/" + std::to_string(steps.one_second) + "x";
+  // The table (and the report that copies it) keeps saying what the
+  // pre-reading found.
+  if (block.last < 0) correction += ", " + std::string(kNoEndMarker);
+  table.ecrire_case(row, "correction", correction);
   table.ecrire_case(row, "durée de traitement",
                     format_time((monotonic_seconds() - m_file_start) / kSecondsPerDay));
   table.ecrire_case(row, "n.extraites", std::to_string(m_report.lines.extracted));

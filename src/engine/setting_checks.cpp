@@ -30,6 +30,18 @@ void check_choice(const DataDescription& d, std::string_view key, std::vector<Un
                  "0 (" + std::string(captions[0]) + ")"});
 }
 
+// A bound of the missing values that does not read as a number is read as
+// 0, which turns every value on one side of 0 into a missing one.
+void check_bound(const DataDescription& d, std::string_view key, std::vector<UnusableSetting>& out) {
+  const std::string& text = d.text(key);
+  if (text.empty()) return;
+  std::string number = trim(text);
+  remplacer_car(',', '.', number);
+  double value = 0;
+  if (read_real(number, value)) return;
+  out.push_back({std::string(key), text, "un nombre, ou rien pour aucune borne", "0"});
+}
+
 }  // namespace
 
 std::vector<UnusableSetting> unusable_run_settings(const DataDescription& d) {
@@ -40,6 +52,8 @@ std::vector<UnusableSetting> unusable_run_settings(const DataDescription& d) {
                    std::to_string(decimals_from_text(decimals))});
   }
   for (std::string_view key : kChoices) check_choice(d, key, out);
+  check_bound(d, "Edit_min_na.text", out);
+  check_bound(d, "Edit_max_na.text", out);
   const std::string& max_gap = d.text("Edit_nmax_lacune.text");
   if (d.checked("CheckBox_post_traitement.Checked") && !max_gap_from_text(max_gap)) {
     out.push_back(

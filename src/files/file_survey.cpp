@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <map>
+#include <utility>
 
+#include "files/end_of_data.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -13,6 +16,10 @@ namespace {
 bool contains(std::string_view line, std::string_view marker) {
   return line.find(marker) != std::string_view::npos;
 }
+
+// Lines of data are short: the last lines kept for the end date of a file
+// without its end marker hold no more than this.
+constexpr std::size_t kRecentBytes = std::size_t{1} << 20;
 
 bool in_piece(long long index, std::size_t base, std::size_t count) {
   return index >= 0 && static_cast<std::size_t>(index) >= base &&
@@ -35,6 +42,7 @@ class Surveyor {
     if (in_piece(m_request.title, base, count)) keep(m_request.title, lines, base);
     if (m_request.by_markers) {
       find_markers(lines, base);
+      keep_recent(lines, base);
     } else {
       find_last_non_blank(lines, base);
     }
@@ -53,6 +61,11 @@ class Surveyor {
       }
       m_block.marker = m_marker;
       m_block.last = m_end_marker < 0 ? -1 : m_end_marker - 1;
+      // Without the end marker the last date is looked for among the last
+      // lines of the file.
+      if (m_end_marker < 0)
+        for (const auto& [index, text] : m_recent)
+          if (index >= head_count()) m_kept[index] = text;
     } else {
       m_block.marker = 0;
       m_block.last = m_last_index;
@@ -128,6 +141,21 @@ class Surveyor {
     }
   }
 
+  // The last kEndSearchLines lines taken so far, with their indexes, as
+  // long as they hold no more than kRecentBytes together (the last one is
+  // kept whatever its length: memory stays within a piece).
+  void keep_recent(const std::vector<std::string_view>& lines, std::size_t base) {
+    const std::size_t from = lines.size() > kEndSearchLines ? lines.size() - kEndSearchLines : 0;
+    for (std::size_t i = from; i < lines.size(); ++i) {
+      m_recent.emplace_back(base + i, std::string(lines[i]));
+      m_recent_bytes += lines[i].size();
+      while (m_recent.size() > 1 && (m_recent.size() > kEndSearchLines || m_recent_bytes > kRecentBytes)) {
+        m_recent_bytes -= m_recent.front().second.size();
+        m_recent.pop_front();
+      }
+    }
+  }
+
   // The first line holding the begin marker, and the last one holding the
   // end marker from the second line on; the data end on the line before
   // the end marker, which may be the last line of the previous piece.
@@ -164,6 +192,8 @@ class Surveyor {
   std::string m_last_line;
   DataBlock m_block;
   std::string m_previous_last;
+  std::deque<std::pair<std::size_t, std::string>> m_recent;
+  std::size_t m_recent_bytes = 0;
 };
 
 // The text of one line, read again from the start of the file.

@@ -15,6 +15,9 @@ struct PreReadFacts {
   long long marker_line = 0;  // M, 0 without markers
   long long first_line = 0;   // F
   long long last_line = 0;    // L, -1 when the end marker is missing
+  // The end marker was looked for and not found: the last date is that of
+  // the last line that reads as one.
+  bool end_marker_missing = false;
   long long title_line = -1;  // T, -1 without titles
   int measurement_columns = 0;
   int date_columns = 1;  // 1 or 2

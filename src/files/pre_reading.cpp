@@ -5,6 +5,7 @@
 
 #include "core/column_preview.h"
 #include "core/workspace.h"
+#include "files/end_of_data.h"
 #include "files/file_table.h"
 #include "files/listing_settings.h"
 #include "files/pre_read_columns.h"
@@ -61,28 +62,42 @@ PreReadOutcome read_dates(Workspace& ws, const ListingSettings& settings, const 
         ask_about_first_date(ws, settings, block, first_line, first_value, first, path);
     if (outcome != PreReadOutcome::read) return outcome;
   }
-  const std::string last = ws.dates.normalise_date_heure(
-      date_value_in(file.line_or_empty(block.last), settings), settings.pattern);
   facts.first_date = no_date(first) ? std::string() : first;
-  facts.last_date = no_date(last) ? std::string() : last;
   std::string normalised;
   facts.first = facts.first_date.empty() ? 0 : ws.dates.texte_vers_datetime(facts.first_date, normalised);
+  long long last_index = block.last;
+  facts.end_marker_missing = block.last < 0;
+  if (facts.end_marker_missing) {
+    last_index = last_dated_line(file, block, settings.pattern, [&settings](std::string_view line) {
+      return date_value_in(line, settings);
+    });
+  }
+  const std::string last = ws.dates.normalise_date_heure(
+      date_value_in(file.line_or_empty(last_index), settings), settings.pattern);
+  facts.last_date = no_date(last) ? std::string() : last;
   facts.last = facts.last_date.empty() ? 0 : ws.dates.texte_vers_datetime(facts.last_date, normalised);
+  if (facts.end_marker_missing)
+    ws.ajout_suivi(
+        "   " + std::string(kNoEndMarker) + " <" + ws.description.text("Edit_balise_fin.text") + "> : " +
+        (last_index < 0
+             ? std::string("aucune date lue dans les dernières lignes")
+             : "dernière date lue en ligne " + std::to_string(last_index + 1) + " : " + facts.last_date));
   return PreReadOutcome::read;
 }
 
-void fill_row(Workspace& ws, FileTable& table, int row, const PreReadFacts& facts) {
+void fill_row(Workspace& ws, FileTable& table, int row, const PreReadFacts& facts, long long line_count) {
   const std::string first = facts.first_date.empty() ? std::string(kNoDate) : facts.first_date;
   const std::string last = facts.last_date.empty() ? std::string(kNoDate) : facts.last_date;
   table.ecrire_case(row, "date dep", first);
   table.ecrire_case(row, "date fin", last);
   ws.set_caption("Label_date_heure_min", first);
   ws.set_caption("Label_date_heure_max", last);
-  // Without the end marker the last line lies before the first: no line
-  // is counted rather than a negative number.
-  table.ecrire_case(row, "n.données", format_grouped(std::max(0LL, facts.last_line - facts.first_line + 1)));
+  // Without its end marker a file is read to its end, as the run counts it.
+  const long long last_line = facts.end_marker_missing ? line_count - 1 : facts.last_line;
+  table.ecrire_case(row, "n.données", format_grouped(std::max(0LL, last_line - facts.first_line + 1)));
   for (std::string_view title : {"n.extraites", "pas moyen observé", "correction"})
     table.ecrire_case(row, title, std::string(kNotYet));
+  if (facts.end_marker_missing) table.ecrire_case(row, "correction", std::string(kNoEndMarker));
 }
 
 void show_columns(Workspace& ws, FileTable& table, int row, const ColumnFindings& findings,
@@ -145,7 +160,7 @@ PreReadOutcome pre_read_file(Workspace& ws, FileTable& table, int row, const std
 
   outcome = read_dates(ws, settings, file, block, path, facts);
   if (outcome != PreReadOutcome::read) return outcome;
-  fill_row(ws, table, row, facts);
+  fill_row(ws, table, row, facts, static_cast<long long>(file.size()));
   table.set_facts(row, facts);
   return PreReadOutcome::read;
 }

@@ -14,6 +14,7 @@
 #include "files/file_discovery.h"
 #include "files/listing_button.h"
 #include "session/modified_indication.h"
+#include "session/own_files.h"
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"
@@ -84,23 +85,25 @@ ReadOutcome read_description(Session& session) {
   DataDescription& description = session.description;
   if (!description.is_current()) return ReadOutcome::NothingCurrent;
   const std::string path = description.file_path();
-  std::error_code ec;
-  const auto result = fs::is_regular_file(path, ec) ? read_description_file(path, description, session.ui())
-                                                    : DescriptionReadResult{};
+  const auto result = read_description_file(path, description, session.ui());
   if (!result.opened) {
-    session.ui().message(" Fichier de description <" + name_with_dsc_extension(description.file_name()) +
-                         "> introuvable dans le dossier" + "\n\n" + "<" +
-                         description.text("dossier_description") + ">");
+    const std::string name = name_with_dsc_extension(description.file_name());
+    const std::string folder = description.text("dossier_description");
+    session.ui().message(result.missing ? " Fichier de description <" + name +
+                                              "> introuvable dans le dossier" + "\n\n" + "<" + folder + ">"
+                                        : " Fichier de description <" + name + "> illisible dans le dossier" +
+                                              "\n\n" + "<" + folder + ">" + "\n\n " + result.problem);
     return ReadOutcome::FileMissing;
   }
+  if (result.utf8) session.ajout_suivi(utf8_description_note(path));
   if (!result.complete) return ReadOutcome::Stopped;
   refresh_after_read(session);
   return ReadOutcome::Read;
 }
 
 void tell_parameter_file_unwritten(Session& session) {
-  session.ajout_suivi(" le fichier de paramètres n'a pas pu être écrit : " +
-                      name_as_text(parameter_file_path()));
+  tell_own_file_unwritten(
+      session, " le fichier de paramètres n'a pas pu être écrit : " + name_as_text(parameter_file_path()));
 }
 
 bool write_description(Session& session) {

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
+#include "core/description_file.h"
 #include "core/folder_paths.h"
 #include "core/program_folder.h"
 #include "core/replace_file.h"
+#include "core/small_file.h"
 #include "session/description_actions.h"
 #include "session/session.h"
 #include "text/ascii.h"
@@ -32,14 +32,10 @@ void publish_report(Session& session) {
 }
 
 std::optional<std::vector<std::string>> read_lines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream stream;
-  stream << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  const std::string bytes = stream.str();
+  const SmallFile file = read_small_file(path);
+  if (file.state != SmallFileState::Read) return std::nullopt;
   std::vector<std::string> lines;
-  for (std::string_view line : split_lines(bytes)) lines.emplace_back(line);
+  for (std::string_view line : split_lines(file.bytes)) lines.emplace_back(line);
   return lines;
 }
 
@@ -62,8 +58,7 @@ std::string folder_value(const std::vector<std::string>& lines, std::optional<st
   if (!index) return "./";
   const std::string_view line = lines[*index];
   const std::string_view rest = line.substr(line.find('=') + 1);
-  std::string value = trim(rest.substr(0, rest.find('=')));
-  reparer_accents(value);
+  std::string value = description_value(trim(rest.substr(0, rest.find('='))));
   if (!value.empty() && value.back() != '/' && value.back() != '\\') value += '/';
   return value;
 }

@@ -2,6 +2,7 @@
 #include "session/pending_links.h"
 
 #include "core/period_file.h"
+#include "session/own_files.h"
 #include "session/session.h"
 #include "text/encoding.h"
 
@@ -10,8 +11,8 @@ namespace talve {
 void save_period_file(Session& session) {
   // The period stays marked changed: the next saving tries again.
   if (!write_period_file(session))
-    session.ajout_suivi(" le fichier de la période n'a pas pu être écrit : " +
-                        name_as_text(period_file_path()));
+    tell_own_file_unwritten(
+        session, " le fichier de la période n'a pas pu être écrit : " + name_as_text(period_file_path()));
 }
 
 void reread_clipboard_file(Session&) {}

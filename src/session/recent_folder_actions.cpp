@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "session/folder_chooser_actions.h"
+#include "session/own_files.h"
 #include "session/session.h"
 #include "text/encoding.h"
 #include "text/text_utils.h"
@@ -32,8 +33,8 @@ constexpr FolderLabel kFolderLabels[] = {
 // so and the folders stay as chosen.
 void save_recent_list(Session& session) {
   if (!session.recent_folders.list.save())
-    session.ajout_suivi(" la liste des répertoires récents n'a pas pu être enregistrée : " +
-                        name_as_text(RecentFolders::file_path()));
+    tell_own_file_unwritten(session, " la liste des répertoires récents n'a pas pu être enregistrée : " +
+                                         name_as_text(RecentFolders::file_path()));
 }
 
 // The folder settings follow the labels; a label that still shows its

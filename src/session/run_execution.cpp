@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/entry_rules.h"
 #include "core/interruption.h"
 #include "engine/column_mapping.h"
 #include "engine/period_values.h"
@@ -22,6 +23,8 @@
 #include "session/result_table_limit.h"
 #include "session/result_writing.h"
 #include "session/session.h"
+#include "text/date_pattern.h"
+#include "text/date_pattern_fields.h"
 #include "text/encoding.h"
 #include "text/text_utils.h"
 
@@ -242,11 +245,16 @@ bool lines_in_written_rows(const ResultTable& table) {
 
 // No line fell in the period: nothing is written, so that the previous
 // result of the same name stays, and the user learns where the data lie.
-void tell_empty_run(Session& s, const DataSpan& span) {
+// A pattern without a date gave every line the same instant, which is no
+// date read either.
+void tell_empty_run(Session& s, const DataSpan& span, const std::string& pattern) {
   const std::string period = "du " + s.period.start_caption + " au " + s.period.end_caption;
-  const std::string found = span.any ? "les dates lues vont du " + format_canonical(span.earliest) + " au " +
-                                           format_canonical(span.latest)
-                                     : "aucune date n'a pu être lue dans les fichiers";
+  const bool dated = pattern_reads_a_date(pattern);
+  const std::string found =
+      !dated     ? "aucune date n'a pu être lue dans les fichiers : " + pattern_without_date_text(pattern)
+      : span.any ? "les dates lues vont du " + format_canonical(span.earliest) + " au " +
+                       format_canonical(span.latest)
+                 : "aucune date n'a pu être lue dans les fichiers";
   s.run.failure = "aucune ligne de données dans la période " + period + " (" + found + ")";
   s.ajout_suivi("");
   s.ajout_suivi(" Aucune ligne de données dans la période " + period + " : " + found);
@@ -325,9 +333,10 @@ RunEnd execute_run(Session& s) {
     if (end == RowEnd::stopped) break;
   }
   if (interruption_requested()) return interrupted(s);
-  if (!s.flags.stop && !lines_in_written_rows(s.results)) {
+  const std::string pattern = date_pattern_in_force(s.description);
+  if (!s.flags.stop && (!lines_in_written_rows(s.results) || !pattern_reads_a_date(pattern))) {
     show_data_span(s, run.engine.span());
-    tell_empty_run(s, run.engine.span());
+    tell_empty_run(s, run.engine.span(), pattern);
     return RunEnd::Empty;
   }
   const WriteOutcome written = end_phases(run);

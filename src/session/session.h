@@ -41,6 +41,9 @@ class Session : public Workspace {
   bool colour_panel_shown = false;    // `Panel_des_couleurs`
   ShutdownCountdown shutdown_countdown{*this};
   RunState run;  // the processing run: durations, progress, result paths
+  // A file of the program's own folder could not be written and the user
+  // was told (session/own_files.h).
+  bool own_file_failure_told = false;
 };
 
 }  // namespace talve

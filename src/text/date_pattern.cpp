@@ -30,6 +30,14 @@ bool is_multiformat_pattern(std::string_view pattern) {
   return contains(pattern, "multiformat") || contains(pattern, "OU");
 }
 
+bool pattern_reads_a_date(std::string_view pattern) {
+  if (is_multiformat_pattern(pattern)) return true;
+  const PreparedPattern prepared = prepare_pattern(pattern);
+  if (!prepared.literal_date_prefix.empty() || prepared.pattern == kPatternTimeAlone) return true;
+  const std::string_view groups = prepared.pattern;
+  return has_group(groups, "aa") && has_group(groups, "mm") && has_group(groups, "jj");
+}
+
 PreparedPattern prepare_pattern(std::string_view pattern) {
   PreparedPattern out;
   out.pattern = normalise_pattern(pattern);

@@ -34,6 +34,14 @@ std::string normalise_pattern(std::string_view pattern);
 // A pattern that names one of the per-line multiformat readings.
 bool is_multiformat_pattern(std::string_view pattern);
 
+// Whether the values a pattern reads carry their date: the pattern names a
+// year ("aaaa" or "aa"), a month ("mm") and a day ("jj"), or begins with a
+// written date, or is a multiformat reading, or is the time alone
+// "hh_mn_ss", dated the day it is read. Any other pattern gives every
+// value the same date (1 January 1900 without a year) or takes its day or
+// month from characters that are not one.
+bool pattern_reads_a_date(std::string_view pattern);
+
 // A pattern as the conversion uses it, worked out once.
 struct PreparedPattern {
   // The normalised pattern; a pattern that begins with a written date

@@ -25,6 +25,15 @@ const std::string& four_m_warning_text() {
   return text;
 }
 
+std::string pattern_without_date_text(std::string_view pattern) {
+  constexpr std::size_t kQuoted = 60;
+  std::string quoted(pattern.substr(0, kQuoted));
+  if (pattern.size() > kQuoted) quoted += " ...";
+  return "le format de date <" + quoted +
+         "> ne contient pas de date : il lui faut l'année (aaaa ou aa), le mois (mm) et le jour (jj), "
+         "ou une heure seule (hh_mn_ss)";
+}
+
 PatternFieldText correct_datetime_pattern(std::string_view text) {
   PatternFieldText out;
   out.text = common_corrections(text);

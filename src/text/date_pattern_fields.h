@@ -19,6 +19,10 @@ struct PatternFieldText {
 // The information box shown when a pattern holds four "m".
 const std::string& four_m_warning_text();
 
+// Why a pattern that reads no date (pattern_reads_a_date) is refused; a
+// long pattern is quoted by its beginning.
+std::string pattern_without_date_text(std::string_view pattern);
+
 // `Edit_format_datetime_mesure` (and the time field, whose exit corrects
 // the date-time field): blanks removed, ";" read as ":", the first "hh:mm"
 // made "hh:mn".

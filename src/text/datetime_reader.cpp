@@ -114,6 +114,10 @@ std::string DateTimeReader::normalise_date_heure(std::string_view given, std::st
 }
 
 std::string DateTimeReader::in_utc(const std::string& canonical, std::string_view value, std::size_t at) {
+  // A text cut short (a field past the end of the value) names no instant
+  // for the run, which reads only the canonical 19 characters: the lenient
+  // reading of texts must not find one in it to move.
+  if (canonical.size() != 19) return canonical;
   NullTraceSink silent;
   std::string normalised;
   const TDateTime local = talve::texte_vers_datetime(canonical, normalised, silent);

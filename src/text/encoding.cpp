@@ -75,6 +75,24 @@ std::string cp1252_to_utf8(std::string_view text) {
   return out;
 }
 
+bool reads_as_utf8(std::string_view text) {
+  bool multi_byte = false;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    char32_t cp = 0;
+    const std::size_t len = decode_utf8(text, i, cp);
+    // The C1 controls stand for the bytes Windows-1252 leaves undefined: no
+    // text holds them.
+    if (len == 0 || byte_of(cp) < 0 || (cp >= 0x80 && cp <= 0x9F)) return false;
+    multi_byte = true;
+    i += len;
+  }
+  return multi_byte;
+}
+
 std::string utf8_to_cp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());

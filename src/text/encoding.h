@@ -20,6 +20,13 @@ std::string cp1252_to_utf8(std::string_view text);
 // comes through unchanged.
 std::string utf8_to_cp1252(std::string_view text);
 
+// Whether a text is better read as UTF-8 than as Windows-1252: it is valid
+// UTF-8, holds at least one character written on several bytes, and every
+// such character is one Windows-1252 holds. Read as Windows-1252, such a
+// text would show the pairs of an accented capital and a symbol ("Ã©",
+// "Â§") that no French text holds.
+bool reads_as_utf8(std::string_view text);
+
 // Paths are texts of the program like any other, and the file system names
 // files in UTF-8: a path held as a text is converted as it goes to the
 // file system, and a name the file system gave becomes a text to be shown.

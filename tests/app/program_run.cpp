@@ -58,9 +58,14 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
 [[noreturn]] void exec_child(const ProgramRun& run, char** argv, char** envp, int out_fd, int err_fd) {
   const int null_fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
   if (null_fd < 0 || ::dup2(null_fd, 0) < 0 || ::dup2(out_fd, 1) < 0 || ::dup2(err_fd, 2) < 0) ::_exit(126);
+  if (!run.standard_output.empty()) {
+    const int file_fd = ::open(run.standard_output.c_str(), O_WRONLY | O_CLOEXEC);
+    if (file_fd < 0 || ::dup2(file_fd, 1) < 0) ::_exit(126);
+  }
   if (::chdir(run.folder.c_str()) != 0) ::_exit(126);
   if (run.file_size_limit >= 0) {
-    ::signal(SIGXFSZ, SIG_IGN);  // an ignored signal stays ignored across exec
+    // An ignored signal stays ignored across exec; a caught one is reset.
+    ::signal(SIGXFSZ, run.file_size_signal_ignored ? SIG_IGN : SIG_DFL);
     const rlimit limit{static_cast<rlim_t>(run.file_size_limit), static_cast<rlim_t>(run.file_size_limit)};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
   }

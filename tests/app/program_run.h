@@ -30,8 +30,7 @@ struct ProgramRun {
   std::string folder;             // working folder
   std::string home;               // TALVE_HOME
   int timeout_seconds = 60;
-  // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored so that a write beyond it
-  // fails instead of killing the program; -1 for none.
+  // RLIMIT_FSIZE in bytes (see file_size_signal_ignored); -1 for none.
   long long file_size_limit = -1;
   // RLIMIT_AS in bytes, -1 for the usual bound; none in a sanitized build,
   // whose shadow memory needs the whole address space.
@@ -41,6 +40,13 @@ struct ProgramRun {
   // "NAME=value" entries added to the environment, replacing any of the
   // same name.
   std::vector<std::string> environment = {};
+  // With a file-size limit: SIGXFSZ ignored from the start, as a parent
+  // that ignores it passes it on; false leaves the signal's default action,
+  // killing, as after a plain "ulimit -f" in a shell.
+  bool file_size_signal_ignored = true;
+  // A file that takes the standard output instead of the pipe ("/dev/full"
+  // for an output that cannot be written); "" for the pipe.
+  std::string standard_output = {};
   // Run as the user "nobody" when the tests run as the superuser, whom file
   // permissions do not bind; its folders must be handed over to that user
   // first (hand_over).

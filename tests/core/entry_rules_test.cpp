@@ -105,6 +105,56 @@ INSTANTIATE_TEST_SUITE_P(
         PatternCase{"DateLosesItsTime", true, "jj/mm/aaaa hh:mm", "jj/mm/aaaa", false}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
+// A pattern that reads no date used to give every line 01/01/1900: leaving
+// the field that makes the pattern in force dateless says it is refused.
+TEST(PatternRule, PatternWithoutADateIsRefusedOnLeaving) {
+  struct Case {
+    bool two_columns;
+    bool date_field;
+    const char* date_time;
+    const char* date;
+    const char* time;
+    bool refused;
+  };
+  const Case cases[] = {
+      {false, false, "zz", "aaaa_mm_jj", "hh_mn_ss", true},
+      {false, false, "hh:mn:ss", "aaaa_mm_jj", "hh_mn_ss", false},
+      {false, false, "aaaa_mm_jj_hh_mn_ss", "zz", "hh_mn_ss", false},
+      // The date column's pattern is not in force with one date column.
+      {false, true, "aaaa_mm_jj_hh_mn_ss", "zz", "hh_mn_ss", false},
+      {true, true, "aaaa_mm_jj_hh_mn_ss", "mm_jj", "hh_mn_ss", true},
+      {true, true, "zz", "jj/mm/aaaa", "hh_mn", false},
+      // The time field's exit corrects the date-time field and checks the
+      // pattern in force.
+      {true, false, "aaaa_mm_jj_hh_mn_ss", "hh:mn", "hh_mn_ss", true},
+  };
+  for (const Case& c : cases) {
+    DataDescription description;
+    ScriptedInterface ui;
+    description.assign("RadioGroup_datetime_nb_col_ItemIndex", c.two_columns ? "1" : "0");
+    description.assign("Edit_format_datetime_mesure.text", c.date_time);
+    description.assign("Edit_format_date_mesure_seule.text", c.date);
+    description.assign("Edit_format_time_mesure_seul.text", c.time);
+    if (c.date_field)
+      leave_date_pattern(description, ui);
+    else
+      leave_datetime_pattern(description, ui);
+    const std::string in_force = date_pattern_in_force(description);
+    if (c.refused) {
+      EXPECT_EQ(ui.texts(),
+                std::vector<std::string>{" Format refusé : le format de date <" + in_force +
+                                         "> ne contient pas de date : il lui faut l'année (aaaa "
+                                         "ou aa), le mois (mm) et le jour (jj), ou une heure seule "
+                                         "(hh_mn_ss)\n\n aucune date ne pourrait être lue : "
+                                         "corriger le format avant de lister ou de traiter"})
+          << in_force;
+      EXPECT_EQ(ui.boxes.at(0).type, MessageType::Warning);
+    } else {
+      EXPECT_TRUE(ui.boxes.empty()) << in_force;
+    }
+  }
+}
+
 struct EquivalenceCase {
   const char* name;
   std::string typed;

@@ -178,5 +178,24 @@ TEST(Corrections, ObservedStep) {
   EXPECT_EQ(observed_step_text(fractions), "   1,5 s / ---");
 }
 
+// Only intervals shorter than six steps make the observed step: a gap of
+// six steps or more is an interruption of the logger, not its pace.
+TEST(Corrections, ObservedStepTakesIntervalsShorterThanSixSteps) {
+  struct Case {
+    long long seconds;  // from one line to the next
+    int counted;
+  };
+  const Case cases[] = {{6 * 900 - 1, 1}, {6 * 900, 0}, {6 * 900 + 1, 0}, {1, 1}, {0, 0}, {-60, 0}};
+  const TDateTime t = at("07/11/2021 10:00:00");
+  for (const Case& c : cases) {
+    TrackingLog log;
+    InstantCorrector corrector(quarter_step());
+    corrector.begin_file();
+    corrector.correct(t, 1, "", log);
+    corrector.correct(t + static_cast<double>(c.seconds) * kOneSecond, 2, "", log);
+    EXPECT_EQ(corrector.counters().interval_count, c.counted) << c.seconds;
+  }
+}
+
 }  // namespace
 }  // namespace talve

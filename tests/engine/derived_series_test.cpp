@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 #include "core/workspace.h"
 #include "engine/event_pacer.h"
@@ -153,13 +154,36 @@ TEST_F(GapFilling, GapAtTheFirstWrittenRowTakesTheValueAfterIt) {
   EXPECT_EQ(ui.tracking[6], "    régression effectuée sur 2 données 1-4");
 }
 
-TEST_F(GapFilling, GapOpenToTheEndCarriesTheLastValueWhateverItsLength) {
-  ResultTable table = column_table({0, 1, 3, kNa, kNa, kNa, kNa, kNa});
-  EXPECT_EQ(fill(table, 2), 0);
-  EXPECT_EQ(column_of(table), (Column{0, 1, 3, 3, 3, 3, 3, 3}));
-  EXPECT_EQ(table.nb(8), 1);
-  // No line for it.
-  EXPECT_EQ(ui.tracking[6], "");
+// A gap open at the last row has one neighbour, like one at the first
+// written row: it takes that value only when it is short enough. It used to
+// carry the last value to the end whatever its length, uncounted and
+// untraced, so that a logger stopped for months showed constant values.
+TEST_F(GapFilling, GapOpenToTheEndIsFilledOnlyWhenShortEnough) {
+  struct Case {
+    int max_gap;
+    Column in;
+    Column out;
+    int filled;
+    std::string trace;
+  };
+  const Case cases[] = {
+      {2,
+       {0, 1, 3, kNa, kNa, kNa, kNa, kNa},
+       {0, 1, 3, kNa, kNa, kNa, kNa, kNa},
+       0,
+       "    ---> régression NON effectuée sur 5 données 3-9"},
+      {2, {0, 1, 3, kNa, kNa}, {0, 1, 3, 3, 3}, 2, "    régression effectuée sur 2 données 3-6"},
+      {0, {0, 1, 3, kNa}, {0, 1, 3, kNa}, 0, "    ---> régression NON effectuée sur 1 données 3-5"},
+  };
+  for (const Case& c : cases) {
+    ui.tracking.clear();
+    ResultTable table = column_table(c.in);
+    EXPECT_EQ(fill(table, c.max_gap), c.filled) << c.trace;
+    EXPECT_EQ(column_of(table), c.out) << c.trace;
+    ASSERT_GT(ui.tracking.size(), 8u);
+    EXPECT_EQ(ui.tracking[6], c.trace);
+    EXPECT_EQ(ui.tracking[8], "  " + std::to_string(c.filled) + " interpolations effectuées");
+  }
 }
 
 TEST_F(GapFilling, ColumnWithoutAnyValueStaysEmpty) {

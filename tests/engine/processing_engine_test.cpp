@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "engine_run_fixture.h"
 
 namespace talve {
@@ -216,7 +221,8 @@ TEST(ProcessingEngine, StopDuringTheFirstFileKeepsOnlyTheTitleRow) {
 
 TEST(ProcessingEngine, MissingEndMarkerCountsLinesToTheEnd) {
   // The end marker is missing: the file is read to its end and so are its
-  // lines counted; the count used to be negative.
+  // lines counted (the count used to be negative); its end is its last line
+  // that reads as a date, and the table says the marker was missing.
   EngineRun run;
   run.set("RadioGroup_numlig_balise_ItemIndex", "1");
   run.set("Edit_balise_deb.text", "DEBUT");
@@ -227,9 +233,71 @@ TEST(ProcessingEngine, MissingEndMarkerCountsLinesToTheEnd) {
   const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 3);
   ASSERT_TRUE(run.run(grid, 1, "date\tv"));
   EXPECT_EQ(run.files.lire_case(1, "n.données"), "3");
-  EXPECT_EQ(run.files.lire_case(1, "date fin"), "    ????");
+  EXPECT_EQ(run.files.lire_case(1, "date fin"), "07/11/2021 00:25:00");
+  EXPECT_EQ(run.files.lire_case(1, "correction"), "---, sans balise de fin");
   EXPECT_EQ(run.values[1], " 1,00;1");
   EXPECT_EQ(run.values[2], " 2,50;2");
+}
+
+// Lines placed on calendar grids, against the intervals worked out from
+// the calendar: with "(inf strict)" a month or year row gathers the month
+// or year that starts at it; with "(inf ou =)" the one that ends at it.
+TEST(ProcessingEngine, LinesOnMonthAndYearGrids) {
+  struct Case {
+    StepKind kind;
+    DateTest test;
+  };
+  const Case cases[] = {{StepKind::Month, DateTest::Strict},
+                        {StepKind::Year, DateTest::Strict},
+                        {StepKind::Month, DateTest::LessOrEqual},
+                        {StepKind::Year, DateTest::LessOrEqual}};
+  std::mt19937 random(29);
+  for (const Case& c : cases) {
+    TimeGrid grid;
+    grid.entries.push_back("_intitul\xE9s des colonnes");
+    grid.instants.push_back(0);
+    for (int i = 0; i < 12; ++i) {
+      const TDateTime instant =
+          c.kind == StepKind::Month ? *encode_date(2021, 1 + i, 1) : *encode_date(2013 + i, 1, 1);
+      grid.entries.push_back(format_canonical(instant));
+      grid.instants.push_back(instant);
+    }
+    // Lines from the day before the first instant to the day after the
+    // last one, midnights among them.
+    const long long first = whole_seconds(grid.instants[1]) - 86400;
+    const long long span = whole_seconds(grid.instants.back()) + 86400 - first;
+    std::vector<long long> seconds;
+    for (int i = 0; i < 400; ++i)
+      seconds.push_back(random() % 3 == 0 ? first + (random() % (span / 86400)) * 86400
+                                          : first + random() % span);
+    std::sort(seconds.begin(), seconds.end());
+    std::vector<std::string> lines = {"date;v"};
+    std::vector<int> expected(grid.instants.size(), 0);
+    for (long long s : seconds) {
+      lines.push_back(format_canonical(from_whole_seconds(s)) + ";1");
+      for (std::size_t r = 1; r < grid.instants.size(); ++r) {
+        const long long low = whole_seconds(grid.instants[r - 1]);
+        const long long high = whole_seconds(grid.instants[r]);
+        if (c.test == DateTest::LessOrEqual && s > low && s <= high && s >= whole_seconds(grid.instants[1]))
+          ++expected[r];
+        if (c.test == DateTest::Strict && r + 1 < grid.instants.size() && s >= high &&
+            s < whole_seconds(grid.instants[r + 1]))
+          ++expected[r];
+      }
+    }
+    EngineRun run;
+    run.ws.period.step_kind = c.kind;
+    run.ws.period.date_test = c.test;
+    run.add_file("a.csv", lines);
+    ASSERT_TRUE(run.run(grid, 1, "date\tv"));
+    // Row 1 bounds the first interval and is not written.
+    ASSERT_EQ(run.result.size(), grid.instants.size() - 1);
+    for (std::size_t r = 2; r < grid.instants.size(); ++r) {
+      const std::string& row = run.result[r - 1];
+      EXPECT_EQ(row.substr(row.rfind(';') + 1), std::to_string(expected[r]))
+          << static_cast<int>(c.kind) << " " << static_cast<int>(c.test) << " " << row;
+    }
+  }
 }
 
 TEST(ProcessingEngine, NoFileReadGivesNoRows) {

@@ -37,6 +37,11 @@ TEST(SettingChecks, UnusableSettingsAreToldWithTheValueUsed) {
       {"Edit_nmax_lacune.text", "cinq", "un entier positif ou nul", "3"},
       {"Edit_nmax_lacune.text", "-2", "un entier positif ou nul", "3"},
       {"Edit_nmax_lacune.text", "0", nullptr, nullptr},
+      // A bound that does not read was taken as 0 without a word.
+      {"Edit_min_na.text", "moins cinquante", "un nombre, ou rien pour aucune borne", "0"},
+      {"Edit_max_na.text", " ", "un nombre, ou rien pour aucune borne", "0"},
+      {"Edit_min_na.text", " -50,5 ", nullptr, nullptr},
+      {"Edit_max_na.text", "1e3", nullptr, nullptr},
   };
   for (const Case& c : cases) {
     EngineRun run;

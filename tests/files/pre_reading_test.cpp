@@ -192,15 +192,40 @@ TEST_F(PreReading, TwoDateColumnsCountAsColumnsButNotAsMeasurements) {
   EXPECT_EQ(facts.date_columns, 2);
 }
 
-TEST_F(PreReading, MissingEndMarkerLeavesTheEndUnknownAndCountsNothing) {
+// A file without its end marker (a logger that stopped writing) used to
+// show "????" as its end, so that the default period silently left its
+// data out: its end is now the last line that reads as a date.
+TEST_F(PreReading, MissingEndMarkerTakesTheLastLineThatReadsAsADate) {
   ws.description.assign("RadioGroup_numlig_balise_ItemIndex", "1");
   ws.description.assign("Edit_balise_deb.text", "Date");
   ws.description.assign("Edit_balise_fin.text", "END");
-  ASSERT_EQ(pre_read("Date;T\r\n2021-01-01 00:00:00;1\r\n2021-01-01 01:00:00;1\r\n"), PreReadOutcome::read);
-  EXPECT_EQ(cell("date dep"), "01/01/2021 00:00:00");
-  EXPECT_EQ(cell("date fin"), "    ????");
-  EXPECT_EQ(cell("n.données"), "0");
-  EXPECT_EQ(facts.last, 0);
+  struct Case {
+    const char* text;
+    const char* end;
+    const char* lines;
+    const char* trace;
+  };
+  const Case cases[] = {
+      {"Date;T\r\n2021-01-01 00:00:00;1\r\n2021-01-01 01:00:00;1\r\n", "01/01/2021 01:00:00", "2",
+       "   sans balise de fin <END> : dernière date lue en ligne 3 : 01/01/2021 01:00:00"},
+      // The last line cut short, then a line of noise.
+      {"Date;T\r\n2021-01-01 00:00:00;1\r\n2021-01-01 01:00:00;1\r\n2021-01-01 02:0\r\n\x01\x02\r\n",
+       "01/01/2021 01:00:00", "4",
+       "   sans balise de fin <END> : dernière date lue en ligne 3 : 01/01/2021 01:00:00"},
+      {"Date;T\r\nxx;1\r\n", "    ????", "1",
+       "   sans balise de fin <END> : aucune date lue dans les dernières lignes"},
+  };
+  for (const Case& c : cases) {
+    // A first date that does not read asks whether to stop: go on.
+    if (c.end == std::string_view("    ????")) ui.answer(Answer::No);
+    ws.log.clear();
+    ASSERT_EQ(pre_read(c.text), PreReadOutcome::read) << c.text;
+    EXPECT_EQ(cell("date fin"), c.end) << c.text;
+    EXPECT_EQ(cell("n.données"), c.lines) << c.text;
+    EXPECT_EQ(cell("correction"), "sans balise de fin") << c.text;
+    EXPECT_TRUE(facts.end_marker_missing);
+    EXPECT_EQ(ws.log.lines().back(), c.trace) << c.text;
+  }
 }
 
 TEST_F(PreReading, EmptyFileIsShownWithoutDataAndAsksNothing) {

@@ -2,7 +2,10 @@
 #include "session/description_actions.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -150,6 +153,94 @@ TEST_F(DescriptionActions, FailedWriteIsReportedAndKeepsTheModifiedFlag) {
                                            "absent/station.dsc>\n\n"));
   EXPECT_TRUE(session.description.modified());
   EXPECT_FALSE(fs::exists(parameter_file_path()));
+}
+
+// The program's own folder cannot take its files (a read-only TALVE_HOME):
+// the period and parameter files were lost without a word. The first
+// failure is told in a box, every one traced.
+TEST_F(DescriptionActions, OwnFilesThatCannotBeWrittenAreToldOnce) {
+  const std::string blocked = dir.write("fichier", "") + "/talve";
+  ::setenv("TALVE_HOME", blocked.c_str(), 1);
+  make_current();
+  for (int save = 0; save < 3; ++save) {
+    session.period.changed = true;
+    session.description.set_text("Edit_NA.text", "vide" + std::to_string(save));
+    ASSERT_TRUE(write_description(session));
+  }
+  ::setenv("TALVE_HOME", home.path().c_str(), 1);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].type, MessageType::Warning);
+  EXPECT_EQ(ui.boxes[0].text,
+            " le fichier de la période n'a pas pu être écrit : " + blocked +
+                "/talve.2dt\n\n Le dossier des fichiers du programme (" + blocked +
+                "/) n'accepte pas d'écriture : la période, la dernière description utilisée "
+                "et les répertoires récents ne seront pas retrouvés au prochain démarrage."
+                "\n\n (message affiché une seule fois)");
+  const auto traced = [&](const std::string& start) {
+    return std::count_if(session.log.lines().begin(), session.log.lines().end(),
+                         [&](const std::string& line) { return line.starts_with(start); });
+  };
+  EXPECT_EQ(traced(" le fichier de la période n'a pas pu être écrit : "), 3);
+  EXPECT_EQ(traced(" le fichier de paramètres n'a pas pu être écrit : "), 3);
+}
+
+// A description saved in UTF-8 by an editor: "§" used to leave a stray
+// "Â" in the result's name. It is read as UTF-8 and the tracking window
+// says so; a Windows-1252 one reads as always, without a word.
+TEST_F(DescriptionActions, DescriptionWrittenInUtf8IsReadAsSuch) {
+  struct Case {
+    std::string bytes;  // the value of Edit_nom_fic_sortie.text as the file holds it
+    std::string read;
+    bool said;
+  };
+  const Case cases[] = {
+      {"r\xC3\xA9sultat \xC2\xA7 \xE2\x82\xAC", "r\xE9sultat \xA7 \x80", true},
+      {"r\xE9sultat \xA7", "r\xE9sultat \xA7", false},
+      // Accents twice converted are repaired as before.
+      {"r\xC3\x83\xC2\xA9sultat", "r\xE9sultat", true},
+      {"\xE2\x80\x9A", "\xE9", true},
+  };
+  for (const Case& c : cases) {
+    session.log.clear();
+    write_station("Edit_nom_fic_sortie.text= " + c.bytes + "\r\n");
+    make_current();
+    ASSERT_EQ(read_description(session), ReadOutcome::Read);
+    EXPECT_EQ(session.description.text("Edit_nom_fic_sortie.text"), c.read) << c.bytes;
+    const std::string note =
+        "le fichier de description " + session.description.file_path() +
+        " est écrit en UTF-8 : il est lu comme tel (les descriptions sont enregistrées en "
+        "Windows-1252)";
+    EXPECT_EQ(std::count(session.log.lines().begin(), session.log.lines().end(), note), c.said ? 1 : 0)
+        << c.bytes << "\n"
+        << (session.log.lines().empty() ? "" : session.log.lines().front());
+    // Written back in Windows-1252.
+    session.description.mark_modified();
+    ASSERT_TRUE(write_description(session));
+    EXPECT_EQ(value_in(desc + "station.dsc", "Edit_nom_fic_sortie.text"), c.read);
+  }
+}
+
+// A pipe or a device in the place of a description used to block the
+// program in its opening, or fill its memory: it is refused with its
+// reason, as a file larger than any description.
+TEST_F(DescriptionActions, DescriptionThatIsNoRegularFileIsRefused) {
+  make_current();
+  ASSERT_EQ(::mkfifo((desc + "station.DSC").c_str(), 0600), 0);
+  EXPECT_EQ(read_description(session), ReadOutcome::FileMissing);
+  fs::remove(desc + "station.DSC");
+  fs::create_symlink("/dev/zero", desc + "station.DSC");
+  EXPECT_EQ(read_description(session), ReadOutcome::FileMissing);
+  fs::remove(desc + "station.DSC");
+  dir.write("desc/station.DSC", std::string((1 << 20) + 1, 'x'));
+  EXPECT_EQ(read_description(session), ReadOutcome::FileMissing);
+  const std::string start =
+      " Fichier de description <station.DSC> illisible dans le dossier\n\n<" + desc + ">\n\n ";
+  ASSERT_EQ(ui.texts().size(), 3u);
+  EXPECT_EQ(ui.texts()[0],
+            start + "ce n'est pas un fichier ordinaire (un tube ou un périphérique porte ce nom)");
+  EXPECT_EQ(ui.texts()[1], ui.texts()[0]);
+  EXPECT_EQ(ui.texts()[2], start + "il dépasse 1 Mo, bien plus qu'un tel fichier n'en compte");
+  EXPECT_EQ(session.description.text("Edit_masque.text"), "csv");
 }
 
 TEST_F(DescriptionActions, ChosenDescriptionFromElsewhereIsRewrittenWhereItLies) {

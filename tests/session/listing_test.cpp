@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/grid_build.h"
+#include "engine/grid_target.h"
 #include "files/check_marks.h"
 #include "listing_fixture.h"
 #include "session/listing_sources.h"
+#include "session/processing_run.h"
 
 namespace talve {
 namespace {
@@ -152,6 +155,34 @@ TEST_F(ListingTest, NoListingWhileAnotherLongTaskRuns) {
   EXPECT_EQ(lister_click(session), ListingResult::not_run);
   EXPECT_EQ(session.file_table.file_row_count(), 0);
   EXPECT_TRUE(session.flags.busy);
+}
+
+// The window lets events run after each file: a click on "1", "2" or "3"
+// then must not start another task in the middle of the listing.
+TEST_F(ListingTest, NothingElseStartsWhileAListingLetsEventsThrough) {
+  for (const char* name : {"a.csv", "b.csv", "c.csv"}) write_data(name);
+  session.period.start_caption = "01/01/2021 00:00:00";
+  session.period.end_caption = "01/01/2021 02:00:00";
+  session.period.step_time = 1.0 / 24;
+  session.period.step_kind = StepKind::Time;
+  int tried = 0;
+  bool inside = false;  // a task started from here lets events run too
+  ui.on_process_events = [&](int) {
+    if (inside) return;
+    inside = true;
+    ++tried;
+    EXPECT_TRUE(session.flags.busy);
+    EXPECT_EQ(lister_tableau(session), ListingResult::not_run);
+    EXPECT_EQ(traiter_fichier_click(session), RunOutcome::NotStarted);
+    GridTarget target{session, session.grid, session.result_list, 0.0};
+    EXPECT_EQ(create_grid(target).outcome, GridOutcome::Abandoned);
+    inside = false;
+  };
+  EXPECT_EQ(lister_tableau(session), ListingResult::completed);
+  EXPECT_GE(tried, 3);
+  EXPECT_EQ(column("fichier"), (Texts{"a.csv", "b.csv", "c.csv"}));
+  EXPECT_TRUE(session.grid.empty());
+  EXPECT_FALSE(session.flags.busy);
 }
 
 TEST_F(ListingTest, EditedTableSurvivesIndirectListingsButNotTheButton) {

@@ -194,6 +194,23 @@ TEST_F(RunTest, GridEmptiedDuringTheRunStillGivesEveryRow) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
 }
 
+// Without a year every line was dated 01/01/1900 00:00:00, and a period
+// around that instant gave a result of one row from every line.
+TEST_F(RunTest, PatternWithoutADateWritesNothing) {
+  write_two_files();
+  session.description.assign("Edit_format_datetime_mesure.text", "mm_jj_hh_mn");
+  session.period.start_caption = "01/01/1900 00:00:00";
+  session.period.end_caption = "01/01/1900 03:00:00";
+  list_and_build_grid();
+  EXPECT_EQ(traiter_fichier_click(session), RunOutcome::NoResult);
+  EXPECT_TRUE(session.run.failure.ends_with(
+      "(aucune date n'a pu être lue dans les fichiers : le format de date <mm_jj_hh_mn> ne contient pas de "
+      "date : il lui faut l'année (aaaa ou aa), le mois (mm) et le jour (jj), ou une heure seule "
+      "(hh_mn_ss))"))
+      << session.run.failure;
+  EXPECT_TRUE(result_text().empty());
+}
+
 TEST_F(RunTest, MarkedRowsOnlyAreRead) {
   write_two_files();
   list_and_build_grid();

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // While a run lets the window work, only "stop" and the tracking window
-// answer: every other button is greyed and starts nothing, Escape and the
-// window's close button wait, and "stop" ends the run at its next check.
+// answer: every other button and every setting is greyed and starts
+// nothing, Escape and the window's close button wait, and "stop" ends the
+// run at its next check.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -66,6 +70,7 @@ TEST_F(BusyWindow, OnlyStopAnswersDuringARunAndItStopsTheRun) {
   Session& session = window->session();
   bool acted = false;
   int greyed = 0;
+  int pickers_greyed = 0;
   answers.on_tick = [&] {
     if (acted || !session.flags.running || !session.flags.busy || session.run.size_done == 0) return;
     acted = true;
@@ -79,6 +84,21 @@ TEST_F(BusyWindow, OnlyStopAnswersDuringARunAndItStopsTheRun) {
       EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
       ++greyed;
       QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // The settings too: date and time pickers, spin boxes, lists to choose
+    // from and fields, whose changes would move the period or the
+    // description under the run.
+    for (QWidget* widget : window->surface()->findChildren<QWidget*>()) {
+      auto* edit = qobject_cast<QLineEdit*>(widget);
+      const bool setting = qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                           (edit && !edit->isReadOnly() && !qobject_cast<QAbstractSpinBox*>(edit->parent()));
+      if (!setting || !widget->isVisibleTo(window.get()) || widget->objectName().isEmpty()) continue;
+      bool usable = false;
+      for (QWidget* w = widget; w; w = w->parentWidget())
+        usable = usable || ui::BusyState::always_enabled().contains(w->objectName());
+      if (usable) continue;
+      EXPECT_FALSE(widget->isEnabled()) << widget->objectName().toStdString();
+      if (qobject_cast<QAbstractSpinBox*>(widget)) ++pickers_greyed;
     }
     // Escape and the close button wait for the run.
     QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -97,6 +117,7 @@ TEST_F(BusyWindow, OnlyStopAnswersDuringARunAndItStopsTheRun) {
 
   ASSERT_TRUE(acted);
   EXPECT_GT(greyed, 20);
+  EXPECT_GE(pickers_greyed, 6);
   EXPECT_TRUE(answers.idle());
   // Stopped in the first file: the result holds its title row only.
   const std::string result = read_bytes(dir.path() + "out/res.txt");

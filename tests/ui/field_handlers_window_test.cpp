@@ -156,6 +156,18 @@ TEST_F(FieldHandlersWindow, TheTimePatternFieldCorrectsTheDateTimePattern) {
   EXPECT_EQ(text_of("Edit_format_datetime_mesure"), "aaaa_mm_jjhh:mn");
 }
 
+// A pattern without a date used to date every line 01/01/1900: leaving
+// the field says it is refused, in a box.
+TEST_F(FieldHandlersWindow, APatternWithoutADateIsRefusedOnLeavingItsField) {
+  open_station();
+  answers.box(" Format refusé : le format de date <zz> ne contient pas de date : il lui faut l'année", "OK");
+  type("Edit_format_datetime_mesure", "zz", Leave::Focus);
+  EXPECT_TRUE(answers.idle());
+  // A date alone reads dates: nothing is said.
+  type("Edit_format_datetime_mesure", "jj/mm/aaaa", Leave::Focus);
+  EXPECT_EQ(answers.texts.size(), 1);
+}
+
 TEST_F(FieldHandlersWindow, APickerListShowsItsPatternsAndADoubleClickFillsTheField) {
   open_station();
   auto* list = find<QListWidget>("ListBox_date_heure");
