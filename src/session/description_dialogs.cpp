@@ -58,6 +58,7 @@ void align_title_line(DataDescription& description) {
 }  // namespace
 
 void choose_description(Session& session) {
+  if (session.busy()) return;
   DataDescription& description = session.description;
   const std::string folder = description.text("dossier_description");
   FileDialogRequest request;
@@ -92,6 +93,7 @@ void choose_description(Session& session) {
 }
 
 void save_description(Session& session) {
+  if (session.busy()) return;
   DataDescription& description = session.description;
   UserInterface& ui = session.ui();
   if (!description_folder_chosen(session)) {
@@ -141,6 +143,7 @@ std::string propose_description_name(const DataDescription& description) {
 }
 
 bool save_description_as(Session& session, SaveAsOrigin origin) {
+  if (session.busy()) return false;
   DataDescription& description = session.description;
   const std::string remembered = description.file_name();
   const bool clipboard_mask = description.text("Edit_masque.text") == "ppp";
@@ -176,6 +179,7 @@ bool save_description_as(Session& session, SaveAsOrigin origin) {
 }
 
 void new_description(Session& session) {
+  if (session.busy()) return;
   DataDescription& description = session.description;
   UserInterface& ui = session.ui();
   if (ui.ask(MessageType::Confirmation, kYesNoCancel,

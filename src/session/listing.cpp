@@ -79,7 +79,7 @@ bool exists(const std::string& path) {
 }  // namespace
 
 ListingResult lister_tableau(Session& session) {
-  if (session.flags.table_edited || session.flags.busy) return ListingResult::not_run;
+  if (session.flags.table_edited || session.busy()) return ListingResult::not_run;
   BusyListing busy(session);
   try {
     for (;;) {
@@ -103,7 +103,7 @@ ListingResult lister_tableau(Session& session) {
 }
 
 ListingResult lister_click(Session& s) {
-  if (s.flags.busy) return ListingResult::not_run;
+  if (s.busy()) return ListingResult::not_run;
   s.ajout_suivi("");
   int shown_count = 0;
   const bool shown_ok = read_int(trim_view(s.caption("Label54")), shown_count);

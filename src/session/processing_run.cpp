@@ -104,7 +104,7 @@ void prepare_screen(Session& s) {
 }  // namespace
 
 RunOutcome traiter_fichier_click(Session& s) {
-  if (s.flags.busy || s.flags.running) return RunOutcome::NotStarted;
+  if (s.busy()) return RunOutcome::NotStarted;
   if (!run_checks_passed(s)) return RunOutcome::Refused;
   RunOutcome outcome = RunOutcome::NoResult;
   {

@@ -174,7 +174,7 @@ WriteOutcome write_results(Session& s) {
 }
 
 void sauver_click(Session& s) {
-  if (s.flags.busy) return;
+  if (s.busy()) return;
   if (s.file_table.file_row_count() < 1) {
     s.ui().message(" pas de données à enregistrer...");
     return;
