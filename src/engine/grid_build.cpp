@@ -100,8 +100,9 @@ GridResult finish(GridTarget& target, GridOutcome outcome, std::int64_t step) {
 
 GridResult create_grid(GridTarget& target) {
   Workspace& ws = target.ws;
-  // A listing or a run is letting the window work: the grid it reads stays.
-  if (ws.busy()) return {};
+  // A listing or a build is letting the window work: the grid it reads
+  // stays. A run builds its own grid before it sets the flag.
+  if (ws.flags.busy) return {};
   begin_build(target);
   const std::int64_t step = step_seconds(ws.period);
   if (step == 0) {

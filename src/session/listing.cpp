@@ -79,7 +79,9 @@ bool exists(const std::string& path) {
 }  // namespace
 
 ListingResult lister_tableau(Session& session) {
-  if (session.flags.table_edited || session.busy()) return ListingResult::not_run;
+  // A run lists the files itself, when nothing was pre-read, before it
+  // reads them and sets the busy flag.
+  if (session.flags.table_edited || session.flags.busy) return ListingResult::not_run;
   BusyListing busy(session);
   try {
     for (;;) {
@@ -124,6 +126,7 @@ ListingResult lister_click(Session& s) {
 }
 
 ListingResult reafficher_tableau_complet(Session& s) {
+  if (s.busy()) return ListingResult::not_run;
   s.flags.table_edited = false;
   const ListingResult result = lister_tableau(s);
   restore_check_marks(s.file_table, s.table_state.checked_files);
@@ -131,6 +134,7 @@ ListingResult reafficher_tableau_complet(Session& s) {
 }
 
 int relister_apres_entree(Session& s) {
+  if (s.busy()) return -1;
   // The listing tells its own outcome in the table and its boxes.
   return relist_after_enter(s, [&s](const std::vector<FoundFile>&) { static_cast<void>(lister_tableau(s)); });
 }

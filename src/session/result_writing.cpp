@@ -213,6 +213,17 @@ void editer_click(Session& s) { open_if_written(s, s.run.result_path); }
 void fichier_suivi_click(Session& s) { open_if_written(s, s.run.report_path); }
 void memo3_double_click(Session& s) { open_if_written(s, s.run.result_path); }
 
+void fichiers_sortie_click(Session& s) {
+  const DataDescription& description = s.description;
+  FileDialogRequest request;
+  request.title = "fichiers de sortie : " + description.text("dossier_choisi_sortie");
+  request.initial_folder = description.text("dossier_choisi_sortie");
+  request.filter = "Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*";
+  request.must_exist = true;
+  if (const auto path = s.ui().open_file(request))
+    s.ui().open_in_editor(*path, description.text("Edit_name_prog_blocnote.text"));
+}
+
 void effacer_suivi_click(Session& s) {
   if (s.ui().ask(MessageType::Warning, kYesNo, " Effacer le texte ? ") == Answer::Yes) s.log.clear();
 }

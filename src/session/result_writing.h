@@ -44,6 +44,10 @@ void editer_click(Session& session);
 void fichier_suivi_click(Session& session);
 void memo3_double_click(Session& session);
 
+// "fichiers de sortie ..." (`SpeedButton_fichiers_sortie`): a file of the
+// output folder, picked in a file dialog, opened in the text editor.
+void fichiers_sortie_click(Session& session);
+
 // `SpeedButton_clear`: asks " Effacer le texte ? " and empties the
 // tracking log on Yes.
 void effacer_suivi_click(Session& session);

@@ -37,7 +37,7 @@ const QStringList& BusyState::always_enabled() {
 }
 
 void BusyState::refresh() {
-  const bool busy = m_session.flags.busy || m_session.flags.running;
+  const bool busy = m_session.busy();
   if (busy != m_busy) {
     m_busy = busy;
     if (busy)

@@ -8,45 +8,18 @@
 #include <QTableView>
 #include <algorithm>
 
-#include "session/listing.h"
 #include "session/modified_indication.h"
 #include "session/session.h"
 #include "session/table_editing.h"
-#include "ui/settings_binder.h"
 #include "ui/window_interface.h"
 
 namespace talve::ui {
-namespace {
-
-// Enter in one of these fields, while the description is modified, lists
-// the files again.
-constexpr const char* kRelistingFields[] = {"Edit_masque",         "Edit_NA",
-                                            "Edit_nb_decimale",    "Edit_intitule_origine",
-                                            "Edit_nom_fic_sortie", "Edit_num_ligne_intitule_col",
-                                            "Edit_f_station",      "Edit_num_col_date",
-                                            "Edit_num_col_time",   "Edit_num_col_datetime"};
-
-}  // namespace
-
-KeyboardRules::KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui,
-                             SettingsBinder& binder, Links links)
+KeyboardRules::KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui, Links links)
     : QObject(window), m_window(window), m_session(session), m_ui(ui), m_links(std::move(links)) {
-  add_enter_rules(binder);
   qApp->installEventFilter(this);
 }
 
 KeyboardRules::~KeyboardRules() { qApp->removeEventFilter(this); }
-
-// The rules of `Edit_col_cochee` and `Edit_num_ligne_donnee` on Enter are
-// the field handlers' (ui/field_handlers.h).
-void KeyboardRules::add_enter_rules(SettingsBinder& binder) {
-  for (const char* field : kRelistingFields)
-    binder.on_enter(field, [this] {
-      if (!m_session.description.modified() || m_session.flags.busy || m_session.flags.running) return;
-      relister_apres_entree(m_session);
-      m_links.after_action();
-    });
-}
 
 bool KeyboardRules::in_main_window(const QObject* watched) const {
   const auto* widget = qobject_cast<const QWidget*>(watched);
@@ -82,7 +55,7 @@ bool KeyboardRules::eventFilter(QObject* watched, QEvent* event) {
       // Any key, wherever it goes, ends the countdown.
       if (m_session.shutdown_countdown.running()) m_session.shutdown_countdown.key_pressed();
       if (QApplication::activeModalWidget() || !in_main_window(watched)) break;
-      const bool busy = m_session.flags.busy || m_session.flags.running;
+      const bool busy = m_session.busy();
       if (key->key() == Qt::Key_Escape) {
         if (QWidget* panel = floating_panel_of(watched)) {
           panel->hide();

@@ -14,7 +14,6 @@ class Session;
 
 namespace talve::ui {
 
-class SettingsBinder;
 class WindowInterface;
 
 // The keyboard rules of the main window, which sees every key before its
@@ -24,8 +23,6 @@ class WindowInterface;
 //   to a message box, a dialog or an open floating panel (that one closes
 //   and nothing else happens);
 // - Delete in the FileTable removes the selected rows;
-// - Enter in the fields that shape the listing lists the files again when
-//   the description is modified;
 // - every key release and mouse press refreshes the modified indication.
 class KeyboardRules : public QObject {
   Q_OBJECT
@@ -36,15 +33,13 @@ class KeyboardRules : public QObject {
     std::function<void()> quit;          // Escape
     std::function<void()> after_action;  // the window follows the session
   };
-  KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui, SettingsBinder& binder,
-                Links links);
+  KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui, Links links);
   ~KeyboardRules() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void add_enter_rules(SettingsBinder& binder);
   bool in_main_window(const QObject* watched) const;
   QWidget* floating_panel_of(const QObject* watched) const;
   void delete_selected_rows();

@@ -9,8 +9,9 @@
 #include <QVBoxLayout>
 
 #include "core/entry_rules.h"
-#include "engine/period_values.h"
+#include "session/field_entries.h"
 #include "session/modified_indication.h"
+#include "session/period_edits.h"
 #include "session/session.h"
 #include "ui/busy_state.h"
 #include "ui/colour_scheme.h"
@@ -95,7 +96,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   m_period = new PeriodControls(m_surface, s, *m_ui, *m_binder, after);
   m_buttons = new WorkflowButtons(
       m_surface, s, *m_ui, {m_tracking, m_notice, after, [this] { request_quit(QuitOrigin::ExitButton); }});
-  m_keyboard = new KeyboardRules(this, s, *m_ui, *m_binder,
+  m_keyboard = new KeyboardRules(this, s, *m_ui,
                                  {kFloatingPanels, [this] { request_quit(QuitOrigin::EscapeKey); }, after});
   m_ui->on_process_events = [this] {
     m_tracking->flush();
@@ -107,10 +108,13 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   follow_captions(m_surface, s, *m_ui);
   // The fields whose changes do more than store their value; a field that
   // lists the files again does it as the listing button does.
-  install_field_handlers(this, s, {[this] {
-                           if (auto* listing = findChild<QAbstractButton*>("SpeedButton_lister"))
-                             listing->click();
-                         }});
+  keep_dependent_fields(s);
+  install_field_handlers(this, s,
+                         {[this] {
+                            if (auto* listing = findChild<QAbstractButton*>("SpeedButton_lister"))
+                              listing->click();
+                          },
+                          after});
   install_large_table_toggle(this);
   connect_scheme();
   connect_session_values();
@@ -123,8 +127,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   prepare_session(s, command_line);
   // The period's captions with their weekdays, as the period file would
   // give them.
-  set_start_caption(s, period_start(s));
-  set_end_caption(s, period_end(s));
+  show_period_captions(s);
   apply_colour_scheme(m_surface, s);
   m_period->refresh();
   m_tracking->set_size(TrackingWindow::Size::Small);
@@ -145,7 +148,7 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::startup_done() const { return m_session->startup.sequence_done; }
 
-bool MainWindow::busy() const { return m_session->flags.busy || m_session->flags.running; }
+bool MainWindow::busy() const { return m_session->busy(); }
 
 void MainWindow::connect_scheme() {
   m_binder->on_change("RadioGroup_coul_nb.ItemIndex", [this](bool) {
@@ -155,8 +158,9 @@ void MainWindow::connect_scheme() {
   });
   // The mask's "ppp" (the clipboard's working file) is no change of the
   // user's.
-  m_binder->store_with("Edit_masque.text",
-                       [this](const std::string& mask) { change_mask(m_session->description, mask); });
+  m_binder->store_with("Edit_masque.text", [this](const std::string& mask) {
+    change_mask(m_session->description, typed_mask(mask));
+  });
 }
 
 // The session's own values that no description keeps.

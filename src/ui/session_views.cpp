@@ -81,8 +81,6 @@ SessionViews::SessionViews(QWidget* surface, Session& session, WindowInterface& 
     m_values_only->set_rows(text.empty() ? nullptr : &m_session.values_only_list);
     m_values_only->refresh();
   });
-  ui.ignore_control("Panel3");
-  ui.route_visibility("StringGrid1", [](bool) {});
 }
 
 void SessionViews::refresh(bool cheap) {
