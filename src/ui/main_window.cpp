@@ -16,6 +16,7 @@
 #include "ui/busy_state.h"
 #include "ui/colour_scheme.h"
 #include "ui/field_handlers.h"
+#include "ui/file_table_gestures.h"
 #include "ui/keyboard.h"
 #include "ui/large_table.h"
 #include "ui/notice_panel.h"
@@ -96,8 +97,15 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   m_period = new PeriodControls(m_surface, s, *m_ui, *m_binder, after);
   m_buttons = new WorkflowButtons(
       m_surface, s, *m_ui, {m_tracking, m_notice, after, [this] { request_quit(QuitOrigin::ExitButton); }});
+  m_gestures = new FileTableGestures(m_surface, s, after);
   m_keyboard = new KeyboardRules(this, s, *m_ui,
-                                 {kFloatingPanels, [this] { request_quit(QuitOrigin::EscapeKey); }, after});
+                                 {kFloatingPanels,
+                                  [this] { request_quit(QuitOrigin::EscapeKey); },
+                                  [this] {
+                                    m_gestures->remove_selection();
+                                    refresh();
+                                  },
+                                  {}});
   m_ui->on_process_events = [this] {
     m_tracking->flush();
     m_views->refresh(true);
