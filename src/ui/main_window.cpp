@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -72,7 +73,15 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
     : QMainWindow(parent), m_surface(new QWidget(this)) {
   setObjectName("Form1");
   m_surface->setObjectName("surface");
-  setCentralWidget(m_surface);
+  // The zones keep their size on a smaller screen (a laptop, a large text
+  // scale): the window scrolls over them rather than leaving controls out
+  // of reach.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName("ScrollBox_zones");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(m_surface);
+  setCentralWidget(scroll);
   // About two hundred controls share the window: a compact font keeps it
   // within a 1920 x 1080 screen.
   QFont compact = font();
@@ -139,7 +148,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   apply_colour_scheme(m_surface, s);
   m_period->refresh();
   m_tracking->set_size(TrackingWindow::Size::Small);
-  place_window(this);
+  place_window(this, m_surface);
   refresh();
 }
 
