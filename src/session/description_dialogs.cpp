@@ -7,6 +7,7 @@
 #include "core/parameter_file.h"
 #include "core/program_folder.h"
 #include "core/program_title.h"
+#include "session/listing_reset.h"
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"
@@ -75,6 +76,7 @@ void choose_description(Session& session) {
 
   description.mark_modified();
   clear_checked_files(session);
+  forget_previous_listing(session);
   const std::string chosen_folder = folder_of(*chosen);
   const std::string chosen_name = file_name_of(*chosen);
   description.assign("dossier_description", chosen_folder);
@@ -191,6 +193,7 @@ void new_description(Session& session) {
   description.set_file_name("");
   session.set_caption("Label_description_bd", "");
   description.reset_to_absent_values(program_folder());
+  forget_previous_listing(session);
   show_folder_labels(session);
   save_description_as(session, SaveAsOrigin::NewDescription);
   ui.message(" Choisir le répertoire des données \n  et ouvrir un exemplaire de fichier à traiter ...");

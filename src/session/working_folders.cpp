@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/data_folder_check.h"
 #include "session/description_actions.h"
+#include "session/listing_reset.h"
 #include "session/modified_indication.h"
 #include "session/recent_folder_actions.h"
 #include "session/session.h"
@@ -63,6 +64,8 @@ bool choose_working_folder(Session& session, FolderRole role) {
   // A description that cannot be written has said so; the folder is chosen.
   static_cast<void>(write_description(session));
   if (role == FolderRole::Data) {
+    // The rows of the previous folder would pass for this one's.
+    forget_previous_listing(session);
     session.description.mark_modified();
     check_data_folder(session);
   }

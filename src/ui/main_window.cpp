@@ -23,6 +23,7 @@
 #include "ui/notice_panel.h"
 #include "ui/panel_placement.h"
 #include "ui/period_controls.h"
+#include "ui/picker_typing.h"
 #include "ui/session_views.h"
 #include "ui/settings_binder.h"
 #include "ui/text_edge.h"
@@ -133,6 +134,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
                           },
                           after});
   install_large_table_toggle(this);
+  type_whole_dates(m_surface);
   connect_scheme();
   connect_session_values();
   place_panels();
