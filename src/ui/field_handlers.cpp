@@ -23,6 +23,7 @@
 #include "session/field_entries.h"
 #include "session/session.h"
 #include "text/encoding.h"
+#include "ui/panel_placement.h"
 
 namespace talve::ui {
 namespace {
@@ -213,6 +214,7 @@ void FieldHandlers::toggle_picker(const Picker& picker) {
     if (from_qt(list->item(i)->text()) == current) list->setCurrentRow(i);
   list->show();
   list->raise();
+  bring_into_view(list);
 }
 
 void FieldHandlers::pick(const Picker& picker, const QString& entry) {
