@@ -117,6 +117,7 @@ TEST_F(FileTableGesturesWindow, FullRelistingBringsBackTheRemovedRows) {
 // takes the other one.
 TEST_F(FileTableGesturesWindow, TitlesSortByTheirKeyBothWays) {
   open_and_list();
+  EXPECT_TRUE(table()->toolTip().contains("double-clic : sur un intitulé, tri de la colonne"));
   double_click_cell(1, " x");  // q is checked
   const struct {
     const char* title;
@@ -140,8 +141,13 @@ TEST_F(FileTableGesturesWindow, TitlesSortByTheirKeyBothWays) {
   EXPECT_TRUE(answers.texts.isEmpty());
 }
 
+// The table's hint tells the gestures this test makes.
 TEST_F(FileTableGesturesWindow, CellDoubleClicksToggleOpenAndOfferTheRowsOwnDate) {
   open_and_list();
+  const QString hint = table()->toolTip();
+  for (const char* told : {"sur « x », coche ou décoche", "sur « fichier », le fichier dans l'éditeur",
+                           "sur « date dep » ou « date fin », cette date comme début ou fin de la période"})
+    EXPECT_TRUE(hint.contains(QString::fromUtf8(told))) << told;
   Session& session = window->session();
   double_click_cell(2, " x");
   EXPECT_EQ(column(" x"), (Names{"", "", "x", ""}));
