@@ -312,6 +312,17 @@ TEST_F(LooseEnds, SavingWithoutDataWaitingSaysSo) {
   EXPECT_FALSE(answers.texts.join("").contains("Données extraites enregistrées"));
 }
 
+// Out of a long task "stop" has nothing to stop: it is greyed, and drawn so
+// even after a listing gave it its live colour.
+TEST_F(LooseEnds, StopIsGreyedOutsideALongTask) {
+  open_and_list();
+  auto* stop = find<QAbstractButton>("SpeedButton_stop");
+  EXPECT_FALSE(stop->isEnabled());
+  const QPalette theme = QApplication::palette(stop);
+  EXPECT_EQ(stop->palette().color(QPalette::Disabled, QPalette::ButtonText),
+            theme.color(QPalette::Disabled, QPalette::ButtonText));
+}
+
 // A whole time or date typed into a picker, with or without separators.
 TEST_F(LooseEnds, PickersTakeAWholeDateOrTimeTyped) {
   open();
