@@ -175,6 +175,13 @@ bool confirm_data_line(DataDescription& description, const std::string& typed, U
 
 bool mask_accepts_key(char typed) { return typed != '*' && typed != '.'; }
 
+std::string typed_mask(std::string_view text) {
+  std::string kept;
+  for (const char c : text)
+    if (mask_accepts_key(c)) kept += c;
+  return kept;
+}
+
 void change_mask(DataDescription& description, const std::string& mask) {
   if (mask == "ppp")
     description.assign("Edit_masque.text", mask);

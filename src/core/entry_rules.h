@@ -56,8 +56,10 @@ bool apply_equiv_na_rule(DataDescription& description, UserInterface& ui);
 // typed, and leaves the modified flag as it was. Returns true when accepted.
 bool confirm_data_line(DataDescription& description, const std::string& typed, UserInterface& ui);
 
-// `Edit_masque`: "*" and "." cannot be typed into the field.
+// `Edit_masque`: "*" and "." cannot be typed into the field, nor pasted:
+// the text of the field without them.
 bool mask_accepts_key(char typed);
+std::string typed_mask(std::string_view text);
 // `Edit_masque` changed: the description is marked modified unless the new
 // text is "ppp" (the clipboard working file).
 void change_mask(DataDescription& description, const std::string& mask);

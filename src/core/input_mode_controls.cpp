@@ -56,6 +56,7 @@ std::string_view listing_hint(InputMode mode) {
 void show_input_mode(Workspace& ws) {
   for (const InputModeRow& row : kRows) ws.set_visible(row.control, shown_in_mode(row, ws.flags.input_mode));
   for (const char* label : {"Label6", "Label8", "Label10"}) ws.set_caption(label, "---");
+  for (const char* counter : {"Label_nlig_impliquee", "Label5", "Label19"}) ws.set_caption(counter, "--");
 }
 
 }  // namespace talve

@@ -31,7 +31,8 @@ bool shown_in_mode(const InputModeRow& row, InputMode mode);
 std::string_view listing_hint(InputMode mode);
 
 // Shows and hides the controls for the current input mode, and resets the
-// durations, size and remaining-time labels to "---".
+// durations, size and remaining-time labels to "---" and the counters of
+// measurements and columns to "--".
 void show_input_mode(Workspace& ws);
 
 }  // namespace talve

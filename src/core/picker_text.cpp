@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "text/date_pattern_fields.h"
+#include "text/filename_rules.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -63,6 +65,18 @@ std::optional<TDateTime> read_picker_text(std::string_view text) {
   const auto clock = read_clock(text);
   if (!clock) return std::nullopt;
   return encode_time(clock->hour, clock->minute, clock->second);
+}
+
+std::vector<std::string_view> pattern_list_entries(std::string_view list) {
+  if (list == "ListBox_date_fic") return {kExemplesDateFichier.begin(), kExemplesDateFichier.end()};
+  for (const PatternPicker* picker : {&date_time_picker(), &date_picker(), &time_picker()})
+    if (picker->list == list) return {picker->entries.begin(), picker->entries.end()};
+  return {};
+}
+
+std::string pattern_list_choice(std::string_view list, std::string_view entry) {
+  if (list == "ListBox_date_fic") return std::string(entry);
+  return picked_text(entry);
 }
 
 }  // namespace talve

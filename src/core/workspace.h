@@ -54,6 +54,11 @@ class Workspace {
 
   void ajout_suivi(const std::string& line) { log.ajout_suivi(line); }
 
+  // A listing, a grid build, a spreadsheet read or a processing run is going
+  // on: the operations that would change what it works on (the description,
+  // the file table, the period, the grid) refuse to start meanwhile.
+  bool busy() const { return flags.busy || flags.running; }
+
   // Captions of named controls (labels, status texts) and their visibility.
   void set_caption(std::string_view control, std::string text);
   const std::string& caption(std::string_view control) const;

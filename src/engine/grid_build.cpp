@@ -100,7 +100,8 @@ GridResult finish(GridTarget& target, GridOutcome outcome, std::int64_t step) {
 
 GridResult create_grid(GridTarget& target) {
   Workspace& ws = target.ws;
-  // A listing or a run is letting the window work: the grid it reads stays.
+  // A listing or a build is letting the window work: the grid it reads
+  // stays. A run builds its own grid before it sets the flag.
   if (ws.flags.busy) return {};
   begin_build(target);
   const std::int64_t step = step_seconds(ws.period);
@@ -161,7 +162,7 @@ GridResult create_grid(GridTarget& target) {
 
 GridResult create_grid_with_confirmation(GridTarget& target) {
   Workspace& ws = target.ws;
-  if (ws.flags.busy) return {};
+  if (ws.busy()) return {};
   const Period& period = ws.period;
   const std::int64_t step = step_seconds(period);
   if (step == 0) {

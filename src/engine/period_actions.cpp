@@ -31,6 +31,11 @@ void set_bound(Workspace& ws, PeriodBound bound, TDateTime value) {
   return ws.ui().ask(MessageType::Confirmation, kYesNo, text) == Answer::Yes;
 }
 
+// While a grid is built or a run reads it, the period and the grid stay as
+// they are: a refused change leaves the count shown.
+bool refused(const GridTarget& target) { return target.ws.busy(); }
+CountCaption unchanged(const GridTarget& target) { return {target.ws.period.count_caption}; }
+
 void copied(GridTarget& target) {
   target.ws.description.mark_modified();
   period_changed(target);
@@ -39,49 +44,58 @@ void copied(GridTarget& target) {
 }  // namespace
 
 CountCaption period_changed(GridTarget& target) {
+  if (refused(target)) return unchanged(target);
   target.grid.clear();
   target.ws.period.changed = true;
   return count_preview(target.ws);
 }
 
 CountCaption set_period_start(GridTarget& target, TDateTime value) {
+  if (refused(target)) return unchanged(target);
   set_start_caption(target.ws, value);
   return period_changed(target);
 }
 
 CountCaption set_period_end(GridTarget& target, TDateTime value) {
+  if (refused(target)) return unchanged(target);
   set_end_caption(target.ws, value);
   return period_changed(target);
 }
 
 CountCaption set_step_time(GridTarget& target, TDateTime value) {
+  if (refused(target)) return unchanged(target);
   target.ws.period.step_time = value;
   return period_changed(target);
 }
 
 CountCaption set_step_count(GridTarget& target, int count) {
+  if (refused(target)) return unchanged(target);
   target.ws.period.step_count = count;
   return period_changed(target);
 }
 
 CountCaption set_step_kind(GridTarget& target, StepKind kind) {
+  if (refused(target)) return unchanged(target);
   target.ws.period.step_kind = kind;
   if (kind != StepKind::Time) target.ws.set_caption("Label56", step_unit(kind));
   return period_changed(target);
 }
 
 CountCaption set_date_test(GridTarget& target, DateTest test) {
+  if (refused(target)) return unchanged(target);
   target.ws.period.date_test = test;
   target.result_list.clear();
   return period_changed(target);
 }
 
 CountCaption set_offset_days(GridTarget& target, int days) {
+  if (refused(target)) return unchanged(target);
   target.ws.offset_days = days;
   return period_changed(target);
 }
 
 bool zero_time(GridTarget& target, PeriodTime which) {
+  if (refused(target)) return false;
   Workspace& ws = target.ws;
   if (which == PeriodTime::Step) {
     if (!ask_yes_no(
@@ -102,6 +116,7 @@ bool zero_time(GridTarget& target, PeriodTime which) {
 }
 
 bool copy_last_run_bound(GridTarget& target, PeriodBound bound, const std::string& caption) {
+  if (refused(target)) return false;
   Workspace& ws = target.ws;
   if (compter_numeriques(caption) < kDateDigits) return false;
   const bool start = bound == PeriodBound::Start;
@@ -114,6 +129,7 @@ bool copy_last_run_bound(GridTarget& target, PeriodBound bound, const std::strin
 }
 
 bool copy_last_run_step(GridTarget& target, const std::string& caption) {
+  if (refused(target)) return false;
   Workspace& ws = target.ws;
   if (compter_numeriques(caption) < kTimeDigits) return false;
   if (!ask_yes_no(ws, " récupérer le pas ?\n" + caption)) return false;
@@ -123,6 +139,7 @@ bool copy_last_run_step(GridTarget& target, const std::string& caption) {
 }
 
 bool copy_listing_date(GridTarget& target, PeriodBound bound, const std::string& caption) {
+  if (refused(target)) return false;
   Workspace& ws = target.ws;
   if (compter_numeriques(caption) < kDateDigits) return false;
   const bool start = bound == PeriodBound::Start;
@@ -134,6 +151,7 @@ bool copy_listing_date(GridTarget& target, PeriodBound bound, const std::string&
 }
 
 bool copy_listing_instant(GridTarget& target, PeriodBound bound, const std::string& caption) {
+  if (refused(target)) return false;
   Workspace& ws = target.ws;
   if (compter_numeriques(caption) < kDateDigits) return false;
   const bool start = bound == PeriodBound::Start;

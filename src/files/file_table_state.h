@@ -51,8 +51,6 @@ struct FileTableState {
   // Files pre-read since the last listing started: a processing run lists
   // again first when it is 0.
   int pre_read_since_listing = 0;
-  // The table is hidden behind `Panel3` while a long listing runs.
-  bool table_hidden = false;
   // Where nobody can correct the description (the batch mode), a file whose
   // pre-reading would stop the listing is left out of the table instead, so
   // that one bad file among many does not cost the result of the others.

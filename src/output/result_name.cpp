@@ -55,6 +55,40 @@ ResultName result_name(std::string_view pattern, const NameValues& values) {
   return name;
 }
 
+namespace {
+
+// What every name built from the pattern begins with.
+std::string fixed_part(std::string_view pattern) {
+  std::string p = trim(pattern).empty() ? std::string("A") : std::string(pattern);
+  while (remove_first(p, kDurationMark)) {
+  }
+  while (remove_first(p, kPeriodMark)) {
+  }
+  remplacer_car('/', '-', p);
+  return p.substr(0, p.find('.'));
+}
+
+constexpr std::string_view kReportExtension = ".TXT";
+
+}  // namespace
+
+bool named_as_result(std::string_view file_name, std::string_view pattern) {
+  const std::string start = fixed_part(pattern);
+  return !start.empty() && file_name.size() > start.size() && file_name.starts_with(start) &&
+         !named_as_report(file_name, pattern);
+}
+
+bool named_as_report(std::string_view file_name, std::string_view pattern) {
+  if (!file_name.ends_with(kReportExtension)) return false;
+  const std::string_view result = file_name.substr(0, file_name.size() - kReportExtension.size());
+  const std::string start = fixed_part(pattern);
+  return !start.empty() && result.size() > start.size() && result.starts_with(start);
+}
+
+std::string result_of_report(std::string_view report_name) {
+  return std::string(report_name.substr(0, report_name.size() - kReportExtension.size()));
+}
+
 std::string first_free_path(const std::string& folder, const ResultName& name) {
   std::string path = folder + name.file_name();
   for (int i = 1; path_exists(path); ++i)

@@ -36,6 +36,16 @@ struct NameValues {
 // becomes "-", so that the name never reaches outside the output folder.
 ResultName result_name(std::string_view pattern, const NameValues& values);
 
+// The files the program writes into the output folder, which a listing of
+// that folder must not take for data: a result, whose name begins with the
+// pattern's text before its first "." ("#" and "§" taken out, as the name
+// is built), or its report, the same name followed by ".TXT". Both are
+// recognised by their names; the caller checks that the other one is there.
+bool named_as_result(std::string_view file_name, std::string_view pattern);
+bool named_as_report(std::string_view file_name, std::string_view pattern);
+// The result a report stands beside: its name without the final ".TXT".
+std::string result_of_report(std::string_view report_name);
+
 // "incrément (i)": the path itself when no file is there, else the first of
 // stem(1), stem(2)... that is free.
 std::string first_free_path(const std::string& folder, const ResultName& name);

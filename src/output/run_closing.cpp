@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/run_closing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/workspace.h"
@@ -37,7 +38,17 @@ std::string summary_options(const RunClosing& run, const std::string& station) {
 }
 
 std::string title_line(const RunClosing& run) {
-  return "3- TRAITEMENT EFFECTUÉ  (méthode : " + run.method_caption + ")";
+  return std::string(run.stopped ? "3- TRAITEMENT STOPPÉ  (méthode : "
+                                 : "3- TRAITEMENT EFFECTUÉ  (méthode : ") +
+         run.method_caption + ")";
+}
+
+// How far a stopped run went.
+std::string stopped_line(const RunClosing& run) {
+  return "     arrêté par « stop » au fichier " + std::to_string(run.files_read) + " sur " +
+         std::to_string(run.files_total) + " : " + std::to_string(run.rows_with_data) +
+         " lignes de résultat sur " + std::to_string(std::max(0, run.grid_count - 1)) +
+         " ont reçu des mesures";
 }
 
 std::string columns_line(const RunClosing& run) {
@@ -85,6 +96,7 @@ std::vector<std::string> closing_lines(const RunClosing& run, const WrittenFiles
   std::vector<std::string> lines;
   lines.emplace_back("");
   lines.push_back(title_line(run) + log_options(run));
+  if (run.stopped) lines.push_back(stopped_line(run));
   const TDateTime drift = run.drift_real - run.drift_wrong;
   if (run.drift_active && drift != 0) {
     lines.emplace_back("  La dérive des dates de mesure n'est pas nulle");
@@ -114,8 +126,9 @@ std::vector<std::string> closing_lines(const RunClosing& run, const WrittenFiles
 std::string summary_message(const RunClosing& run, const WrittenFiles& files,
                             const std::string& station_row2) {
   const std::string s = summary_options(run, station_row2);
-  return title_line(run) + s + "\n\n" + "     " + run.lines_caption + "\n\n" + columns_line(run) + "\n\n" +
-         s + "\n\n" + files.result_name +
+  const std::string stopped = run.stopped ? "\n\n" + stopped_line(run) : std::string();
+  return title_line(run) + s + stopped + "\n\n" + "     " + run.lines_caption + "\n\n" + columns_line(run) +
+         "\n\n" + s + "\n\n" + files.result_name +
          " <- Données horodatée régulières ( copiées dans le presse-papier )" + "\n\n" + files.report_name +
          " <- fenêtre de suivi dans le répertoire : " + files.output_folder + "\n\n" +
          "    (le fichier de description est également enregistré), durée totale = " +

@@ -37,6 +37,13 @@ struct RunClosing {
   int column_count = 0;         // output columns, instant and nb included
   int inverted_dates = 0;
   std::string step_text;  // the step as the result file describes it
+  // A run ended by "stop": the files it read (the last one perhaps in
+  // part) out of those it was to read, and the result rows that received
+  // measurements.
+  bool stopped = false;
+  int files_read = 0;
+  int files_total = 0;
+  int rows_with_data = 0;
 
   // The settings part, read from the workspace at the end of the run.
   static RunClosing read(const Workspace& ws);
@@ -51,8 +58,8 @@ struct WrittenFiles {
 };
 
 // The closing lines 2 to 13 of a run, from the empty line before
-// "3- TRAITEMENT EFFECTUÉ" to "  durée totale = ", with the statistics
-// lines in their place.
+// "3- TRAITEMENT EFFECTUÉ" (or "3- TRAITEMENT STOPPÉ", followed by how far
+// it went) to "  durée totale = ", with the statistics lines in their place.
 std::vector<std::string> closing_lines(const RunClosing& run, const WrittenFiles& files,
                                        const std::vector<std::string>& statistics);
 

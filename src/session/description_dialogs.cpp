@@ -7,6 +7,7 @@
 #include "core/parameter_file.h"
 #include "core/program_folder.h"
 #include "core/program_title.h"
+#include "session/listing_reset.h"
 #include "session/pending_links.h"
 #include "session/session.h"
 #include "text/ascii.h"
@@ -59,6 +60,7 @@ void align_title_line(DataDescription& description) {
 }  // namespace
 
 void choose_description(Session& session) {
+  if (session.busy()) return;
   DataDescription& description = session.description;
   const std::string folder = description.text("dossier_description");
   FileDialogRequest request;
@@ -75,6 +77,7 @@ void choose_description(Session& session) {
 
   description.mark_modified();
   clear_checked_files(session);
+  forget_previous_listing(session);
   const std::string chosen_folder = folder_of(*chosen);
   const std::string chosen_name = file_name_of(*chosen);
   description.assign("dossier_description", chosen_folder);
@@ -110,6 +113,7 @@ void edit_description(Session& session) {
 }
 
 void save_description(Session& session) {
+  if (session.busy()) return;
   DataDescription& description = session.description;
   UserInterface& ui = session.ui();
   if (!description_folder_chosen(session)) {
@@ -159,6 +163,7 @@ std::string propose_description_name(const DataDescription& description) {
 }
 
 bool save_description_as(Session& session, SaveAsOrigin origin) {
+  if (session.busy()) return false;
   DataDescription& description = session.description;
   const std::string remembered = description.file_name();
   const bool clipboard_mask = description.text("Edit_masque.text") == "ppp";
@@ -194,6 +199,7 @@ bool save_description_as(Session& session, SaveAsOrigin origin) {
 }
 
 void new_description(Session& session) {
+  if (session.busy()) return;
   DataDescription& description = session.description;
   UserInterface& ui = session.ui();
   if (ui.ask(MessageType::Confirmation, kYesNoCancel,
@@ -205,6 +211,7 @@ void new_description(Session& session) {
   description.set_file_name("");
   session.set_caption("Label_description_bd", "");
   description.reset_to_absent_values(program_folder());
+  forget_previous_listing(session);
   show_folder_labels(session);
   save_description_as(session, SaveAsOrigin::NewDescription);
   ui.message(" Choisir le répertoire des données \n  et ouvrir un exemplaire de fichier à traiter ...");

@@ -5,6 +5,7 @@
 
 #include "core/settings_table.h"
 #include "session/listing.h"
+#include "session/listing_reset.h"
 #include "session/recent_folder_actions.h"
 #include "session/session.h"
 #include "text/encoding.h"
@@ -98,6 +99,8 @@ void apply_folder(Session& session, FolderRole role, const std::string& chosen) 
   // A description that cannot be written has said so; the folder is chosen.
   static_cast<void>(write_description(session));
   if (role == FolderRole::Data) {
+    // The rows of the previous folder would pass for this one's.
+    forget_previous_listing(session);
     session.description.mark_modified();
     static_cast<void>(relister_apres_entree(session));
   }

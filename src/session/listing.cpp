@@ -79,6 +79,8 @@ bool exists(const std::string& path) {
 }  // namespace
 
 ListingResult lister_tableau(Session& session) {
+  // A run lists the files itself, when nothing was pre-read, before it
+  // reads them and sets the busy flag.
   if (session.flags.table_edited || session.flags.busy) return ListingResult::not_run;
   BusyListing busy(session);
   try {
@@ -103,7 +105,7 @@ ListingResult lister_tableau(Session& session) {
 }
 
 ListingResult lister_click(Session& s) {
-  if (s.flags.busy) return ListingResult::not_run;
+  if (s.busy()) return ListingResult::not_run;
   s.ajout_suivi("");
   int shown_count = 0;
   const bool shown_ok = read_int(trim_view(s.caption("Label54")), shown_count);
@@ -124,6 +126,7 @@ ListingResult lister_click(Session& s) {
 }
 
 ListingResult reafficher_tableau_complet(Session& s) {
+  if (s.busy()) return ListingResult::not_run;
   s.flags.table_edited = false;
   const ListingResult result = lister_tableau(s);
   restore_check_marks(s.file_table, s.table_state.checked_files);
@@ -131,6 +134,7 @@ ListingResult reafficher_tableau_complet(Session& s) {
 }
 
 int relister_apres_entree(Session& s) {
+  if (s.busy()) return -1;
   // The listing tells its own outcome in the table and its boxes.
   return relist_after_enter(s, [&s](const std::vector<FoundFile>&) { static_cast<void>(lister_tableau(s)); });
 }

@@ -23,7 +23,6 @@
 namespace talve {
 namespace {
 
-constexpr int kHideTableAbove = 150;
 constexpr TDateTime kFirstOf1900 = 2.0;  // 01/01/1900
 constexpr std::string_view kNotPreRead = " ---";
 constexpr double kBytesPerKilobyte = 1024.0;
@@ -153,11 +152,6 @@ PreReadOutcome pre_read(Pass& pass, int index, int row, const ListedFile& file, 
 void end_of_pass(Pass& pass) {
   Session& s = pass.s;
   FileTableState& state = s.table_state;
-  if (state.table_hidden) {
-    s.set_visible("StringGrid1", true);
-    s.set_visible("Panel3", false);
-    state.table_hidden = false;
-  }
   s.set_caption("Label_date_heure_min", format_system_datetime(state.earliest_first));
   s.set_caption("Label_date_heure_max", format_system_datetime(state.latest_last));
   show_date_bounds(s, state, date_bound_labels(pass.running_min, pass.running_max, 2, 3));
@@ -306,11 +300,6 @@ PassEnd run_listing_pass(Session& s) {
   state.latest_last = kFirstOf1900;
   pass.running_min = now();
   pass.running_max = kFirstOf1900;
-  if (count > kHideTableAbove && !pass.settings.pre_read_all) {
-    s.set_visible("Panel3", true);
-    s.set_visible("StringGrid1", false);
-    state.table_hidden = true;
-  }
   const PassEnd end = list_files(pass);
   end_of_pass(pass);
   return end;

@@ -6,6 +6,7 @@
 
 #include "core/program_folder.h"
 #include "files/file_discovery.h"
+#include "output/result_name.h"
 #include "session/session.h"
 #include "text/encoding.h"
 #include "text/text_utils.h"
@@ -17,6 +18,35 @@ std::uintmax_t size_of(const std::string& path) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   return error ? 0 : size;
+}
+
+bool is_file(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+// A result of this program with its report beside it, or that report: the
+// program's own output, written there when the output folder is the data
+// folder (or inside it), is no data to list.
+bool written_by_the_program(const FoundFile& found, const std::string& folder, const std::string& pattern) {
+  const std::string path = folder + found.subfolder + found.name;
+  const std::string name = name_as_text(found.name);
+  if (named_as_result(name, pattern)) return is_file(path + ".TXT");
+  if (named_as_report(name, pattern))
+    return is_file(folder + found.subfolder + file_system_path(result_of_report(name)));
+  return false;
+}
+
+// The program's own files leave the found-file list, each said in the
+// tracking log.
+void leave_out_own_files(Session& s, const std::string& folder, std::vector<FoundFile>& found) {
+  const std::string& pattern = s.description.text("Edit_nom_fic_sortie.text");
+  std::erase_if(found, [&](const FoundFile& file) {
+    if (!written_by_the_program(file, folder, pattern)) return false;
+    s.ajout_suivi("   " + name_as_text(file.subfolder + file.name) +
+                  " : fichier écrit par le programme (résultat ou suivi), laissé hors du listage");
+    return true;
+  });
 }
 
 }  // namespace
@@ -45,6 +75,7 @@ std::vector<ListedFile> files_to_list(Session& session, std::string& first_name)
       std::string first;
       lister_fichiers(folder, d.text("Edit_masque.text"), d.checked("CheckBox_recursif.Checked"),
                       state.found_files, first, std::nullopt, &state.unreadable_folders);
+      leave_out_own_files(session, folder, state.found_files);
       for (const FoundFile& found : state.found_files)
         files.push_back({name_as_text(found.name), name_as_text(found.subfolder),
                          folder + found.subfolder + found.name, found.size});

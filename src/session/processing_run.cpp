@@ -104,7 +104,7 @@ void prepare_screen(Session& s) {
 }  // namespace
 
 RunOutcome traiter_fichier_click(Session& s) {
-  if (s.flags.busy || s.flags.running) return RunOutcome::NotStarted;
+  if (s.busy()) return RunOutcome::NotStarted;
   if (!run_checks_passed(s)) return RunOutcome::Refused;
   RunOutcome outcome = RunOutcome::NoResult;
   {
@@ -143,7 +143,7 @@ RunOutcome traiter_fichier_click(Session& s) {
 
 bool stop_click(Session& s) {
   const bool has_input = s.flags.input_mode == InputMode::Spreadsheet || s.file_table.file_row_count() >= 1;
-  if (!has_input || !s.flags.busy) return false;
+  if (!has_input || !s.flags.busy || s.run.writing) return false;
   if (s.ui().ask(MessageType::Confirmation, kYesNo, "Stopper le traitement  ?\n") != Answer::Yes)
     return false;
   s.ui().set_busy(true);

@@ -31,12 +31,16 @@ enum class [[nodiscard]] RunOutcome{
 
 // `SpeedButton_traiter_fichierClick`: the checks, the run, then the
 // end-of-run shutdown when "éteindre le PC à la fin du traitement " is
-// checked.
+// checked. A run stopped by "stop" writes what it gathered and says in its
+// summary that it was stopped, at which file, and how many result rows
+// received measurements.
 RunOutcome traiter_fichier_click(Session& session);
 
 // `SpeedButton_stopClick`: while a long task is going on, asks "Stopper le
 // traitement  ?" and on Yes sets the stop flag, which the loops test after
-// each line, row or file. Returns true when the flag was set.
+// each line, row or file. Not once the result is being written (the
+// button is grey then): a stopped run writes what it gathered, as a
+// complete one does. Returns true when the flag was set.
 [[nodiscard]] bool stop_click(Session& session);
 
 }  // namespace talve

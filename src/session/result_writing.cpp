@@ -83,15 +83,34 @@ std::vector<std::string> statistics(const Session& s) {
   return statistics_lines(input);
 }
 
+// The result rows, instant 1 on, that received at least one measurement.
+int rows_with_data(const ResultTable& table) {
+  int rows = 0;
+  if (table.map.empty()) return 0;
+  for (int row = 2; row <= table.grid_count; ++row)
+    if (table.nb(row) != 0) ++rows;
+  return rows;
+}
+
+// What the end of this run tells, a stop included.
+RunClosing closing_of(Session& s) {
+  RunClosing closing = RunClosing::read(s);
+  closing.grid_count = s.results.grid_count;
+  closing.column_count = s.results.map.count;
+  closing.stopped = s.flags.stop;
+  closing.files_read = s.run.files_done;
+  closing.files_total = s.run.files_total;
+  closing.rows_with_data = rows_with_data(s.results);
+  return closing;
+}
+
 // The closing lines into the log, then the report file with the whole log;
 // two last lines go to the log only. False when the report could not be
 // written.
 [[nodiscard]] bool write_report(Session& s, const ResultDestination& destination, const WrittenFiles& files,
                                 const std::string& report_path) {
-  RunClosing closing = RunClosing::read(s);
+  RunClosing closing = closing_of(s);
   closing.station = s.run.station;
-  closing.grid_count = s.results.grid_count;
-  closing.column_count = s.results.map.count;
   for (const std::string& line : closing_lines(closing, files, statistics(s))) s.ajout_suivi(line);
 
   const ReportHeader header = ReportHeader::read(s, destination.pattern_line, s.results.grid_count);
@@ -108,8 +127,7 @@ std::vector<std::string> statistics(const Session& s) {
 // The summary box, unless the computer is to shut down after the run.
 void sum_up(Session& s, const WrittenFiles& files) {
   if (s.shutdown_after_run) return;
-  RunClosing closing = RunClosing::read(s);
-  closing.column_count = s.results.map.count;
+  const RunClosing closing = closing_of(s);
   // The station shown is the one of the second listed file.
   const std::string station = s.file_table.row_count() > 2 ? s.file_table.lire_case(2, "Station") : "";
   s.ui().message(summary_message(closing, files, station));
@@ -174,13 +192,23 @@ WriteOutcome write_results(Session& s) {
 }
 
 void sauver_click(Session& s) {
-  if (s.flags.busy) return;
+  if (s.busy()) return;
   if (s.file_table.file_row_count() < 1) {
     s.ui().message(" pas de données à enregistrer...");
     return;
   }
   // A failed writing has shown its error: no success follows it.
-  if (write_results(s) == WriteOutcome::Failed) return;
+  const WriteOutcome outcome = write_results(s);
+  if (outcome == WriteOutcome::Failed) return;
+  // No run left data waiting: only the description was saved, which the
+  // user is told rather than pointed at an older result.
+  if (outcome == WriteOutcome::DescriptionOnly) {
+    std::string told = " aucune donnée extraite en attente d'enregistrement";
+    if (s.description.is_current())
+      told += "\n\n seule la description a été enregistrée dans \n" + s.description.file_path();
+    s.ui().message(told);
+    return;
+  }
   // The report names where the data went; when it could not be written,
   // the result file does.
   const std::string& written = s.run.report_path.empty() ? s.run.result_path : s.run.report_path;
@@ -212,6 +240,25 @@ void sans_coldate_click(Session& s) {
 void editer_click(Session& s) { open_if_written(s, s.run.result_path); }
 void fichier_suivi_click(Session& s) { open_if_written(s, s.run.report_path); }
 void memo3_double_click(Session& s) { open_if_written(s, s.run.result_path); }
+
+bool result_button_live(const Session& s, std::string_view button) {
+  if (button == "SpeedButton_edit") return s.run.result_name != kNoResultYet && !s.run.result_path.empty();
+  if (button == "SpeedButton_suivi") return s.run.result_name != kNoResultYet && !s.run.report_path.empty();
+  if (button == "SpeedButton_sans_coldate") return !s.values_only_list.empty();
+  if (button == "SpeedButton_graphique") return s.run.chart_enabled;
+  return true;
+}
+
+void fichiers_sortie_click(Session& s) {
+  const DataDescription& description = s.description;
+  FileDialogRequest request;
+  request.title = "fichiers de sortie : " + description.text("dossier_choisi_sortie");
+  request.initial_folder = description.text("dossier_choisi_sortie");
+  request.filter = "Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*";
+  request.must_exist = true;
+  if (const auto path = s.ui().open_file(request))
+    s.ui().open_in_editor(*path, description.text("Edit_name_prog_blocnote.text"));
+}
 
 void effacer_suivi_click(Session& s) {
   if (s.ui().ask(MessageType::Warning, kYesNo, " Effacer le texte ? ") == Answer::Yes) s.log.clear();

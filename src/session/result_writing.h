@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string_view>
+
 namespace talve {
 
 class Session;
@@ -27,7 +29,9 @@ enum class [[nodiscard]] WriteOutcome{
 
 WriteOutcome write_results(Session& session);
 
-// `SpeedButton_enregistrerClick`, "sauver ->".
+// `SpeedButton_enregistrerClick`, "sauver ->": writes the results a run
+// left waiting (its writing failed) and says where; without any, saves the
+// description and says that only it was saved.
 void sauver_click(Session& session);
 
 // `SpeedButton_sans_coldateClick`, "sans col DateTime": the values-only
@@ -43,6 +47,16 @@ void editer_click(Session& session);
 // the first result file.
 void fichier_suivi_click(Session& session);
 void memo3_double_click(Session& session);
+
+// Whether a result button has something to act on: "éditer =>" a result
+// file written, "fichier de suivi" its report, "sans col DateTime" the
+// values of the last run, "graphiques..." a run ended. The window greys the
+// button otherwise. True for any other button.
+bool result_button_live(const Session& session, std::string_view button);
+
+// "fichiers de sortie ..." (`SpeedButton_fichiers_sortie`): a file of the
+// output folder, picked in a file dialog, opened in the text editor.
+void fichiers_sortie_click(Session& session);
 
 // `SpeedButton_clear`: asks " Effacer le texte ? " and empties the
 // tracking log on Yes.

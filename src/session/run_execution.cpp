@@ -265,8 +265,24 @@ void tell_empty_run(Session& s, const DataSpan& span, const std::string& pattern
           "\n\n Aucun fichier résultat n'est écrit : un résultat précédent de même nom reste tel quel.");
 }
 
+// The result being formatted and written, for as long as it lasts.
+class Writing {
+ public:
+  explicit Writing(Session& s) : m_s(s) {
+    m_s.run.writing = true;
+    set_stop_live(m_s, false);
+  }
+  ~Writing() { m_s.run.writing = false; }
+  Writing(const Writing&) = delete;
+  Writing& operator=(const Writing&) = delete;
+
+ private:
+  Session& m_s;
+};
+
 WriteOutcome end_phases(RunContext& run) {
   Session& s = run.s;
+  const Writing writing(s);
   s.set_visible("Memo1", true);
   s.ui().set_busy(true);
   s.set_visible("ListBox_DONNEE_date_clean", false);

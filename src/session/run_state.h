@@ -51,6 +51,9 @@ struct RunState {
   bool results_pending = false;
   // The reason the last run wrote no result file, in French.
   std::string failure;
+  // The rows are being formatted and written: too late for "stop", which
+  // is greyed meanwhile.
+  bool writing = false;
 
   // --- the batch mode never writes the description, parameter and period
   // files

@@ -46,16 +46,16 @@ void after_removal(Session& s, bool removed) {
 
 void marks_changed(Session& s) { s.table_state.checked_files = checked_file_names(s.file_table); }
 
-// The cell now at the clicked row of "date dep" or "date fin", offered as
-// the start or the end of the period.
-void offer_period_bound(Session& s, int row, std::string_view title) {
+// A file row's own first or last instant, offered as the start or the end
+// of the period. False when the cell holds no date (not pre-read).
+bool offer_period_bound(Session& s, int row, std::string_view title) {
   const std::string& cell = s.file_table.lire_case(row, title);
-  if (row < 1 || compter_numeriques(cell) <= kDateDigits) return;
+  if (compter_numeriques(cell) <= kDateDigits) return false;
   const bool start = trim_view(title) == "date dep";
   const std::string question = std::string(start ? " récupérer la date dep comme date min ?"
                                                  : " récupérer la date fin comme date max?") +
                                "\n" + cell;
-  if (!confirmed(s, question)) return;
+  if (!confirmed(s, question)) return true;
   std::string normalised;
   const TDateTime value = s.dates.texte_vers_datetime(cell, normalised);
   GridTarget target{s, s.grid, s.result_list};
@@ -64,9 +64,12 @@ void offer_period_bound(Session& s, int row, std::string_view title) {
     set_period_start(target, value);
   else
     set_period_end(target, value);
+  return true;
 }
 
-void sort_on(Session& s, int row, std::string_view title) {
+// The hourglass shows while the rows move; the shared direction turns
+// after every sort.
+void sort_on(Session& s, std::string_view title) {
   const int column = colonne_tableau(s.file_table, title, s.ui());
   if (column < 0) return;
   FileTableState& state = s.table_state;
@@ -76,8 +79,6 @@ void sort_on(Session& s, int row, std::string_view title) {
                 check_column ? !state.sort_ascending : state.sort_ascending);
   s.ui().set_busy(false);
   state.sort_ascending = !state.sort_ascending;
-  const std::string_view name = trim_view(title);
-  if (name == "date dep" || name == "date fin") offer_period_bound(s, row, title);
 }
 
 void show_panel(Session& s, bool open) {
@@ -88,6 +89,7 @@ void show_panel(Session& s, bool open) {
 }  // namespace
 
 bool effacer_selection(Session& s, RowRange selection) {
+  if (s.busy()) return false;
   if (s.file_table.file_row_count() < 1) return false;
   const std::string question =
       selection.first == selection.last
@@ -100,6 +102,7 @@ bool effacer_selection(Session& s, RowRange selection) {
 }
 
 bool effacer_vers_le_haut(Session& s, int current_row) {
+  if (s.busy()) return false;
   if (s.file_table.file_row_count() < 1) return false;
   const bool removed = confirmed(s, "effacer toutes les lignes vers le haut, courante comprise ?") &&
                        remove_rows(s, 1, current_row);
@@ -108,6 +111,7 @@ bool effacer_vers_le_haut(Session& s, int current_row) {
 }
 
 bool effacer_vers_le_bas(Session& s, int current_row) {
+  if (s.busy()) return false;
   if (s.file_table.file_row_count() < 1) return false;
   const bool removed = confirmed(s, "effacer toutes les lignes vers le bas, courante comprise ?") &&
                        remove_rows(s, current_row, s.file_table.row_count() - 1);
@@ -116,6 +120,7 @@ bool effacer_vers_le_bas(Session& s, int current_row) {
 }
 
 int effacer_hors_periode(Session& s) {
+  if (s.busy()) return 0;
   if (s.file_table.file_row_count() < 1) return 0;
   if (!s.no_confirmation && !confirmed(s, "effacer les lignes hors intervalle = période ciblée ?")) {
     after_removal(s, false);
@@ -131,8 +136,9 @@ int effacer_hors_periode(Session& s) {
 
 DoubleClickEffect double_clic_tableau(Session& s, int row, std::string_view column_title) {
   FileTable& table = s.file_table;
+  if (s.busy() || row < 0 || row >= table.row_count()) return DoubleClickEffect::none;
   const std::string_view title = trim_view(column_title);
-  const bool file_row = row >= 1 && row < table.row_count();
+  const bool file_row = row >= 1;
   if (file_row && title == trim_view(kCheckColumn)) {
     toggle_check_mark(table, row);
     marks_changed(s);
@@ -142,12 +148,16 @@ DoubleClickEffect double_clic_tableau(Session& s, int row, std::string_view colu
     s.ui().open_in_editor(row_file_path(s, row), s.description.text("Edit_name_prog_blocnote.text"));
     return DoubleClickEffect::opened;
   }
-  if (row < 0 || row >= table.row_count()) return DoubleClickEffect::none;
-  sort_on(s, row, column_title);
+  // The clicked row's own date, where the table stands: sorting first would
+  // put another file's date under the mouse.
+  if (file_row && (title == "date dep" || title == "date fin") && offer_period_bound(s, row, title))
+    return DoubleClickEffect::bound_offered;
+  sort_on(s, column_title);
   return DoubleClickEffect::sorted;
 }
 
 void clic_droit_tableau(Session& s, int row, std::string_view column_title) {
+  if (s.busy()) return;
   const std::string_view title = trim_view(column_title);
   if (title != "Station" && title != trim_view(kCheckColumn)) return;
   CheckPanel& panel = s.table_state.check_panel;
@@ -164,6 +174,7 @@ void clic_droit_tableau(Session& s, int row, std::string_view column_title) {
 }
 
 void choisir_coche_station(Session& s, StationChoice choice) {
+  if (s.busy()) return;
   const std::string station = s.table_state.check_panel.station;
   apply_station_choice(s.file_table, choice, station);
   marks_changed(s);

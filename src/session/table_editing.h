@@ -15,7 +15,8 @@ class Session;
 // removal that took place sets the table-edited flag, so that a listing
 // started indirectly leaves the edited table alone; the table is refreshed
 // after every removal and the checked-file list rebuilt after every change
-// of the marks.
+// of the marks. Nothing is edited while a long task is going on
+// (`Session::busy`).
 
 // A block of selected rows, first <= last.
 struct RowRange {
@@ -38,10 +39,10 @@ struct RowRange {
 int effacer_hors_periode(Session& session);
 
 // Double-click on a cell: toggles a " x" mark, opens a file row's file in
-// the text editor ("fichier"), or sorts the table on the column (any other
-// column, title row included); after a sort on "date dep" or "date fin",
-// offers the cell now at the clicked row as the start or end of the period.
-enum class DoubleClickEffect { none, toggled, opened, sorted };
+// the text editor ("fichier"), offers a file row's "date dep" ("date fin")
+// as the start (end) of the period, or sorts the table on the column (any
+// other column, a title, or a date cell that holds no date).
+enum class DoubleClickEffect { none, toggled, opened, bound_offered, sorted };
 DoubleClickEffect double_clic_tableau(Session& session, int row, std::string_view column_title);
 
 // Right-click on a cell: on "Station" or " x", opens the check panel for

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "session/result_writing.h"
 #include "session/session.h"
 
 namespace talve::ui {
@@ -37,7 +38,7 @@ const QStringList& BusyState::always_enabled() {
 }
 
 void BusyState::refresh() {
-  const bool busy = m_session.flags.busy || m_session.flags.running;
+  const bool busy = m_session.busy();
   if (busy != m_busy) {
     m_busy = busy;
     if (busy)
@@ -45,9 +46,15 @@ void BusyState::refresh() {
     else
       enable_controls();
   }
-  // The chart button stays off from the start of a run to its end.
-  if (QWidget* chart = m_surface->findChild<QWidget*>("SpeedButton_graphique"))
-    chart->setEnabled(!busy && m_session.run.chart_enabled);
+  // The result buttons answer once there is a result to show; "stop" only
+  // while there is something to stop, and not once the result is being
+  // written, too late to stop.
+  for (const char* name :
+       {"SpeedButton_graphique", "SpeedButton_edit", "SpeedButton_suivi", "SpeedButton_sans_coldate"})
+    if (QWidget* button = m_surface->findChild<QWidget*>(QString::fromLatin1(name)))
+      button->setEnabled(!busy && result_button_live(m_session, name));
+  if (QWidget* stop = m_surface->findChild<QWidget*>("SpeedButton_stop"))
+    stop->setEnabled(busy && !m_session.run.writing);
 }
 
 void BusyState::disable_controls() {

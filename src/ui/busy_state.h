@@ -16,8 +16,9 @@ namespace talve::ui {
 // the window lets its events through for the "stop" button; nothing else
 // may start meanwhile. Every command button and editable setting is then
 // disabled, except "stop", "fenêtre de suivi" and the tracking window; when
-// the task ends they are enabled again, but for the chart button while the
-// last run keeps it off.
+// the task ends they are enabled again, but for the result buttons that
+// have nothing to show yet. "stop" answers only during a long task, and not
+// while its result is written.
 class BusyState {
  public:
   BusyState(QWidget* surface, const Session& session);

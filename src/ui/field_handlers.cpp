@@ -17,17 +17,14 @@
 #include <string_view>
 #include <vector>
 
-#include "core/column_preview.h"
 #include "core/entry_rules.h"
-#include "core/field_visibility.h"
+#include "core/picker_text.h"
 #include "session/column_listing.h"
-#include "session/description_actions.h"
+#include "session/field_entries.h"
 #include "session/modified_indication.h"
 #include "session/session.h"
-#include "text/date_pattern_fields.h"
 #include "text/encoding.h"
-#include "text/filename_rules.h"
-#include "text/text_utils.h"
+#include "ui/panel_placement.h"
 
 namespace talve::ui {
 namespace {
@@ -38,40 +35,21 @@ std::string from_qt(const QString& text) { return utf8_to_cp1252(text.toStdStrin
 // A pattern field, its picker button and its list of proposals.
 struct Picker {
   const char* field;
-  const char* key;
   const char* button;
   const char* list;
-  bool whole_entry;  // file-name date examples are copied whole
 };
 
 constexpr Picker kPickers[] = {
-    {"Edit_format_datetime_mesure", "Edit_format_datetime_mesure.text", "SpeedButton_date_heure",
-     "ListBox_date_heure", false},
-    {"Edit_format_date_mesure_seule", "Edit_format_date_mesure_seule.text", "SpeedButton_date",
-     "ListBox_date", false},
-    {"Edit_format_time_mesure_seul", "Edit_format_time_mesure_seul.text", "SpeedButton_heure",
-     "ListBox_heure", false},
-    {"Edit_f_date_fichier", "Edit_f_date_fichier.text", "SpeedButton_date_fic", "ListBox_date_fic", true},
+    {"Edit_format_datetime_mesure", "SpeedButton_date_heure", "ListBox_date_heure"},
+    {"Edit_format_date_mesure_seule", "SpeedButton_date", "ListBox_date"},
+    {"Edit_format_time_mesure_seul", "SpeedButton_heure", "ListBox_heure"},
+    {"Edit_f_date_fichier", "SpeedButton_date_fic", "ListBox_date_fic"},
 };
-
-std::vector<std::string_view> picker_entries(std::string_view list) {
-  if (list == "ListBox_date_fic") return {kExemplesDateFichier.begin(), kExemplesDateFichier.end()};
-  for (const PatternPicker* picker : {&date_time_picker(), &date_picker(), &time_picker()})
-    if (picker->list == list) return {picker->entries.begin(), picker->entries.end()};
-  return {};
-}
 
 bool is_pattern_field(const QString& name) {
   for (const Picker& picker : kPickers)
     if (name == QLatin1String(picker.field)) return true;
   return false;
-}
-
-// Keys whose change may change the column-title preview.
-bool shapes_preview(std::string_view key) {
-  return key == "CheckBox_col_cochee.Checked" || key == "Edit_col_cochee.text" ||
-         key == "CheckBox_int_col_alternatif.Checked" || key == "Edit_new_desc_colonne.text" ||
-         key == "RadioGroup_separateur_colonne_ItemIndex" || key == "RadioGroup_methode_ItemIndex";
 }
 
 class FieldHandlers : public QObject {
@@ -81,7 +59,7 @@ class FieldHandlers : public QObject {
     connect_entry_rules();
     connect_pickers();
     connect_options();
-    listen_to_description();
+    follow_correction_choices();
   }
 
  protected:
@@ -93,28 +71,13 @@ class FieldHandlers : public QObject {
     return m_window->findChild<W*>(QString::fromLatin1(name));
   }
   DataDescription& description() { return m_session.description; }
-  UserInterface& ui() { return m_session.ui(); }
-
-  void watch(const char* name) {
-    if (QWidget* widget = find<QWidget>(name)) widget->installEventFilter(this);
-  }
-  void on_enter(const char* name, std::function<void()> action) {
-    if (auto* edit = find<QLineEdit>(name)) QObject::connect(edit, &QLineEdit::returnPressed, this, action);
-  }
-  // The field's current text, stored before a rule reads it, whatever the
-  // order in which the binder and this handler see the edit.
-  void store(const char* name, std::string_view key) {
-    if (auto* edit = find<QLineEdit>(name)) {
-      const std::string typed = from_qt(edit->text());
-      if (description().text(key) != typed) description().set_text(key, typed);
-    }
-  }
 
   void connect_entry_rules();
   void connect_pickers();
   void connect_options();
-  void listen_to_description();
-  void leave_field(const QString& name);
+  void follow_correction_choices();
+  void follow_up(FieldFollowUp next);
+  void leave_field(QLineEdit* field);
   void toggle_picker(const Picker& picker);
   void pick(const Picker& picker, const QString& entry);
   void hide_pickers();
@@ -126,33 +89,34 @@ class FieldHandlers : public QObject {
   FieldActions m_actions;
 };
 
+// Enter and leaving are the session's rules; the window says which field
+// and what it holds.
 void FieldHandlers::connect_entry_rules() {
-  for (const char* name : {"Edit_col_cochee", "Edit_equiv_na", "Edit_new_desc_colonne", "Edit_masque",
-                           "Edit_format_datetime_mesure", "Edit_format_time_mesure_seul",
-                           "Edit_format_date_mesure_seule", "Edit_f_date_fichier"})
-    watch(name);
-  on_enter("Edit_col_cochee", [this] {
-    store("Edit_col_cochee", "Edit_col_cochee.text");
-    apply_col_cochee_rule(description(), ui());
-    description().mark_modified();
-    // A description that cannot be written says so itself.
-    static_cast<void>(write_description(m_session));
-  });
-  on_enter("Edit_equiv_na", [this] {
-    store("Edit_equiv_na", "Edit_equiv_na.text");
-    apply_equiv_na_rule(description(), ui());
-  });
-  on_enter("Edit_num_ligne_donnee", [this] {
-    if (auto* edit = find<QLineEdit>("Edit_num_ligne_donnee"))
-      confirm_data_line(description(), from_qt(edit->text()), ui());
-  });
-  on_enter("Edit_new_desc_colonne", [this] {
-    store("Edit_new_desc_colonne", "Edit_new_desc_colonne.text");
-    description().mark_modified();
-    if (m_actions.list_files) m_actions.list_files();
-  });
-  for (const Picker& picker : kPickers)
-    on_enter(picker.field, [this, name = QString::fromLatin1(picker.field)] { leave_field(name); });
+  for (const std::string_view name : fields_with_entry_rules()) {
+    auto* field = m_window->findChild<QLineEdit*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    if (!field) {
+      qWarning("talve: no field named %.*s in the window", static_cast<int>(name.size()), name.data());
+      continue;
+    }
+    field->installEventFilter(this);
+    QObject::connect(field, &QLineEdit::returnPressed, this, [this, field, name] {
+      follow_up(field_confirmed(m_session, name, from_qt(field->text())));
+    });
+  }
+}
+
+void FieldHandlers::follow_up(FieldFollowUp next) {
+  if (next == FieldFollowUp::list_files && m_actions.list_files)
+    m_actions.list_files();
+  else if (m_actions.after_action)
+    m_actions.after_action();
+}
+
+void FieldHandlers::leave_field(QLineEdit* field) {
+  const std::string name = field->objectName().toStdString();
+  follow_up(field_left(m_session, name, from_qt(field->text())));
+  // The pattern rules may leave the hourglass of a box behind them.
+  if (is_pattern_field(field->objectName())) QApplication::restoreOverrideCursor();
 }
 
 void FieldHandlers::connect_pickers() {
@@ -185,19 +149,13 @@ void FieldHandlers::connect_options() {
     QObject::connect(columns, &QAbstractButton::clicked, this, [this] { lister_colonnes_click(m_session); });
 }
 
-// Every change of the description, typed or loaded, keeps the fields that
-// depend on it in step.
-void FieldHandlers::listen_to_description() {
+// The offset and drift fields look active or not after their check boxes,
+// whatever changed them.
+void FieldHandlers::follow_correction_choices() {
   QPointer<FieldHandlers> self(this);
   description().on_value_changed([self](std::string_view key, const std::string&) {
-    if (!self) return;
-    Session& session = self->m_session;
-    if (key == "RadioGroup_datetime_nb_col_ItemIndex") show_date_fields(session);
-    if (key == "RadioGroup_numlig_balise_ItemIndex") show_data_block_fields(session);
-    if (key == "RadioGroup_avec_sans_intitule_ItemIndex") show_title_line_field(session);
-    if (key == "CheckBox_decalage_actif.Checked" || key == "CheckBox_derive_active.Checked")
+    if (self && (key == "CheckBox_decalage_actif.Checked" || key == "CheckBox_derive_active.Checked"))
       self->refresh_correction_look();
-    if (shapes_preview(key)) refresh_column_preview(session);
   });
   refresh_correction_look();
 }
@@ -216,8 +174,8 @@ bool FieldHandlers::eventFilter(QObject* watched, QEvent* event) {
       if (is_pattern_field(name)) hide_pickers();
       break;
     case QEvent::MouseButtonDblClick:
-      if (name == "Edit_new_desc_colonne") {
-        offer_original_titles(description(), m_session.caption("Edit_intitule_origine"), ui());
+      if (field_double_clicked(m_session, name.toStdString())) {
+        follow_up(FieldFollowUp::none);
         return true;
       }
       break;
@@ -227,38 +185,13 @@ bool FieldHandlers::eventFilter(QObject* watched, QEvent* event) {
       // the field.
       if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
       if (focus_goes_to_a_picker()) break;
-      leave_field(name);
+      if (auto* field = qobject_cast<QLineEdit*>(watched)) leave_field(field);
       break;
     }
     default:
       break;
   }
   return QObject::eventFilter(watched, event);
-}
-
-void FieldHandlers::leave_field(const QString& name) {
-  if (name == "Edit_col_cochee") {
-    store("Edit_col_cochee", "Edit_col_cochee.text");
-    apply_col_cochee_rule(description(), ui());
-  } else if (name == "Edit_equiv_na") {
-    store("Edit_equiv_na", "Edit_equiv_na.text");
-    apply_equiv_na_rule(description(), ui());
-  } else if (name == "Edit_new_desc_colonne") {
-    store("Edit_new_desc_colonne", "Edit_new_desc_colonne.text");
-    // New titles take effect through a new listing only.
-    if (description().modified() && m_actions.list_files) m_actions.list_files();
-  } else if (name == "Edit_format_datetime_mesure" || name == "Edit_format_time_mesure_seul") {
-    store("Edit_format_datetime_mesure", "Edit_format_datetime_mesure.text");
-    store("Edit_format_time_mesure_seul", "Edit_format_time_mesure_seul.text");
-    leave_datetime_pattern(description(), ui());
-    QApplication::restoreOverrideCursor();
-  } else if (name == "Edit_format_date_mesure_seule") {
-    store("Edit_format_date_mesure_seule", "Edit_format_date_mesure_seule.text");
-    leave_date_pattern(description(), ui());
-  } else if (name == "Edit_f_date_fichier") {
-    store("Edit_f_date_fichier", "Edit_f_date_fichier.text");
-    leave_file_date_pattern(description(), ui());
-  }
 }
 
 void FieldHandlers::toggle_picker(const Picker& picker) {
@@ -269,25 +202,25 @@ void FieldHandlers::toggle_picker(const Picker& picker) {
   hide_pickers();
   if (!open) return;
   if (list->count() == 0)
-    for (std::string_view entry : picker_entries(picker.list)) list->addItem(to_qt(entry));
+    for (std::string_view entry : pattern_list_entries(picker.list)) list->addItem(to_qt(entry));
   // To the right of the field's row, three pixels away, kept on the window.
   QWidget* surface = list->parentWidget();
   const QPoint corner = field->mapTo(surface, QPoint(field->width() + 3, 0));
   const int left = std::min(corner.x() + 30, surface->width() - list->width());
   const int top = std::min(corner.y(), surface->height() - list->height());
   list->move(std::max(0, left), std::max(0, top));
-  const std::string current = description().text(picker.key);
+  const std::string current = description().text(std::string(picker.field) + ".text");
   list->setCurrentRow(-1);
   for (int i = 0; i < list->count(); ++i)
     if (from_qt(list->item(i)->text()) == current) list->setCurrentRow(i);
   list->show();
   list->raise();
+  bring_into_view(list);
 }
 
 void FieldHandlers::pick(const Picker& picker, const QString& entry) {
-  std::string value = from_qt(entry);
-  if (!picker.whole_entry) value = trim(value.substr(0, value.find('(')));
-  description().set_text(picker.key, value);
+  const std::string value = pattern_list_choice(picker.list, from_qt(entry));
+  description().set_text(std::string(picker.field) + ".text", value);
   if (auto* field = find<QLineEdit>(picker.field); field && from_qt(field->text()) != value)
     field->setText(to_qt(value));
   hide_pickers();

@@ -47,21 +47,33 @@ QVariant FileTableModel::data(const QModelIndex& index, int role) const {
       return " " + to_qstring(table.cell(row, index.column()));
     case Qt::ForegroundRole:
       return QBrush(ink_colour(cell_style(title, row, false).ink));
-    case Qt::BackgroundRole: {
-      const SchemeColours shown =
-          colours_in_use(m_session.description.choice("RadioGroup_coul_nb.ItemIndex"), m_session.colours);
-      switch (cell_style(title, row, false).paper) {
-        case CellPaper::scheme_first:
-          return QBrush(to_qcolor(shown.field));
-        case CellPaper::scheme_second:
-          return QBrush(to_qcolor(shown.number));
-        default:
-          return QBrush(to_qcolor(shown.background));
-      }
-    }
+    case kSelectedForegroundRole:
+      return QBrush(ink_colour(cell_style(title, row, true).ink));
+    case Qt::BackgroundRole:
+      return QBrush(paper_colour(cell_style(title, row, false).paper));
+    case kSelectedBackgroundRole:
+      return QBrush(paper_colour(cell_style(title, row, true).paper));
     default:
       return {};
   }
+}
+
+QColor FileTableModel::paper_colour(CellPaper paper) const {
+  const SchemeColours shown =
+      colours_in_use(m_session.description.choice("RadioGroup_coul_nb.ItemIndex"), m_session.colours);
+  switch (paper) {
+    case CellPaper::scheme_first:
+    case CellPaper::selected_dates:
+      return to_qcolor(shown.field);
+    case CellPaper::scheme_second:
+      return to_qcolor(shown.number);
+    case CellPaper::selected_other:
+      return to_qcolor(shown.panel);
+    case CellPaper::menu:
+    case CellPaper::scheme_third:
+      break;
+  }
+  return to_qcolor(shown.background);
 }
 
 QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
+
+#include "files/cell_style.h"
 
 namespace talve {
 class Session;
@@ -13,7 +16,9 @@ namespace talve::ui {
 // table: its title row is the header, its file rows the model's rows (model
 // row r is table row r + 1). Cells are drawn with one leading blank, in the
 // ink and on the paper the table's cell style gives them, in the colours of
-// the scheme in use.
+// the scheme in use: "fichier" on the field colour, " x", "date dep" and
+// "date fin" on the number colour, the others on the background; a selected
+// row's dates on the field colour and its other cells on the button colour.
 class FileTableModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -32,7 +37,13 @@ class FileTableModel : public QAbstractTableModel {
 
   static int table_row(const QModelIndex& index) { return index.row() + 1; }
 
+  // A cell's ink and paper when its row is selected.
+  static constexpr int kSelectedForegroundRole = Qt::UserRole + 1;
+  static constexpr int kSelectedBackgroundRole = Qt::UserRole + 2;
+
  private:
+  QColor paper_colour(CellPaper paper) const;
+
   const Session& m_session;
   int m_rows = 0;
 };

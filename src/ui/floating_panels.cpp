@@ -75,11 +75,6 @@ void build_notice_panel(QWidget* surface) {
   notice->setFont(font);
   notice->resize(750, 200);
   notice->hide();
-
-  // The panel that once hid a large table while it filled: kept as a name.
-  auto* hiding = new QLabel("patientez ...", surface);
-  hiding->setObjectName("Panel3");
-  hiding->hide();
 }
 
 QString picker_names(const std::string& list) {

@@ -2,51 +2,20 @@
 #include "ui/keyboard.h"
 
 #include <QApplication>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMainWindow>
-#include <QTableView>
-#include <algorithm>
 
-#include "session/listing.h"
 #include "session/modified_indication.h"
 #include "session/session.h"
-#include "session/table_editing.h"
-#include "ui/settings_binder.h"
 #include "ui/window_interface.h"
 
 namespace talve::ui {
-namespace {
-
-// Enter in one of these fields, while the description is modified, lists
-// the files again.
-constexpr const char* kRelistingFields[] = {"Edit_masque",         "Edit_NA",
-                                            "Edit_nb_decimale",    "Edit_intitule_origine",
-                                            "Edit_nom_fic_sortie", "Edit_num_ligne_intitule_col",
-                                            "Edit_f_station",      "Edit_num_col_date",
-                                            "Edit_num_col_time",   "Edit_num_col_datetime"};
-
-}  // namespace
-
-KeyboardRules::KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui,
-                             SettingsBinder& binder, Links links)
+KeyboardRules::KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui, Links links)
     : QObject(window), m_window(window), m_session(session), m_ui(ui), m_links(std::move(links)) {
-  add_enter_rules(binder);
   qApp->installEventFilter(this);
 }
 
 KeyboardRules::~KeyboardRules() { qApp->removeEventFilter(this); }
-
-// The rules of `Edit_col_cochee` and `Edit_num_ligne_donnee` on Enter are
-// the field handlers' (ui/field_handlers.h).
-void KeyboardRules::add_enter_rules(SettingsBinder& binder) {
-  for (const char* field : kRelistingFields)
-    binder.on_enter(field, [this] {
-      if (!m_session.description.modified() || m_session.flags.busy || m_session.flags.running) return;
-      relister_apres_entree(m_session);
-      m_links.after_action();
-    });
-}
 
 bool KeyboardRules::in_main_window(const QObject* watched) const {
   const auto* widget = qobject_cast<const QWidget*>(watched);
@@ -60,44 +29,44 @@ QWidget* KeyboardRules::floating_panel_of(const QObject* watched) const {
   return nullptr;
 }
 
-void KeyboardRules::delete_selected_rows() {
-  auto* table = m_window->findChild<QTableView*>("StringGrid1");
-  if (!table || !table->selectionModel()) return;
-  const QModelIndexList rows = table->selectionModel()->selectedRows();
-  if (rows.isEmpty()) return;
-  const auto [low, high] = std::minmax_element(
-      rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-  // Model row r is the table's row r + 1 (the title row is the header).
-  // Refused or removed, the table the model shows says which.
-  static_cast<void>(effacer_selection(m_session, RowRange{low->row() + 1, high->row() + 1}));
-  m_links.after_action();
-}
-
+// The window's own keys act when they are let go, as the user's other
+// keys end: the help overlay first takes any key to close, and a key whose
+// press went to a box (Escape answering it) is not taken up by the window
+// when it comes up.
 bool KeyboardRules::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
-      // A key the rules act on is consumed; another one goes on to its
-      // control (and to the parents that control leaves it to).
       auto* key = static_cast<QKeyEvent*>(event);
       // Any key, wherever it goes, ends the countdown.
       if (m_session.shutdown_countdown.running()) m_session.shutdown_countdown.key_pressed();
       if (QApplication::activeModalWidget() || !in_main_window(watched)) break;
-      const bool busy = m_session.flags.busy || m_session.flags.running;
-      if (key->key() == Qt::Key_Escape) {
-        if (QWidget* panel = floating_panel_of(watched)) {
-          panel->hide();
-          return true;
-        }
-        if (!busy) m_links.quit();
-        return true;
-      }
-      if (key->key() == Qt::Key_Delete && !busy && watched->objectName() == "StringGrid1") {
-        delete_selected_rows();
-        return true;
-      }
-      break;
+      if (key->key() != Qt::Key_Escape && key->key() != Qt::Key_Delete) break;
+      if (key->key() == Qt::Key_Delete && watched->objectName() != "StringGrid1") break;
+      // Held for the release; its control does not see it.
+      if (!key->isAutoRepeat()) m_pressed = key->key();
+      return true;
     }
-    case QEvent::KeyRelease:
+    case QEvent::KeyRelease: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->isAutoRepeat() || QApplication::activeModalWidget() || !in_main_window(watched)) break;
+      refresh_save_colours(m_session);
+      if (m_links.hide_help && m_links.hide_help()) {
+        m_pressed = 0;
+        return true;
+      }
+      const int pressed = m_pressed;
+      if (key->key() != pressed) break;
+      m_pressed = 0;
+      if (pressed == Qt::Key_Escape) {
+        if (QWidget* panel = floating_panel_of(watched))
+          panel->hide();
+        else if (!m_session.busy())
+          m_links.quit();
+      } else if (pressed == Qt::Key_Delete && watched->objectName() == "StringGrid1") {
+        m_links.remove_selection();
+      }
+      return true;
+    }
     case QEvent::MouseButtonPress:
       if (in_main_window(watched)) refresh_save_colours(m_session);
       break;

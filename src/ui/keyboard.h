@@ -14,45 +14,44 @@ class Session;
 
 namespace talve::ui {
 
-class SettingsBinder;
 class WindowInterface;
 
 // The keyboard rules of the main window, which sees every key before its
 // controls:
 // - any key pressed anywhere ends the shutdown countdown;
-// - Escape quits, unless a long task is going on (it waits) or the key went
-//   to a message box, a dialog or an open floating panel (that one closes
-//   and nothing else happens);
-// - Delete in the FileTable removes the selected rows;
-// - Enter in the fields that shape the listing lists the files again when
-//   the description is modified;
+// - a key let go first closes the in-window help when it is shown, and
+//   does nothing else;
+// - Escape, when let go, quits, unless a long task is going on (it waits) or
+//   the key went to a message box, a dialog or an open floating panel (that
+//   one closes and nothing else happens);
+// - Delete, when let go in the FileTable, removes the selected rows;
 // - every key release and mouse press refreshes the modified indication.
 class KeyboardRules : public QObject {
   Q_OBJECT
 
  public:
   struct Links {
-    QStringList floating_panels;         // closed by Escape when the key goes to them
-    std::function<void()> quit;          // Escape
-    std::function<void()> after_action;  // the window follows the session
+    QStringList floating_panels;             // closed by Escape when the key goes to them
+    std::function<void()> quit;              // Escape
+    std::function<void()> remove_selection;  // Delete in the FileTable
+    // Hides the in-window help when it is shown; true when it was.
+    std::function<bool()> hide_help;
   };
-  KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui, SettingsBinder& binder,
-                Links links);
+  KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui, Links links);
   ~KeyboardRules() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void add_enter_rules(SettingsBinder& binder);
   bool in_main_window(const QObject* watched) const;
   QWidget* floating_panel_of(const QObject* watched) const;
-  void delete_selected_rows();
 
   QMainWindow* m_window;
   Session& m_session;
   WindowInterface& m_ui;
   Links m_links;
+  int m_pressed = 0;  // Escape or Delete, pressed in the main window, until let go
 };
 
 }  // namespace talve::ui

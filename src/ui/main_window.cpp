@@ -5,22 +5,26 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/entry_rules.h"
-#include "engine/period_values.h"
+#include "session/field_entries.h"
 #include "session/modified_indication.h"
+#include "session/period_edits.h"
 #include "session/session.h"
 #include "ui/busy_state.h"
 #include "ui/colour_scheme.h"
 #include "ui/field_handlers.h"
+#include "ui/file_table_gestures.h"
 #include "ui/keyboard.h"
 #include "ui/large_table.h"
 #include "ui/notice_panel.h"
 #include "ui/panel_placement.h"
 #include "ui/panels.h"
 #include "ui/period_controls.h"
+#include "ui/picker_typing.h"
 #include "ui/session_views.h"
 #include "ui/settings_binder.h"
 #include "ui/text_edge.h"
@@ -71,7 +75,15 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
     : QMainWindow(parent), m_surface(new QWidget(this)) {
   setObjectName("Form1");
   m_surface->setObjectName("surface");
-  setCentralWidget(m_surface);
+  // The zones keep their size on a smaller screen (a laptop, a large text
+  // scale): the window scrolls over them rather than leaving controls out
+  // of reach.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName("ScrollBox_zones");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(m_surface);
+  setCentralWidget(scroll);
   // About two hundred controls share the window: a compact font keeps it
   // within a 1920 x 1080 screen.
   QFont compact = font();
@@ -96,8 +108,15 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   m_period = new PeriodControls(m_surface, s, *m_ui, *m_binder, after);
   m_buttons = new WorkflowButtons(
       m_surface, s, *m_ui, {m_tracking, m_notice, after, [this] { request_quit(QuitOrigin::ExitButton); }});
-  m_keyboard = new KeyboardRules(this, s, *m_ui, *m_binder,
-                                 {kFloatingPanels, [this] { request_quit(QuitOrigin::EscapeKey); }, after});
+  m_gestures = new FileTableGestures(m_surface, s, after);
+  m_keyboard = new KeyboardRules(this, s, *m_ui,
+                                 {kFloatingPanels,
+                                  [this] { request_quit(QuitOrigin::EscapeKey); },
+                                  [this] {
+                                    m_gestures->remove_selection();
+                                    refresh();
+                                  },
+                                  {}});
   m_ui->on_process_events = [this] {
     m_tracking->flush();
     m_views->refresh(true);
@@ -108,12 +127,16 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   follow_captions(m_surface, s, *m_ui);
   // The fields whose changes do more than store their value; a field that
   // lists the files again does it as the listing button does.
-  install_field_handlers(this, s, {[this] {
-                           if (auto* listing = findChild<QAbstractButton*>("SpeedButton_lister"))
-                             listing->click();
-                         }});
+  keep_dependent_fields(s);
+  install_field_handlers(this, s,
+                         {[this] {
+                            if (auto* listing = findChild<QAbstractButton*>("SpeedButton_lister"))
+                              listing->click();
+                          },
+                          after});
   install_large_table_toggle(this);
   m_panels = install_panels(m_surface, s, *m_ui, *m_placement, *m_binder, after);
+  type_whole_dates(m_surface);
   connect_scheme();
   connect_session_values();
 
@@ -124,12 +147,11 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   prepare_session(s, command_line);
   // The period's captions with their weekdays, as the period file would
   // give them.
-  set_start_caption(s, period_start(s));
-  set_end_caption(s, period_end(s));
+  show_period_captions(s);
   apply_colour_scheme(m_surface, s);
   m_period->refresh();
   m_tracking->set_size(TrackingWindow::Size::Small);
-  place_window(this);
+  place_window(this, m_surface);
   refresh();
 }
 
@@ -147,13 +169,14 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::startup_done() const { return m_session->startup.sequence_done; }
 
-bool MainWindow::busy() const { return m_session->flags.busy || m_session->flags.running; }
+bool MainWindow::busy() const { return m_session->busy(); }
 
 void MainWindow::connect_scheme() {
   // The mask's "ppp" (the clipboard's working file) is no change of the
   // user's.
-  m_binder->store_with("Edit_masque.text",
-                       [this](const std::string& mask) { change_mask(m_session->description, mask); });
+  m_binder->store_with("Edit_masque.text", [this](const std::string& mask) {
+    change_mask(m_session->description, typed_mask(mask));
+  });
 }
 
 // The session's own values that no description keeps.

@@ -14,6 +14,7 @@ class Session;
 namespace talve::ui {
 
 class BusyState;
+class FileTableGestures;
 class KeyboardRules;
 class NoticePanel;
 class PanelPlacement;
@@ -71,6 +72,7 @@ class MainWindow : public QMainWindow {
   WorkflowButtons* m_buttons = nullptr;
   KeyboardRules* m_keyboard = nullptr;
   QObject* m_panels = nullptr;  // the floating panels' links to the session
+  FileTableGestures* m_gestures = nullptr;
   bool m_startup_posted = false;
   bool m_quit_confirmed = false;
 };

@@ -2,6 +2,7 @@
 #include "ui/panel_placement.h"
 
 #include <QEvent>
+#include <QScrollArea>
 #include <QWidget>
 #include <algorithm>
 
@@ -35,6 +36,7 @@ void PanelPlacement::place(QWidget* panel) {
   wanted.moveTop(std::clamp(wanted.top(), 0, std::max(0, area.height() - wanted.height())));
   panel->setGeometry(wanted);
   panel->raise();
+  bring_into_view(panel);
 }
 
 bool PanelPlacement::eventFilter(QObject* watched, QEvent* event) {
@@ -45,6 +47,16 @@ bool PanelPlacement::eventFilter(QObject* watched, QEvent* event) {
     if (auto* panel = qobject_cast<QWidget*>(watched); panel && m_rules.count(panel)) place(panel);
   }
   return QObject::eventFilter(watched, event);
+}
+
+void bring_into_view(QWidget* widget) {
+  for (QWidget* up = widget->parentWidget(); up; up = up->parentWidget()) {
+    auto* scroll = qobject_cast<QScrollArea*>(up);
+    if (!scroll || !scroll->widget() || !scroll->widget()->isAncestorOf(widget)) continue;
+    const QPoint centre = widget->mapTo(scroll->widget(), widget->rect().center());
+    scroll->ensureVisible(centre.x(), centre.y(), widget->width() / 2 + 2, widget->height() / 2 + 2);
+    return;
+  }
 }
 
 }  // namespace talve::ui

@@ -22,7 +22,8 @@ class PanelPlacement : public QObject {
 
   using Rule = std::function<QRect()>;
   void place_by(QWidget* panel, Rule rule);
-  // Places the panel now (and raises it) when it is shown.
+  // Places the panel now (and raises it) when it is shown, and scrolls the
+  // window's zones to it when it lies out of view.
   void place(QWidget* panel);
 
   // A named control's rectangle in the surface's coordinates (empty when
@@ -37,5 +38,9 @@ class PanelPlacement : public QObject {
   QWidget* m_surface;
   std::map<QWidget*, Rule> m_rules;
 };
+
+// Scrolls the window's zones, when they scroll, so that the whole of a
+// widget raised over them (a panel, a list of proposals) is in view.
+void bring_into_view(QWidget* widget);
 
 }  // namespace talve::ui

@@ -32,8 +32,6 @@ QObject* install_panels(QWidget* surface, Session& session, WindowInterface& ui,
                                        new StationPanel(surface, session, placement, after_action)})
     panel->setParent(owner);
 
-  if (auto* name = surface->findChild<QWidget*>("Label_description_bd"))
-    name->setToolTip(" double-clic : éditer le fichier de description ");
   binder.on_double_click("Label_description_bd", [&session, after_action] {
     if (session.flags.busy || session.flags.running) return;
     edit_description(session);

@@ -9,9 +9,7 @@
 #include <QSpinBox>
 #include <QTimeEdit>
 
-#include "core/period_file.h"
-#include "engine/grid_target.h"
-#include "engine/period_actions.h"
+#include "session/period_edits.h"
 #include "session/session.h"
 #include "text/tdatetime.h"
 #include "ui/qt_dates.h"
@@ -68,8 +66,6 @@ PeriodControls::PeriodControls(QWidget* surface, Session& session, WindowInterfa
   });
 }
 
-GridTarget PeriodControls::target() { return GridTarget{m_session, m_session.grid, m_session.result_list}; }
-
 void PeriodControls::changed() {
   if (m_after_change) m_after_change();
 }
@@ -120,11 +116,10 @@ void PeriodControls::connect_pickers() {
     if (!date || !time) return;
     const auto edited = [this, date, time, start] {
       const TDateTime value = from_qdate(date->date()) + from_qtime(time->time());
-      GridTarget grid = target();
       if (start)
-        set_period_start(grid, value);
+        change_period_start(m_session, value);
       else
-        set_period_end(grid, value);
+        change_period_end(m_session, value);
       changed();
     };
     connect(date, &QDateEdit::dateChanged, this, edited);
@@ -134,20 +129,17 @@ void PeriodControls::connect_pickers() {
   bound("DatePicker_fin", "TimePicker_fin", false);
   if (auto* step = find<QTimeEdit>(m_surface, "TimePicker_pas"))
     connect(step, &QTimeEdit::timeChanged, this, [this](const QTime& time) {
-      GridTarget grid = target();
-      set_step_time(grid, from_qtime(time));
+      change_step_time(m_session, from_qtime(time));
       changed();
     });
   if (auto* count = find<QSpinBox>(m_surface, "SpinEdit_pas_jour_mois_annee"))
     connect(count, &QSpinBox::valueChanged, this, [this](int value) {
-      GridTarget grid = target();
-      set_step_count(grid, value);
+      change_step_count(m_session, value);
       changed();
     });
   if (auto* days = find<QSpinBox>(m_surface, "SpinEdit_decalage_jour"))
     connect(days, &QSpinBox::valueChanged, this, [this](int value) {
-      GridTarget grid = target();
-      set_offset_days(grid, value);
+      change_offset_days(m_session, value);
       changed();
     });
 }
@@ -156,16 +148,13 @@ void PeriodControls::connect_choices() {
   if (QButtonGroup* kinds = group_buttons(m_surface, "GroupBox_jour_mois_annee"))
     connect(kinds, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
       if (!checked) return;
-      GridTarget grid = target();
-      set_step_kind(grid, static_cast<StepKind>(id));
-      show_step_kind(m_session);
+      change_step_kind(m_session, static_cast<StepKind>(id));
       changed();
     });
   if (QButtonGroup* tests = group_buttons(m_surface, "GroupBox_actuel_ou_passee"))
     connect(tests, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
       if (!checked) return;
-      GridTarget grid = target();
-      set_date_test(grid, static_cast<DateTest>(id));
+      change_date_test(m_session, static_cast<DateTest>(id));
       changed();
     });
 }
@@ -177,39 +166,17 @@ void PeriodControls::connect_buttons() {
   for (const auto& [name, which] : zeros)
     if (auto* button = find<QAbstractButton>(m_surface, name))
       connect(button, &QAbstractButton::clicked, this, [this, which = which] {
-        GridTarget grid = target();
         // A refusal has told why; the controls show the period as it is.
-        static_cast<void>(zero_time(grid, which));
+        static_cast<void>(zero_period_time(m_session, which));
         refresh();
         changed();
       });
 }
 
 void PeriodControls::connect_copies(SettingsBinder& binder) {
-  struct Copy {
-    const char* label;
-    std::function<bool(GridTarget&, const std::string&)> copy;
-  };
-  const Copy copies[] = {
-      {"Label_min_dsc",
-       [](GridTarget& g, const std::string& c) { return copy_last_run_bound(g, PeriodBound::Start, c); }},
-      {"Label_max_dsc",
-       [](GridTarget& g, const std::string& c) { return copy_last_run_bound(g, PeriodBound::End, c); }},
-      {"Label_pas_dsc", [](GridTarget& g, const std::string& c) { return copy_last_run_step(g, c); }},
-      {"Label_date_min",
-       [](GridTarget& g, const std::string& c) { return copy_listing_date(g, PeriodBound::Start, c); }},
-      {"Label_date_max",
-       [](GridTarget& g, const std::string& c) { return copy_listing_date(g, PeriodBound::End, c); }},
-      {"Label_date_heure_min",
-       [](GridTarget& g, const std::string& c) { return copy_listing_instant(g, PeriodBound::Start, c); }},
-      {"Label_date_heure_max",
-       [](GridTarget& g, const std::string& c) { return copy_listing_instant(g, PeriodBound::End, c); }},
-  };
-  for (const Copy& c : copies)
-    binder.on_double_click(c.label, [this, label = std::string(c.label), copy = c.copy] {
-      if (m_session.flags.busy || m_session.flags.running) return;
-      GridTarget grid = target();
-      if (copy(grid, m_session.caption(label))) refresh();
+  for (const std::string_view label : period_copy_labels())
+    binder.on_double_click(label, [this, label] {
+      if (copy_into_period(m_session, label)) refresh();
       changed();
     });
 }

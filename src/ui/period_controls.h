@@ -8,8 +8,7 @@ class QWidget;
 
 namespace talve {
 class Session;
-struct GridTarget;
-}  // namespace talve
+}
 
 namespace talve::ui {
 
@@ -34,7 +33,6 @@ class PeriodControls : public QObject {
   void refresh();
 
  private:
-  GridTarget target();
   void connect_pickers();
   void connect_choices();
   void connect_buttons();

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/session_views.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLayout>
 #include <QListView>
 #include <QTableView>
+#include <algorithm>
 
 #include "session/session.h"
 #include "ui/file_table_model.h"
+#include "ui/text_edge.h"
 #include "ui/text_rows_model.h"
 #include "ui/window_interface.h"
 
@@ -46,9 +49,17 @@ void show_file_table(QTableView* view, FileTableModel* model) {
   view->verticalHeader()->setDefaultSectionSize(18);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The table's own widths, widened where the window's font would cut a
+  // title or a date (the dates are the reason of the columns).
+  const QFontMetrics metrics(view->font());
+  const int date_width = metrics.horizontalAdvance(QStringLiteral("  00/00/0000 00:00:00")) + 12;
   const auto& columns = FileTable::columns();
-  for (std::size_t i = 0; i < columns.size(); ++i)
-    view->setColumnWidth(static_cast<int>(i), columns[i].width);
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const QString title = " " + to_qstring(columns[i].title);
+    int width = std::max(columns[i].width, metrics.horizontalAdvance(title) + 12);
+    if (columns[i].title == "date dep" || columns[i].title == "date fin") width = std::max(width, date_width);
+    view->setColumnWidth(static_cast<int>(i), width);
+  }
 }
 
 }  // namespace
@@ -81,8 +92,6 @@ SessionViews::SessionViews(QWidget* surface, Session& session, WindowInterface& 
     m_values_only->set_rows(text.empty() ? nullptr : &m_session.values_only_list);
     m_values_only->refresh();
   });
-  ui.ignore_control("Panel3");
-  ui.route_visibility("StringGrid1", [](bool) {});
 }
 
 void SessionViews::refresh(bool cheap) {

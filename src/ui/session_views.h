@@ -21,9 +21,6 @@ class WindowInterface;
 // file `RichEdit3` and the values alone `RichEdit4`. The file's text is the
 // result list itself, and the values alone the session's values-only list:
 // both views show those rows instead of tens of megabytes of text.
-//
-// With a model the table needs no hiding while a long listing fills it:
-// `Panel3` and the hiding of `StringGrid1` do nothing.
 class SessionViews : public QObject {
   Q_OBJECT
 

@@ -18,9 +18,6 @@
 namespace talve::ui {
 namespace {
 
-constexpr int kSmallHeight = 135;
-constexpr int kGap = 5;
-
 template <typename W>
 W* child(QWidget* parent, const char* name) {
   W* widget = parent->findChild<W*>(QString::fromLatin1(name));
@@ -55,6 +52,9 @@ TrackingWindow::TrackingWindow(QWidget* surface, Session& session, WindowInterfa
   if (!m_panel) return;
   placement.place_by(m_panel, [this] { return wanted_geometry(); });
   m_panel->installEventFilter(this);
+  // The place moves with the layout (the window resized, zone 5 shown
+  // again after the large table).
+  if (QWidget* place = surface->findChild<QWidget*>("Cadre_suivi")) place->installEventFilter(this);
   if (auto* clear = child<QAbstractButton>(surface, "SpeedButton_clear"))
     connect(clear, &QAbstractButton::clicked, this, [this] { effacer_suivi_click(m_session); });
   if (auto* close = child<QAbstractButton>(surface, "SpeedButton_fermer_suivi"))
@@ -102,24 +102,25 @@ void TrackingWindow::toggle() {
     show();
 }
 
-// "petite": 135 pixels high, just above the gap-filling option; "grande":
-// from the top of "sans confirmation" down to the same place. Both as wide
-// as the file table and the output format together, from the file table's
-// right part.
+// Under the file table, whose listing it reports on: "petite" fills the
+// place kept for it there, "grande" rises from that place up to the top of
+// "sans confirmation", over the lower rows of the table. Neither covers a
+// command. With the place out of sight it stays where it is.
 QRect TrackingWindow::wanted_geometry() const {
-  const QRect gap_filling = m_placement.anchor("CheckBox_post_traitement");
+  const QRect place = m_placement.anchor("Cadre_suivi");
+  if (place.isEmpty() || m_size == Size::Small) return place;
   const QRect no_confirmation = m_placement.anchor("CheckBox_sans_confirmation");
-  const QRect surface = m_placement.surface()->rect();
-  const int bottom = gap_filling.isEmpty() ? surface.bottom() - kGap : gap_filling.top() - kGap;
-  const int top =
-      m_size == Size::Small || no_confirmation.isEmpty() ? bottom - kSmallHeight : no_confirmation.top();
-  const int left = no_confirmation.isEmpty() ? surface.width() / 3 : no_confirmation.left();
-  const int right = surface.right() - kGap;
-  return QRect(QPoint(left, top), QPoint(right, bottom));
+  if (no_confirmation.isEmpty() || no_confirmation.top() >= place.top()) return place;
+  return QRect(QPoint(place.left(), no_confirmation.top()), place.bottomRight());
 }
 
 bool TrackingWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != m_panel) return QObject::eventFilter(watched, event);
+  if (watched != m_panel) {
+    const auto type = event->type();
+    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) && m_panel->isVisible())
+      m_placement.place(m_panel);
+    return QObject::eventFilter(watched, event);
+  }
   // Moved with the mouse, by any part of the panel that is not a control.
   switch (event->type()) {
     case QEvent::MouseButtonPress: {

@@ -218,4 +218,121 @@ QFrame* make_panel(QWidget* parent, const char* name, const QString& accessible_
   return panel;
 }
 
+namespace {
+
+QString utf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
+
+template <typename W>
+W* spoken_as(W* widget, const ControlText& text) {
+  if (text.spoken) widget->setAccessibleName(utf8(text.spoken));
+  return widget;
+}
+
+QStringList choice_captions(const ZoneTexts& texts, const char* name, int count, const QString& pattern) {
+  QStringList captions;
+  for (int i = 0; i < count; ++i) {
+    const QString button =
+        pattern.isEmpty() ? QString::fromLatin1(name) + "_" + QString::number(i) : pattern.arg(i + 1);
+    captions << utf8(texts(button.toLatin1().constData()).caption);
+  }
+  return captions;
+}
+
+}  // namespace
+
+const ControlText& ZoneTexts::operator()(const char* name) const {
+  for (const ControlText& text : m_table)
+    if (std::string_view(text.name) == name) return text;
+  qWarning("talve: no text for the control %s in its zone's table", name);
+  static const ControlText missing{"", "", nullptr, nullptr};
+  return missing;
+}
+
+QPushButton* make_button(QWidget* parent, const ControlText& text) {
+  return spoken_as(make_button(parent, text.name, utf8(text.caption), utf8(text.hint)), text);
+}
+
+QLabel* make_label(QWidget* parent, const ControlText& text) {
+  return spoken_as(make_label(parent, text.name, utf8(text.caption), utf8(text.hint)), text);
+}
+
+QCheckBox* make_check(QWidget* parent, const ControlText& text) {
+  return spoken_as(make_check(parent, text.name, utf8(text.caption), utf8(text.hint)), text);
+}
+
+QRadioButton* make_radio(QWidget* parent, const ControlText& text) {
+  return spoken_as(make_radio(parent, text.name, utf8(text.caption), utf8(text.hint)), text);
+}
+
+QLineEdit* make_edit(QWidget* parent, const ControlText& text, QLabel* label) {
+  QLineEdit* edit = label ? make_edit(parent, text.name, label, utf8(text.hint))
+                          : make_edit(parent, text.name, utf8(text.spoken), utf8(text.hint));
+  return spoken_as(edit, text);
+}
+
+QGroupBox* make_group(QWidget* parent, const ControlText& text) {
+  return spoken_as(make_group(parent, text.name, utf8(text.caption), utf8(text.hint)), text);
+}
+
+QPlainTextEdit* make_text_area(QWidget* parent, const ControlText& text, bool read_only) {
+  auto* area = make_text_area(parent, text.name, utf8(text.spoken), read_only);
+  if (text.hint) area->setToolTip(utf8(text.hint));
+  return area;
+}
+
+QListView* make_list_view(QWidget* parent, const ControlText& text) {
+  auto* list = make_list_view(parent, text.name, utf8(text.spoken));
+  if (text.hint) list->setToolTip(utf8(text.hint));
+  return list;
+}
+
+QTableView* make_table(QWidget* parent, const ControlText& text) {
+  auto* table = make_table(parent, text.name, utf8(text.spoken));
+  if (text.hint) table->setToolTip(utf8(text.hint));
+  return table;
+}
+
+QTimeEdit* make_time_picker(QWidget* parent, const ControlText& text) {
+  return make_time_picker(parent, text.name, utf8(text.spoken), utf8(text.hint));
+}
+
+QDateEdit* make_date_picker(QWidget* parent, const ControlText& text) {
+  return make_date_picker(parent, text.name, utf8(text.spoken), utf8(text.hint));
+}
+
+QDateTimeEdit* make_datetime_picker(QWidget* parent, const ControlText& text) {
+  return make_datetime_picker(parent, text.name, utf8(text.spoken), utf8(text.hint));
+}
+
+QSpinBox* make_spin(QWidget* parent, const ControlText& text, int minimum, int maximum) {
+  return make_spin(parent, text.name, utf8(text.spoken), minimum, maximum, utf8(text.hint));
+}
+
+QGroupBox* make_choice(QWidget* parent, const ZoneTexts& texts, const char* name, int count,
+                       const QString& button_pattern, Qt::Orientation orientation) {
+  const ControlText& group = texts(name);
+  auto* box = make_choice(parent, name, utf8(group.caption),
+                          choice_captions(texts, name, count, button_pattern), button_pattern, orientation);
+  if (group.hint) box->setToolTip(utf8(group.hint));
+  return spoken_as(box, group);
+}
+
+QGroupBox* make_choice_grid(QWidget* parent, const ZoneTexts& texts, const char* name, int count,
+                            const QString& button_pattern, int columns) {
+  const ControlText& group = texts(name);
+  auto* box = make_choice_grid(parent, name, utf8(group.caption),
+                               choice_captions(texts, name, count, button_pattern), button_pattern, columns);
+  if (group.hint) box->setToolTip(utf8(group.hint));
+  return spoken_as(box, group);
+}
+
+void keep_width(QLabel* label, const QString& widest) {
+  label->setFixedWidth(label->fontMetrics().horizontalAdvance(widest) + 8);
+}
+
+void let_text_run(QLabel* label, int minimum) {
+  label->setMinimumWidth(minimum);
+  label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+}
+
 }  // namespace talve::ui

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <Qt>
+#include <span>
 
 class QButtonGroup;
 class QCheckBox;
@@ -30,6 +31,62 @@ namespace talve::ui {
 // that name as its objectName, its caption and its hint (the tooltip).
 // Captioned controls are read by screen readers under their caption; fields
 // and lists take an explicit accessible name, the text of their label.
+
+// What a control of a zone shows and says, in one table per zone: `caption`
+// is the text of a button, box, label, radio button or group (none for a
+// field, a list or a picker); `hint` its tooltip; `spoken` its accessible
+// name where neither its caption nor the label beside it gives one. Texts
+// are UTF-8.
+struct ControlText {
+  const char* name;
+  const char* caption = nullptr;
+  const char* hint = nullptr;
+  const char* spoken = nullptr;
+};
+
+// A zone's table, looked up by control name. A name the table lacks is
+// reported with a warning starting with "talve:", which fails the window
+// tests.
+class ZoneTexts {
+ public:
+  explicit ZoneTexts(std::span<const ControlText> table) : m_table(table) {}
+  const ControlText& operator()(const char* name) const;
+  std::span<const ControlText> table() const { return m_table; }
+
+ private:
+  std::span<const ControlText> m_table;
+};
+
+// The controls of a zone, from its table.
+QPushButton* make_button(QWidget* parent, const ControlText& text);
+QLabel* make_label(QWidget* parent, const ControlText& text);
+QCheckBox* make_check(QWidget* parent, const ControlText& text);
+QRadioButton* make_radio(QWidget* parent, const ControlText& text);
+// A field named by its label (its buddy) or by the table's spoken name.
+QLineEdit* make_edit(QWidget* parent, const ControlText& text, QLabel* label = nullptr);
+QGroupBox* make_group(QWidget* parent, const ControlText& text);
+QPlainTextEdit* make_text_area(QWidget* parent, const ControlText& text, bool read_only = true);
+QListView* make_list_view(QWidget* parent, const ControlText& text);
+QTableView* make_table(QWidget* parent, const ControlText& text);
+QTimeEdit* make_time_picker(QWidget* parent, const ControlText& text);
+QDateEdit* make_date_picker(QWidget* parent, const ControlText& text);
+QDateTimeEdit* make_datetime_picker(QWidget* parent, const ControlText& text);
+QSpinBox* make_spin(QWidget* parent, const ControlText& text, int minimum, int maximum);
+// A choice of `count` buttons whose captions the table gives under their
+// names (`button_pattern` with %1 from 1, or "<name>_<index>").
+QGroupBox* make_choice(QWidget* parent, const ZoneTexts& texts, const char* name, int count,
+                       const QString& button_pattern = {}, Qt::Orientation orientation = Qt::Vertical);
+QGroupBox* make_choice_grid(QWidget* parent, const ZoneTexts& texts, const char* name, int count,
+                            const QString& button_pattern, int columns);
+
+// A label whose text changes while the user works (a count, a date, a
+// weekday): as wide as `widest` at all times, so that nothing beside it
+// moves when it changes.
+void keep_width(QLabel* label, const QString& widest);
+// A label whose text may be long (a file name, a folder, durations): at
+// least `minimum` pixels, wider when its place allows, never widened by
+// its text; what does not fit is cut.
+void let_text_run(QLabel* label, int minimum);
 
 // A flat command button.
 QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});

@@ -32,10 +32,14 @@ void set_text_colour(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
+// Back to the theme's colours, each state its own: a disabled control
+// looks disabled again.
 void reset_text_colour(QWidget* widget) {
   QPalette palette = widget->palette();
   const QPalette theme = QApplication::palette(widget);
-  for (QPalette::ColorRole role : kTextRoles) palette.setColor(role, theme.color(role));
+  for (QPalette::ColorRole role : kTextRoles)
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      palette.setColor(group, role, theme.color(group, role));
   widget->setPalette(palette);
 }
 

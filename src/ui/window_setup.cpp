@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kFolderFontSize = 10;
 constexpr int kLongFolderFontSize = 4;
+// The height of a title bar, before the window manager says what it is.
+constexpr int kTitleBarAllowance = 32;
 
 void hint(QWidget* surface, const char* name, const QString& text) {
   if (auto* widget = surface->findChild<QWidget*>(QString::fromLatin1(name)))
@@ -68,13 +70,17 @@ void follow_captions(QWidget* surface, const Session& session, WindowInterface& 
   });
 }
 
-void place_window(QMainWindow* window) {
+void place_window(QMainWindow* window, const QWidget* zones) {
   const QScreen* screen = window->screen();
   const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1600, 1000);
-  const QSize wanted = window->sizeHint().expandedTo(QSize(1200, 800)).boundedTo(free.size());
+  // The frame is known once the window manager has framed the window; a
+  // title bar is allowed for before that.
+  const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->geometry().size()
+                                          : QSize(0, kTitleBarAllowance);
+  const QSize wanted = zones->sizeHint().boundedTo(free.size() - frame);
   window->resize(wanted);
-  window->move(free.left() + (free.width() - wanted.width()) / 2,
-               free.top() + (free.height() - wanted.height()) / 3);
+  window->move(free.left() + (free.width() - wanted.width() - frame.width()) / 2,
+               free.top() + (free.height() - wanted.height() - frame.height()) / 3);
 }
 
 }  // namespace talve::ui

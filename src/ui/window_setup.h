@@ -22,8 +22,9 @@ void set_fixed_texts(QWidget* surface);
 // too long for it; the listing button's hint follows the input mode.
 void follow_captions(QWidget* surface, const Session& session, WindowInterface& ui);
 
-// The window's size and place: its own size where the screen allows,
-// centred, its top at a third of the free height.
-void place_window(QMainWindow* window);
+// The window's size and place: the size its zones ask for where the screen
+// allows (its frame and title bar included), else the free area, the zones
+// then scrolling; centred, its top at a third of the free height.
+void place_window(QMainWindow* window, const QWidget* zones);
 
 }  // namespace talve::ui

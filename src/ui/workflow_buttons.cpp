@@ -3,14 +3,12 @@
 
 #include <QAbstractButton>
 
-#include "engine/grid_build.h"
-#include "engine/grid_target.h"
 #include "session/description_actions.h"
 #include "session/listing.h"
+#include "session/period_edits.h"
 #include "session/processing_run.h"
 #include "session/result_writing.h"
 #include "session/session.h"
-#include "text/encoding.h"
 #include "ui/notice_panel.h"
 #include "ui/tracking_window.h"
 #include "ui/window_interface.h"
@@ -27,10 +25,8 @@ WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInter
     m_links.tracking->set_size(TrackingWindow::Size::Small);
     static_cast<void>(lister_click(s));
   });
-  on_click("SpeedButton_creer_listes_date_clean", [&s] {
-    GridTarget target{s, s.grid, s.result_list};
-    static_cast<void>(create_grid_with_confirmation(target));
-  });
+  on_click("SpeedButton_creer_listes_date_clean",
+           [&s] { static_cast<void>(creer_liste_horodatee_click(s)); });
   on_click("SpeedButton_traiter_fichier", [this, &s] {
     m_links.tracking->set_size(TrackingWindow::Size::Large);
     static_cast<void>(traiter_fichier_click(s));
@@ -46,7 +42,7 @@ WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInter
   on_click("SpeedButton_Enregistrer_dsc", [&s] { save_description(s); });
   on_click("SpeedButton_enreg_description", [&s] { save_description_as(s); });
   on_click("SpeedButton_nouveau_dsc", [&s] { new_description(s); });
-  on_click("SpeedButton_fichiers_sortie", [this] { open_output_file(); });
+  on_click("SpeedButton_fichiers_sortie", [&s] { fichiers_sortie_click(s); });
   on_click("SpeedButton_exit2", [this] { m_links.quit(); });
 }
 
@@ -57,23 +53,10 @@ void WorkflowButtons::on_click(const char* button, std::function<void()> action,
     return;
   }
   connect(widget, &QAbstractButton::clicked, this, [this, action = std::move(action), while_busy] {
-    if (!while_busy && (m_session.flags.busy || m_session.flags.running)) return;
+    if (!while_busy && m_session.busy()) return;
     action();
     m_links.after_action();
   });
-}
-
-// The output-folder button: a file of the output folder, opened in the
-// text editor.
-void WorkflowButtons::open_output_file() {
-  const DataDescription& description = m_session.description;
-  FileDialogRequest request;
-  request.title = utf8_to_cp1252("fichiers de sortie : ") + description.text("dossier_choisi_sortie");
-  request.initial_folder = description.text("dossier_choisi_sortie");
-  request.filter = "Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*";
-  request.must_exist = true;
-  if (const auto path = m_ui.open_file(request))
-    m_ui.open_in_editor(*path, description.text("Edit_name_prog_blocnote.text"));
 }
 
 }  // namespace talve::ui

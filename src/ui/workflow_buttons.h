@@ -35,7 +35,6 @@ class WorkflowButtons : public QObject {
 
  private:
   void on_click(const char* button, std::function<void()> action, bool while_busy = false);
-  void open_output_file();
 
   QWidget* m_surface;
   Session& m_session;

@@ -28,6 +28,15 @@ QLineEdit* add_field(QGridLayout* grid, int row, int column, QWidget* parent, co
   return edit;
 }
 
+QLineEdit* add_field(QGridLayout* grid, int row, int column, QWidget* parent, const ZoneTexts& texts,
+                     const char* label_name, const char* edit_name) {
+  auto* label = make_label(parent, texts(label_name));
+  grid->addWidget(label, row, column);
+  auto* edit = make_edit(parent, texts(edit_name), label);
+  grid->addWidget(edit, row, column + 1);
+  return edit;
+}
+
 QGridLayout* fields_below(QGroupBox* choice) {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(4);

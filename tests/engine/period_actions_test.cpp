@@ -131,5 +131,41 @@ TEST_F(PeriodActionsTest, AlignmentOnAZeroStepOffersTheValueItself) {
   EXPECT_EQ(ws.period.start_caption, "07/11/2021 10:07:29");
 }
 
+// A grid being built, or read by a run, is never emptied under it: every
+// change of the period waits for the task to end.
+TEST_F(PeriodActionsTest, NothingChangesWhileALongTaskRuns) {
+  ws.period.count_caption = "97 => 1 jour";
+  const Period before = ws.period;
+  for (bool running : {false, true}) {
+    ws.flags.busy = !running;
+    ws.flags.running = running;
+    EXPECT_EQ(set_period_start(target, 1.0).text, "97 => 1 jour");
+    set_period_end(target, 2.0);
+    set_step_time(target, 0.5);
+    set_step_count(target, 3);
+    set_step_kind(target, StepKind::Year);
+    set_date_test(target, DateTest::Strict);
+    set_offset_days(target, 4);
+    period_changed(target);
+    EXPECT_FALSE(zero_time(target, PeriodTime::Start));
+    EXPECT_FALSE(copy_last_run_bound(target, PeriodBound::Start, "01/01/2020 00:00:00"));
+    EXPECT_FALSE(copy_last_run_step(target, "00:30:00"));
+    EXPECT_FALSE(copy_listing_date(target, PeriodBound::End, "01/01/2020"));
+    EXPECT_FALSE(copy_listing_instant(target, PeriodBound::End, "01/01/2020 00:00:00"));
+  }
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(ws.period.start_caption, before.start_caption);
+  EXPECT_EQ(ws.period.end_caption, before.end_caption);
+  EXPECT_EQ(ws.period.step_time, before.step_time);
+  EXPECT_EQ(ws.period.step_count, before.step_count);
+  EXPECT_EQ(ws.period.step_kind, before.step_kind);
+  EXPECT_EQ(ws.period.date_test, before.date_test);
+  EXPECT_FALSE(ws.period.changed);
+  EXPECT_EQ(ws.offset_days, 0);
+  EXPECT_EQ(grid.count(), 1);
+  EXPECT_EQ(result_list.size(), 1u);
+  EXPECT_FALSE(ws.description.modified());
+}
+
 }  // namespace
 }  // namespace talve

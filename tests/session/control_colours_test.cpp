@@ -55,14 +55,21 @@ TEST_F(RunTest, RunButtonsAreRedWhileRunningThenPurpleWithStopGrey) {
   list_and_build_grid();
   std::optional<ControlColour> traiter_running;
   std::optional<ControlColour> stop_running;
+  std::optional<ControlColour> stop_writing;
   ui.on_process_events = [&](int) {
     if (!session.flags.busy) return;
+    // Once the result is being written, it is too late for "stop".
+    if (session.run.writing) {
+      stop_writing = text_colour(ui, "SpeedButton_stop");
+      return;
+    }
     traiter_running = text_colour(ui, "SpeedButton_traiter_fichier");
     stop_running = text_colour(ui, "SpeedButton_stop");
   };
   ASSERT_EQ(traiter_fichier_click(session), RunOutcome::Written);
   EXPECT_EQ(traiter_running, kRedText);
   EXPECT_EQ(stop_running, kThemeText);
+  EXPECT_EQ(stop_writing, ControlColour::of(kGrey));
   EXPECT_EQ(text_colour(ui, "SpeedButton_traiter_fichier"), ControlColour::of(kPurple));
   EXPECT_EQ(text_colour(ui, "SpeedButton_stop"), ControlColour::of(kGrey));
   EXPECT_EQ(text_colour(ui, "SpeedButton_creer_listes_date_clean"), kBlueText);

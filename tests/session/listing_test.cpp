@@ -71,16 +71,13 @@ TEST_F(ListingTest, ClickNeedsTheFileCountShown) {
   EXPECT_EQ(session.file_table.file_row_count(), 0);
 }
 
-TEST_F(ListingTest, LargeFolderWithoutPreReadingHidesTheTableAndReadsOnlyTheFirstCheckedFile) {
+// The window shows the table through a model, which costs the rows on
+// screen however many are added: the table stays in view while it fills.
+TEST_F(ListingTest, LargeFolderWithoutPreReadingKeepsTheTableShownAndReadsOnlyTheFirstCheckedFile) {
   for (int i = 0; i < 200; ++i) write_data("f" + std::to_string(1000 + i) + ".csv");
-  bool hidden_during_listing = false;
-  ui.on_process_events = [&](int) {
-    hidden_during_listing = ui.visible["StringGrid1"] == false && ui.visible["Panel3"];
-  };
   EXPECT_EQ(lister_tableau(session), ListingResult::completed);
-  EXPECT_TRUE(hidden_during_listing);
-  EXPECT_TRUE(ui.visible["StringGrid1"]);
-  EXPECT_FALSE(ui.visible["Panel3"]);
+  EXPECT_EQ(ui.visible.count("StringGrid1"), 0u);
+  EXPECT_EQ(ui.visible.count("Panel3"), 0u);
   ASSERT_EQ(session.file_table.file_row_count(), 200);
   EXPECT_EQ(cell(1, "date dep"), "01/01/2021 00:00:00");
   for (int row = 2; row <= 200; ++row) {

@@ -160,7 +160,9 @@ TEST_F(TableEditing, FileNameOpensTheFile) {
   EXPECT_EQ(ui.opened_in_editor, Texts{data + "f02.csv"});
 }
 
-TEST_F(TableEditing, StartDateSortsByDateAndBecomesThePeriodStart) {
+// A row's own first instant becomes the period start: the table does not
+// move first, which would put another file's date under the mouse.
+TEST_F(TableEditing, StartDateOfTheClickedRowBecomesThePeriodStartWithoutSorting) {
   session.description.assign("CheckBox_prelire_tous.Checked", "true");
   write_data("a.csv", "2021-02-01");
   write_data("b.csv", "2020-12-15");
@@ -168,34 +170,88 @@ TEST_F(TableEditing, StartDateSortsByDateAndBecomesThePeriodStart) {
   ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   session.grid.entries = {"_intitulés des colonnes", "x"};
   ui.answer(Answer::Yes);
-  double_clic_tableau(session, 1, "date dep");
-  EXPECT_EQ(column("fichier"), (Texts{"b.csv", "c.csv", "a.csv"}));
-  EXPECT_EQ(ui.texts(), Texts{" récupérer la date dep comme date min ?\n15/12/2020 00:00:00"});
-  EXPECT_EQ(session.period.start_caption, "15/12/2020 00:00:00");
-  EXPECT_EQ(ui.captions["Label_temps_deb"], "15/12/2020 00:00:00");
+  EXPECT_EQ(double_clic_tableau(session, 1, "date dep"), DoubleClickEffect::bound_offered);
+  EXPECT_EQ(column("fichier"), (Texts{"a.csv", "b.csv", "c.csv"}));
+  EXPECT_EQ(ui.texts(), Texts{" récupérer la date dep comme date min ?\n01/02/2021 00:00:00"});
+  EXPECT_EQ(session.period.start_caption, "01/02/2021 00:00:00");
+  EXPECT_EQ(ui.captions["Label_temps_deb"], "01/02/2021 00:00:00");
   EXPECT_TRUE(session.description.modified());
   EXPECT_TRUE(session.grid.empty());
   EXPECT_TRUE(session.period.changed);
+  EXPECT_TRUE(session.table_state.sort_ascending);  // no sort took place
 }
 
-TEST_F(TableEditing, EndDateOfferedAfterTheSortAndRefused) {
+TEST_F(TableEditing, EndDateOfTheClickedRowOfferedAndRefused) {
   session.description.assign("CheckBox_prelire_tous.Checked", "true");
   write_data("a.csv", "2021-02-01");
   write_data("b.csv", "2020-12-15");
   ASSERT_EQ(lister_tableau(session), ListingResult::completed);
   const std::string end = session.period.end_caption;
   ui.answer(Answer::No);
-  double_clic_tableau(session, 2, "date fin");
-  EXPECT_EQ(ui.texts(), Texts{" récupérer la date fin comme date max?\n01/02/2021 01:00:00"});
+  EXPECT_EQ(double_clic_tableau(session, 2, "date fin"), DoubleClickEffect::bound_offered);
+  EXPECT_EQ(ui.texts(), Texts{" récupérer la date fin comme date max?\n15/12/2020 01:00:00"});
   EXPECT_EQ(session.period.end_caption, end);
   EXPECT_FALSE(session.description.modified());
+  EXPECT_EQ(column("fichier"), (Texts{"a.csv", "b.csv"}));
 }
 
-TEST_F(TableEditing, DateNotReadIsNotOffered) {
+// The titles of the two date columns sort by instant, both ways; the
+// day-first texts would sort by day of the month as text, and not at all as
+// numbers.
+TEST_F(TableEditing, DateTitlesSortByInstantBothWays) {
+  session.description.assign("CheckBox_prelire_tous.Checked", "true");
+  write_data("a.csv", "2021-02-01");
+  write_data("b.csv", "2020-12-15");
+  write_data("c.csv", "2021-01-10");
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
+  for (const char* title : {"date dep", "date fin"}) {
+    SCOPED_TRACE(title);
+    session.table_state.sort_ascending = true;
+    EXPECT_EQ(double_clic_tableau(session, 0, title), DoubleClickEffect::sorted);
+    EXPECT_EQ(column("fichier"), (Texts{"b.csv", "c.csv", "a.csv"}));
+    EXPECT_EQ(double_clic_tableau(session, 0, title), DoubleClickEffect::sorted);
+    EXPECT_EQ(column("fichier"), (Texts{"a.csv", "c.csv", "b.csv"}));
+  }
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(TableEditing, DateNotReadIsNotOfferedAndTheColumnSorts) {
   list(3);  // only row 1 was pre-read; the others show " ---"
-  double_clic_tableau(session, 1, "date dep");
+  EXPECT_EQ(double_clic_tableau(session, 2, "date dep"), DoubleClickEffect::sorted);
   EXPECT_EQ(column("fichier"), (Texts{"f02.csv", "f03.csv", "f01.csv"}));
   EXPECT_TRUE(ui.boxes.empty());
+}
+
+// While a listing or a run works on the table, the period and the grid,
+// none of the gestures reaches them: no box, no change.
+TEST_F(TableEditing, NothingIsEditedWhileALongTaskRuns) {
+  session.description.assign("CheckBox_prelire_tous.Checked", "true");
+  write_data("a.csv", "2021-02-01");
+  write_data("b.csv", "2020-12-15");
+  ASSERT_EQ(lister_tableau(session), ListingResult::completed);
+  session.grid.entries = {"_intitulés des colonnes", "x"};
+  const Texts files = column("fichier");
+  const Texts marks = column(" x");
+  const std::string start = session.period.start_caption;
+  for (bool running : {false, true}) {
+    session.flags.busy = !running;
+    session.flags.running = running;
+    EXPECT_FALSE(effacer_selection(session, {1, 1}));
+    EXPECT_FALSE(effacer_vers_le_haut(session, 1));
+    EXPECT_FALSE(effacer_vers_le_bas(session, 1));
+    EXPECT_EQ(effacer_hors_periode(session), 0);
+    for (const char* title : {"n", "date dep", " x", "fichier"})
+      EXPECT_EQ(double_clic_tableau(session, 1, title), DoubleClickEffect::none) << title;
+    EXPECT_EQ(double_clic_tableau(session, 0, "n"), DoubleClickEffect::none);
+    clic_droit_tableau(session, 1, "Station");
+  }
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_TRUE(ui.opened_in_editor.empty());
+  EXPECT_EQ(column("fichier"), files);
+  EXPECT_EQ(column(" x"), marks);
+  EXPECT_FALSE(session.table_state.check_panel.open);
+  EXPECT_EQ(session.period.start_caption, start);
+  EXPECT_FALSE(session.grid.empty());
 }
 
 TEST_F(TableEditing, StationPanelChecksTheRowsOfTheClickedStation) {

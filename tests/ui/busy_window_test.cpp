@@ -108,7 +108,7 @@ TEST_F(BusyWindow, OnlyStopAnswersDuringARunAndItStopsTheRun) {
     // be free to answer the question.
     QTimer::singleShot(0, window.get(), [this] { click("SpeedButton_stop"); });
   };
-  answers.always("3- TRAITEMENT EFFECTUÉ", "OK");
+  answers.always("3- TRAITEMENT STOPPÉ", "OK");
   // The large table hides the period zone, where "stop" is, until a run starts.
   click("CheckBox_grand_tableau");
   ASSERT_FALSE(find<QWidget>("SpeedButton_stop")->isVisibleTo(window.get()));
@@ -119,6 +119,11 @@ TEST_F(BusyWindow, OnlyStopAnswersDuringARunAndItStopsTheRun) {
   EXPECT_GT(greyed, 20);
   EXPECT_GE(pickers_greyed, 6);
   EXPECT_TRUE(answers.idle());
+  // The summary says the run was stopped, and how far it went.
+  ASSERT_EQ(answers.texts.size(), 3);
+  const QString summary = answers.texts.back();
+  EXPECT_TRUE(summary.contains("arrêté par « stop » au fichier 1 sur 1 : ")) << summary.toStdString();
+  EXPECT_FALSE(summary.contains("EFFECTUÉ"));
   // Stopped in the first file: the result holds its title row only.
   const std::string result = read_bytes(dir.path() + "out/res.txt");
   EXPECT_EQ(std::count(result.begin(), result.end(), '\n'), 1) << result.substr(0, 200);

@@ -112,7 +112,7 @@ TEST_F(FieldHandlersWindow, EachEntryRuleCorrectsItsFieldOnLeavingOrEnter) {
       {"Edit_masque", "*.c*sv.", Leave::Focus, "Edit_masque.text", "csv", nullptr},
       {"Edit_format_datetime_mesure", "jj/mm/aaaa hh;mm", Leave::Focus, "Edit_format_datetime_mesure.text",
        "jj/mm/aaaahh:mn", nullptr},
-      {"Edit_format_datetime_mesure", "aaaa_mm_jj_hh_mm_ss", Leave::Enter, "Edit_format_datetime_mesure.text",
+      {"Edit_format_datetime_mesure", "aaaa_mm_jj_hh_mm_ss", Leave::Focus, "Edit_format_datetime_mesure.text",
        "aaaa_mm_jj_hh_mm_ss", four_m},
       // The time pattern's field corrects the date-time pattern, whichever
       // layout is shown.

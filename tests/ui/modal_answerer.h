@@ -35,8 +35,13 @@ class ModalAnswerer : public QObject {
   // (the summary at the end of a run...), before the scripted answers.
   ModalAnswerer& always(const QString& expected, const QString& button);
 
+  // Every box unscripted is closed as by Escape, every dialog cancelled,
+  // without failing (a test that only looks at what each click shows).
+  bool dismiss_unscripted = false;
+
   // Every box seen, in order, and its answer.
   QStringList texts;
+  int dialogs_seen = 0;
   QStringList buttons_pressed;
   bool idle() const { return m_boxes.empty() && m_dialogs.empty(); }
   // Runs at every look, with or without a modal widget (a test acting while

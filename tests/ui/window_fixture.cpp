@@ -18,6 +18,9 @@ void WindowTest::open(const std::string& argument) {
   command_line.program_path = "talve";
   command_line.argument = utf8_to_cp1252(argument);
   window = std::make_unique<ui::MainWindow>(command_line);
+  // As on a full HD screen: the offscreen screen is smaller, and the window
+  // would scroll over its zones.
+  window->resize(1920, 1040);
   window->show();
   ASSERT_TRUE(wait_for([this] { return window->startup_done() && !QApplication::activeModalWidget(); }));
   QApplication::processEvents();
@@ -55,6 +58,8 @@ void WindowTest::expect_names_resolved() const {
     EXPECT_TRUE(name == "Form1" || name == "Label1_graph") << "no control " << name;
 }
 
-QColor caption_colour(const QWidget* widget) { return widget->palette().color(QPalette::ButtonText); }
+QColor caption_colour(const QWidget* widget) {
+  return widget->palette().color(QPalette::Active, QPalette::ButtonText);
+}
 
 }  // namespace talve::testing

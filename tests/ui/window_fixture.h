@@ -49,7 +49,7 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<ui::MainWindow> window;
 };
 
-// The text colour of a control's caption.
+// The text colour of a control's caption, as it shows when enabled.
 QColor caption_colour(const QWidget* widget);
 
 }  // namespace talve::testing
