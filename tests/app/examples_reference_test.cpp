@@ -35,11 +35,7 @@ std::string without_run_details(const std::string& report, const std::string& ou
     for (std::size_t at; (at = line.find(output_folder)) != std::string::npos;)
       line.replace(at, output_folder.size(), "@SORTIE@/");
     if (line.starts_with("t0 = ")) line = "t0 = @";
-    if (line.starts_with("  dur\xE9"
-                         "e totale = "))
-      line =
-          "  dur\xE9"
-          "e totale = @";
+    if (line.starts_with("  durée totale = ")) line = "  durée totale = @";
     if (line.starts_with(" \t")) {
       std::string cells;
       std::size_t from = 2;
