@@ -126,10 +126,13 @@ class FieldHandlers : public QObject {
 };
 
 void FieldHandlers::connect_entry_rules() {
-  for (const char* name : {"Edit_col_cochee", "Edit_equiv_na", "Edit_new_desc_colonne", "Edit_masque",
-                           "Edit_format_datetime_mesure", "Edit_format_time_mesure_seul",
-                           "Edit_format_date_mesure_seule", "Edit_f_date_fichier"})
+  for (const char* name :
+       {"Edit_col_cochee", "Edit_equiv_na", "Edit_new_desc_colonne", "Edit_masque",
+        "Edit_format_datetime_mesure", "Edit_format_time_mesure_seul", "Edit_format_date_mesure_seule",
+        "Edit_f_date_fichier", "Edit_methode_par_colonne", "Edit_taux_min"})
     watch(name);
+  for (const char* name : {"Edit_methode_par_colonne", "Edit_taux_min"})
+    on_enter(name, [this, name] { leave_field(QString::fromLatin1(name)); });
   on_enter("Edit_col_cochee", [this] {
     store("Edit_col_cochee", "Edit_col_cochee.text");
     apply_col_cochee_rule(description(), ui());
@@ -257,6 +260,12 @@ void FieldHandlers::leave_field(const QString& name) {
   } else if (name == "Edit_f_date_fichier") {
     store("Edit_f_date_fichier", "Edit_f_date_fichier.text");
     leave_file_date_pattern(description(), ui());
+  } else if (name == "Edit_methode_par_colonne") {
+    store("Edit_methode_par_colonne", "Edit_methode_par_colonne.text");
+    apply_column_methods_rule(description(), ui());
+  } else if (name == "Edit_taux_min") {
+    store("Edit_taux_min", "Edit_taux_min.text");
+    apply_min_share_rule(description(), ui());
   }
 }
 

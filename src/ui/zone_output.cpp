@@ -70,6 +70,33 @@ QWidget* choices(QWidget* parent) {
   return box;
 }
 
+// Under the method, on one row (the window must fit a 1080-pixel screen): a
+// method of their own for some columns, the share of measurements an
+// interval needs, and the marks of where each value comes from.
+QWidget* method_details(QWidget* parent) {
+  auto* box = new QWidget(parent);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(4);
+  auto* methods = make_label(box, "Label_methode_par_colonne", "méthode par colonne");
+  row->addWidget(methods);
+  row->addWidget(make_edit(box, "Edit_methode_par_colonne", methods,
+                           " méthode propre à certaines colonnes, par n° de colonne : cumul:3,5;max:7 \n"
+                           " (moyenne, ponctuel, max, min, moy_si_vide, cumul, somme) "),
+                 1);
+  auto* share = make_label(box, "Label_taux_min", "taux min. de mesures (%)");
+  row->addWidget(share);
+  auto* share_edit = make_edit(box, "Edit_taux_min", share,
+                               " part minimale des mesures attendues dans un intervalle pour en écrire \n"
+                               " les valeurs (vide ou 0 : aucune) ");
+  share_edit->setMaximumWidth(40);
+  row->addWidget(share_edit);
+  row->addWidget(make_check(box, "CheckBox_marquer_origine", "marquer l'origine des valeurs",
+                            " une colonne _origine après chaque colonne : M mesurée, C comblée, \n"
+                            " F croissance forcée, N manquante "));
+  return box;
+}
+
 QGroupBox* columns_group(QWidget* parent) {
   auto* group = make_group(parent, "GroupBox_colonnes", "colonnes");
   auto* grid = tight_grid(group);
@@ -119,6 +146,7 @@ QGroupBox* build_output_zone(QWidget* parent) {
   top->addWidget(missing_group(zone));
   column->addLayout(top);
   column->addWidget(choices(zone));
+  column->addWidget(method_details(zone));
   column->addWidget(columns_group(zone));
   column->addWidget(help_area(zone), 1);
   return zone;
