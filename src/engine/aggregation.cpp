@@ -35,8 +35,17 @@ void fold_columns(ResultTable& table, int row, int count, const double* values, 
   }
 }
 
-// The fold of a row whose columns each have their method.
-void fold_mixed_columns(ResultTable& table, int row, const double* values, const std::uint8_t* missing) {
+void count_line(ResultTable& table, int row) {
+  ResultCell& nb = table.at(row, table.map.count);
+  nb.kind = 'r';
+  nb.value += 1;
+}
+
+// The fold of a line whose columns each have their method. Kept out of
+// fold_line (and ending it), whose usual path, one method for all, would
+// otherwise pay for the registers it needs.
+[[gnu::noinline]] void fold_mixed_line(ResultTable& table, int row, const double* values,
+                                       const std::uint8_t* missing) {
   const ColumnMap& map = table.map;
   ResultCell* cell = &table.at(row, 2);
   for (int j = 2; j < map.count; ++j, ++cell) {
@@ -67,6 +76,7 @@ void fold_mixed_columns(ResultTable& table, int row, const double* values, const
     }
     ++cell->ok_count;
   }
+  count_line(table, row);
 }
 
 void fill_cell_from_neighbours(ResultTable& table, int r, int j) {
@@ -158,35 +168,33 @@ void set_column_map(ResultTable& table, ColumnMap map) {
 
 void fold_line(ResultTable& table, Method method, int row, const double* values,
                const std::uint8_t* missing) {
-  const int count = table.map.data_count();
-  if (!table.map.methods.empty()) {
-    fold_mixed_columns(table, row, values, missing);
-  } else {
-    switch (method) {
-      case Method::Mean:
-      case Method::MeanFillGaps:
-      case Method::Cumul:
-      case Method::Sum:
-        fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) { c.value += v; });
-        break;
-      case Method::Last:
-        fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) { c.value = v; });
-        break;
-      case Method::Max:
-        fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) {
-          if (c.ok_count == 0 || v > c.value) c.value = v;
-        });
-        break;
-      case Method::Min:
-        fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) {
-          if (c.ok_count == 0 || v < c.value) c.value = v;
-        });
-        break;
-    }
+  if (!table.map.methods.empty()) [[unlikely]] {
+    fold_mixed_line(table, row, values, missing);
+    return;
   }
-  ResultCell& nb = table.at(row, table.map.count);
-  nb.kind = 'r';
-  nb.value += 1;
+  const int count = table.map.data_count();
+  switch (method) {
+    case Method::Mean:
+    case Method::MeanFillGaps:
+    case Method::Cumul:
+    case Method::Sum:
+      fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) { c.value += v; });
+      break;
+    case Method::Last:
+      fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) { c.value = v; });
+      break;
+    case Method::Max:
+      fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) {
+        if (c.ok_count == 0 || v > c.value) c.value = v;
+      });
+      break;
+    case Method::Min:
+      fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) {
+        if (c.ok_count == 0 || v < c.value) c.value = v;
+      });
+      break;
+  }
+  count_line(table, row);
 }
 
 bool finalise_rows(ResultTable& table, Method method, EventPacer& pacer) {
