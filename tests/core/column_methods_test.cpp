@@ -68,16 +68,6 @@ TEST(ColumnMethodsRule, AcceptsKnownMethodsAndColumnsAndNamesWhatItRefuses) {
   }
 }
 
-TEST(ColumnMethodsRule, ReadsEachColumnsMethodInTheOrderWritten) {
-  const ColumnMethodList list = parse_column_methods("somme:40,41;max:32");
-  ASSERT_TRUE(list.error.empty());
-  ASSERT_EQ(list.methods.size(), 3u);
-  EXPECT_EQ(list.methods[0].column, 40);
-  EXPECT_EQ(column_method_names()[static_cast<std::size_t>(list.methods[0].method)], "somme");
-  EXPECT_EQ(list.methods[2].column, 32);
-  EXPECT_EQ(column_method_names()[static_cast<std::size_t>(list.methods[2].method)], "max");
-}
-
 TEST(MinShareRule, AcceptsAWholePercentageFromZeroToAHundred) {
   const struct {
     const char* typed;
