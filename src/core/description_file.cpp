@@ -264,6 +264,11 @@ std::vector<std::string> description_lines(const DataDescription& description,
     const SettingInfo& info = settings_table()[static_cast<std::size_t>(setting_index(key))];
     lines.push_back(std::string(key) + "= " + written_value(description, info, own_folder));
   }
+  // The keys added since, after the 65 and only when in use.
+  for (const SettingInfo& info : settings_table()) {
+    if (!info.written_when_set || description.text(info.key) == info.if_absent) continue;
+    lines.push_back(std::string(info.key) + "= " + written_value(description, info, own_folder));
+  }
   return lines;
 }
 

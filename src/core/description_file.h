@@ -13,7 +13,8 @@ class DataDescription;
 class UserInterface;
 
 // The description file: one "key= value" line per setting, CR LF line ends,
-// Windows-1252 text, always the 65 settings in a fixed order. Reading looks
+// Windows-1252 text, always the 65 settings in a fixed order, then the keys
+// added since that hold something else than their If-absent value. Reading looks
 // every key up by name, so older or hand-edited files (other order, unknown
 // lines, missing keys, a copy re-saved in UTF-8 by an editor) still load.
 
@@ -73,8 +74,8 @@ struct [[nodiscard]] DescriptionReadResult {
 DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,
                                             UserInterface& ui);
 
-// The 65 lines, in writing order, for a file in `own_folder`: a folder read
-// relative stays relative while it still names the same folder from there.
+// The 65 lines in writing order, then those of the added keys in use, for a file in `own_folder`: a folder
+// read relative stays relative while it still names the same folder from there.
 std::vector<std::string> description_lines(const DataDescription& description, const std::string& own_folder);
 
 // Writes the description to `path` through a temporary file renamed over it,

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "core/column_methods.h"
 #include "core/data_description.h"
 #include "core/user_interface.h"
 #include "text/ascii.h"
@@ -17,6 +18,8 @@ constexpr std::string_view kColumnList = "Edit_col_cochee.text";
 constexpr std::string_view kEquivalences = "Edit_equiv_na.text";
 constexpr std::string_view kDataLine = "Edit_num_ligne_donnee.text";
 constexpr std::string_view kTitleLine = "Edit_num_ligne_intitule_col.text";
+constexpr std::string_view kColumnMethods = "Edit_methode_par_colonne.text";
+constexpr std::string_view kMinShare = "Edit_taux_min.text";
 
 // The texts of the date/time column numbers in the current date layout.
 std::vector<std::string> date_columns(const DataDescription& description) {
@@ -170,6 +173,52 @@ bool confirm_data_line(DataDescription& description, const std::string& typed, U
   }
   description.set_text(kDataLine, typed);
   description.mark_modified();
+  return true;
+}
+
+std::string column_methods_problem(const DataDescription& description) {
+  const ColumnMethodList list = parse_column_methods(description.text(kColumnMethods));
+  if (!list.error.empty()) return list.error;
+  const std::vector<std::string> dates = date_columns(description);
+  const bool extracting = description.checked("CheckBox_col_cochee.Checked");
+  const std::string extracted = clean_column_list(description.text(kColumnList));
+  const std::string with_commas = "," + extracted + ",";
+  for (const ColumnMethod& m : list.methods) {
+    const std::string column = std::to_string(m.column);
+    for (const std::string& date : dates)
+      if (column == date)
+        return "la colonne " + column + " est celle de la date/heure : elle n'a pas de méthode";
+    if (extracting && with_commas.find("," + column + ",") == std::string::npos)
+      return "la colonne " + column + " n'est pas dans les colonnes à extraire (" + extracted + ")";
+  }
+  return {};
+}
+
+bool apply_column_methods_rule(DataDescription& description, UserInterface& ui) {
+  const std::string problem = column_methods_problem(description);
+  if (!problem.empty()) {
+    ui.ask(MessageType::Warning, kOkButton,
+           " Méthodes par colonne : " + problem + "\n\n  <" + description.text(kColumnMethods) + ">" +
+               "\n\n Exemple : cumul:3,5;max:7  (méthodes : moyenne, ponctuel, max, min, moy_si_vide, cumul, "
+               "somme)");
+    return false;
+  }
+  const std::string canonical = parse_column_methods(description.text(kColumnMethods)).canonical;
+  if (description.text(kColumnMethods) != canonical) description.set_text(kColumnMethods, canonical);
+  return true;
+}
+
+bool apply_min_share_rule(DataDescription& description, UserInterface& ui) {
+  const std::string& text = description.text(kMinShare);
+  if (!min_share_from_text(text)) {
+    ui.ask(MessageType::Warning, kOkButton,
+           " Le taux minimum de mesures <" + text +
+               "> n'est pas valide :\n\n un pourcentage entier de 0 à 100 est attendu (vide ou 0 : aucun "
+               "minimum)");
+    return false;
+  }
+  const std::string trimmed = trim(text);
+  if (text != trimmed) description.set_text(kMinShare, trimmed);
   return true;
 }
 

@@ -56,6 +56,22 @@ bool apply_equiv_na_rule(DataDescription& description, UserInterface& ui);
 // typed, and leaves the modified flag as it was. Returns true when accepted.
 bool confirm_data_line(DataDescription& description, const std::string& typed, UserInterface& ui);
 
+// What makes `Edit_methode_par_colonne.text` unusable, in French, naming
+// the item: an unknown method or column, a column given two methods, the
+// date/time column, a column left out of the extracted ones; empty when the
+// text is usable (an empty text is).
+std::string column_methods_problem(const DataDescription& description);
+// `Edit_methode_par_colonne` left or confirmed: a usable text is rewritten
+// in its plain form ("cumul: 3, 5" gives "cumul:3,5"); an unusable one is
+// explained and kept as typed (the run then takes the chosen method for
+// every column, and says so). Returns true when the text is usable.
+bool apply_column_methods_rule(DataDescription& description, UserInterface& ui);
+
+// `Edit_taux_min` left or confirmed: a whole percentage from 0 to 100 (or
+// nothing) is kept trimmed; anything else is explained and kept as typed.
+// Returns true when the text is usable.
+bool apply_min_share_rule(DataDescription& description, UserInterface& ui);
+
 // `Edit_masque`: "*" and "." cannot be typed into the field, nor pasted:
 // the text of the field without them.
 bool mask_accepts_key(char typed);

@@ -12,7 +12,7 @@ constexpr std::string_view kBound = "nombre, ou vide pour aucune limite";
 constexpr std::string_view kCaption = "jj/mm/aaaa hh:mn:ss";
 
 // In the order of the settings table; a section heads each of its groups.
-constexpr std::array<SettingHelp, 65> kHelp = {{
+constexpr std::array<SettingHelp, 68> kHelp = {{
     {"dossier_choisi", "Dossiers", "dossier des fichiers de données à lister", {}},
     {"dossier_choisi_sortie",
      {},
@@ -123,6 +123,23 @@ constexpr std::array<SettingHelp, 65> kHelp = {{
      "Calcul et corrections",
      "calcul de chaque ligne du résultat à partir des mesures de son intervalle",
      {}},
+    {"Edit_methode_par_colonne.text",
+     {},
+     "méthodes propres à certaines colonnes, les autres gardant RadioGroup_methode_ItemIndex : des groupes "
+     "séparés par \";\", chacun le nom d'une méthode, \":\" et des n° de colonnes du fichier (numérotées "
+     "comme dans Edit_col_cochee.text) ; méthodes : moyenne, ponctuel, max, min, moy_si_vide, cumul (total "
+     "courant de ligne en ligne) et somme (total de chaque intervalle) ; l'intitulé d'une colonne dont la "
+     "méthode diffère la porte entre parenthèses (Pluie_mm(somme)) ; vide : la même méthode partout",
+     "liste : somme:40;max:32,33 (pluie totale de chaque intervalle en colonne 40, rafales maximales en 32 "
+     "et 33)"},
+    {"Edit_taux_min.text",
+     {},
+     "part minimale de mesures par intervalle : une ligne n'a de valeurs que si son intervalle a reçu au "
+     "moins ce pourcentage des mesures attendues (sa durée divisée par le pas le plus fréquent entre deux "
+     "mesures des fichiers) ; sinon ses valeurs sont manquantes, nb garde le nombre de mesures et le suivi "
+     "compte les valeurs écartées ; vide ou 0 : aucune part exigée",
+     "pourcentage entier de 0 à 100 : 75 (au pas d'une heure, au moins 3 mesures sur 4 quand les fichiers "
+     "mesurent tous les quarts d'heure, 45 sur 60 quand ils mesurent chaque minute)"},
     {"CheckBox_correction_si_t1egalt2.Checked",
      {},
      "un instant égal au précédent est avancé d'une seconde (instant répété)",
@@ -149,6 +166,12 @@ constexpr std::array<SettingHelp, 65> kHelp = {{
     {"CheckBox_derivees.Checked", {}, "écrire [y(i) - y(i-1)] / pas au lieu de y", {}},
     {"CheckBox_post_traitement.Checked", {}, "combler linéairement les lacunes courtes du résultat", {}},
     {"Edit_nmax_lacune.text", {}, "longueur maximale des lacunes comblées", "nombre de lignes"},
+    {"CheckBox_marquer_origine.Checked",
+     {},
+     "écrire à droite de chaque colonne de valeurs une colonne <intitulé>_origine qui dit d'où vient chaque "
+     "valeur : M mesurée, C comblée (par CheckBox_post_traitement ou la méthode moy_si_vide), F corrigée par "
+     "la croissance forcée des cumuls, N manquante",
+     {}},
 
     {"Edit_nom_fic_sortie.text", "Fichier résultat",
      "nom du fichier résultat (\".txt\" ajouté sans extension) ; \"#\" est remplacé par la durée du "

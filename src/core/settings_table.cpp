@@ -15,7 +15,7 @@ using D = DynamicValue;
 using C = ControlKind;
 
 // Initial value, If-absent value and control of every setting.
-const std::array<SettingInfo, 65> kSettings = {{
+const std::array<SettingInfo, 68> kSettings = {{
     // Folders.
     {"dossier_choisi", K::Folder, "", "./", "Label_repertoire", C::FolderLabel, D::None, D::None,
      "répertoire données"},
@@ -69,6 +69,17 @@ const std::array<SettingInfo, 65> kSettings = {{
     {"Edit_NA.text", K::Text, "#N/A", "", "Edit_NA", C::LineEdit},
     // Aggregation and corrections.
     {"RadioGroup_methode_ItemIndex", K::Choice, "0", "0", "GroupBox_methode", C::Choice},
+    {"Edit_methode_par_colonne.text",
+     K::Text,
+     "",
+     "",
+     "Edit_methode_par_colonne",
+     C::LineEdit,
+     D::None,
+     D::None,
+     {},
+     true},
+    {"Edit_taux_min.text", K::Text, "", "", "Edit_taux_min", C::LineEdit, D::None, D::None, {}, true},
     {"CheckBox_correction_si_t1egalt2.Checked", K::Boolean, "false", "false",
      "CheckBox_correction_si_t1egalt2", C::Check},
     {"CheckBox_correction_si_t1supt2.Checked", K::Boolean, "false", "false", "CheckBox_correction_si_t1supt2",
@@ -92,6 +103,16 @@ const std::array<SettingInfo, 65> kSettings = {{
     {"CheckBox_derivees.Checked", K::Boolean, "false", "false", "CheckBox_derivees", C::Check},
     {"CheckBox_post_traitement.Checked", K::Boolean, "false", "false", "CheckBox_post_traitement", C::Check},
     {"Edit_nmax_lacune.text", K::Text, "3", "1", "Edit_nmax_lacune", C::LineEdit},
+    {"CheckBox_marquer_origine.Checked",
+     K::Boolean,
+     "false",
+     "false",
+     "CheckBox_marquer_origine",
+     C::Check,
+     D::None,
+     D::None,
+     {},
+     true},
     // Output.
     {"Edit_nom_fic_sortie.text", K::Text, "A10", "A", "Edit_nom_fic_sortie", C::LineEdit},
     {"CheckBox_inc_nom.Checked", K::Boolean, "true", "true", "CheckBox_inc_nom", C::Check},

@@ -47,11 +47,16 @@ struct SettingInfo {
   DynamicValue absent_dynamic = DynamicValue::None;
   // What a folder label shows while no folder is chosen.
   std::string_view placeholder = {};
+  // A key added after the first 65: written only while it holds something
+  // else than its If-absent value, so that a description that does not use
+  // it is written as before (and read as before by older programs).
+  bool written_when_set = false;
 };
 
-// The 65 settings of a data description, in the order of their groups:
+// The settings of a data description, in the order of their groups:
 // folders, input layout, dates, file names, columns, aggregation and
-// corrections, output, last run period, display.
+// corrections, output, last run period, display. The first 65 form every
+// description file; the others (written_when_set) are the keys added since.
 std::span<const SettingInfo> settings_table();
 
 // Index of a key in the table (exact spelling), or -1.

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/aggregation.h"
 
-#include <thread>
-
 #include <algorithm>
+#include <thread>
+#include <vector>
 
+#include "core/column_methods.h"
 #include "core/settings_table.h"
 #include "core/workspace.h"
 #include "engine/event_pacer.h"
@@ -34,6 +35,50 @@ void fold_columns(ResultTable& table, int row, int count, const double* values, 
   }
 }
 
+void count_line(ResultTable& table, int row) {
+  ResultCell& nb = table.at(row, table.map.count);
+  nb.kind = 'r';
+  nb.value += 1;
+}
+
+// The fold of a line whose columns each have their method. Kept out of
+// fold_line (and ending it), whose usual path, one method for all, would
+// otherwise pay for the registers it needs.
+[[gnu::noinline]] void fold_mixed_line(ResultTable& table, int row, const double* values,
+                                       const std::uint8_t* missing) {
+  const ColumnMap& map = table.map;
+  ResultCell* cell = &table.at(row, 2);
+  for (int j = 2; j < map.count; ++j, ++cell) {
+    const auto k = static_cast<std::size_t>(j - 2);
+    if (missing[k]) {
+      if (cell->ok_count == 0) cell->missing = 1;
+      continue;
+    }
+    cell->kind = 'r';
+    cell->missing = 0;
+    const double v = values[k];
+    switch (map.methods[static_cast<std::size_t>(j)]) {
+      case Method::Mean:
+      case Method::MeanFillGaps:
+      case Method::Cumul:
+      case Method::Sum:
+        cell->value += v;
+        break;
+      case Method::Last:
+        cell->value = v;
+        break;
+      case Method::Max:
+        if (cell->ok_count == 0 || v > cell->value) cell->value = v;
+        break;
+      case Method::Min:
+        if (cell->ok_count == 0 || v < cell->value) cell->value = v;
+        break;
+    }
+    ++cell->ok_count;
+  }
+  count_line(table, row);
+}
+
 void fill_cell_from_neighbours(ResultTable& table, int r, int j) {
   if (table.nb(r) == 0) {
     // The row becomes a written row: its other cells must stay missing.
@@ -44,6 +89,7 @@ void fill_cell_from_neighbours(ResultTable& table, int r, int j) {
   cell.missing = 0;
   cell.kind = 'r';
   cell.ok_count = 1;
+  cell.origin = CellOrigin::Filled;
   table.set_nb(r, 2);
 }
 
@@ -54,8 +100,20 @@ Method method_from_choice(int choice) {
 }
 
 std::string method_caption(Method method) {
+  if (method == Method::Sum) return method_name(method);
   const auto captions = choice_captions("RadioGroup_methode_ItemIndex");
   return std::string(captions[static_cast<std::size_t>(method)]);
+}
+
+std::string method_name(Method method) {
+  return std::string(column_method_names()[static_cast<std::size_t>(method)]);
+}
+
+bool any_column_uses(const ColumnMap& map, Method chosen, Method method) {
+  if (map.methods.empty()) return chosen == method;
+  for (int j = 2; j < map.count; ++j)
+    if (map.methods[static_cast<std::size_t>(j)] == method) return true;
+  return false;
 }
 
 AggregationSettings AggregationSettings::read(const Workspace& ws) {
@@ -63,6 +121,7 @@ AggregationSettings AggregationSettings::read(const Workspace& ws) {
   settings.method = method_from_choice(ws.description.choice("RadioGroup_methode_ItemIndex"));
   settings.date_test = ws.period.date_test;
   settings.step_kind = ws.period.step_kind;
+  settings.min_share = min_share_from_text(ws.description.text("Edit_taux_min.text")).value_or(0);
   return settings;
 }
 
@@ -109,11 +168,16 @@ void set_column_map(ResultTable& table, ColumnMap map) {
 
 void fold_line(ResultTable& table, Method method, int row, const double* values,
                const std::uint8_t* missing) {
+  if (!table.map.methods.empty()) [[unlikely]] {
+    fold_mixed_line(table, row, values, missing);
+    return;
+  }
   const int count = table.map.data_count();
   switch (method) {
     case Method::Mean:
     case Method::MeanFillGaps:
     case Method::Cumul:
+    case Method::Sum:
       fold_columns(table, row, count, values, missing, [](ResultCell& c, double v) { c.value += v; });
       break;
     case Method::Last:
@@ -130,24 +194,28 @@ void fold_line(ResultTable& table, Method method, int row, const double* values,
       });
       break;
   }
-  ResultCell& nb = table.at(row, table.map.count);
-  nb.kind = 'r';
-  nb.value += 1;
+  count_line(table, row);
 }
 
 bool finalise_rows(ResultTable& table, Method method, EventPacer& pacer) {
   const int n = table.grid_count;
   const int last_data = table.map.count - 1;
-  const bool divide = method == Method::Mean || method == Method::MeanFillGaps;
-  const bool carry = method == Method::Cumul;
+  // Per column: divided (means) or carried (cumul).
+  std::vector<std::uint8_t> divide(static_cast<std::size_t>(std::max(last_data, 1)) + 1, 0);
+  std::vector<std::uint8_t> carry(divide.size(), 0);
+  for (int j = 2; j <= last_data; ++j) {
+    const Method m = column_method(table.map, j, method);
+    divide[static_cast<std::size_t>(j)] = m == Method::Mean || m == Method::MeanFillGaps;
+    carry[static_cast<std::size_t>(j)] = m == Method::Cumul;
+  }
   for (int r = 1; r <= n; ++r) {
     if (table.nb(r) != 0) {
       for (int j = 2; j <= last_data; ++j) {
         ResultCell& cell = table.at(r, j);
         if (cell.missing) continue;
-        if (divide) {
+        if (divide[static_cast<std::size_t>(j)]) {
           cell.value /= std::max(cell.ok_count, 1);
-        } else if (carry && r >= 2 && table.at(r - 1, j).missing == 0) {
+        } else if (carry[static_cast<std::size_t>(j)] && r >= 2 && table.at(r - 1, j).missing == 0) {
           // An empty row above holds 0, so the total starts again below it.
           cell.value += table.at(r - 1, j).value;
         }
@@ -164,6 +232,7 @@ int fill_single_gaps(ResultTable& table) {
   int filled = 0;
   for (int r = 2; r <= n - 1; ++r) {
     for (int j = 2; j <= last_data; ++j) {
+      if (column_method(table.map, j, Method::MeanFillGaps) != Method::MeanFillGaps) continue;
       if (table.holds_value(r, j)) continue;
       if (!table.holds_value(r - 1, j) || !table.holds_value(r + 1, j)) continue;
       fill_cell_from_neighbours(table, r, j);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/column_mapping.h"
 
+#include "core/column_methods.h"
+#include "core/entry_rules.h"
 #include "core/workspace.h"
 #include "engine/aggregation.h"
 #include "engine/decoding.h"
@@ -32,6 +34,25 @@ std::string offset_text(const Workspace& ws) {
   return " decalage=" + std::string(sign) + std::to_string(ws.offset_days) + "j " + format_time(time);
 }
 
+// The columns' own methods, when `Edit_methode_par_colonne.text` is usable
+// (the run has warned otherwise): the method of each output column, and its
+// name after the title of a column whose method is not the chosen one.
+void apply_column_methods(const DataDescription& d, Method chosen, ColumnMap& map) {
+  const ColumnMethodList own = parse_column_methods(d.text("Edit_methode_par_colonne.text"));
+  if (own.methods.empty() || !column_methods_problem(d).empty()) return;
+  std::vector<Method> methods(static_cast<std::size_t>(map.count) + 1, chosen);
+  bool mixed = false;
+  for (int j = 2; j < map.count; ++j) {
+    const auto index = static_cast<std::size_t>(j);
+    for (const ColumnMethod& m : own.methods)
+      if (m.column == map.sources[index]) methods[index] = static_cast<Method>(m.method);
+    if (methods[index] == chosen) continue;
+    map.titles[index] += "(" + method_name(methods[index]) + ")";
+    mixed = true;
+  }
+  if (mixed) map.methods = std::move(methods);
+}
+
 // The column list of the files, with "," and ";" read as TAB and double
 // quotes as blanks.
 std::string titles_with_tabs(std::string_view titles) {
@@ -41,6 +62,23 @@ std::string titles_with_tabs(std::string_view titles) {
     if (c == '"') c = ' ';
   }
   return out;
+}
+
+// A column given its own method that the result does not hold: the method
+// has nothing to apply to, which the user must know.
+void trace_methods_of_absent_columns(Workspace& ws, const ColumnMap& map) {
+  const DataDescription& d = ws.description;
+  const ColumnMethodList own = parse_column_methods(d.text("Edit_methode_par_colonne.text"));
+  if (own.methods.empty() || !column_methods_problem(d).empty()) return;
+  for (const ColumnMethod& m : own.methods) {
+    bool present = false;
+    for (int j = 2; j < map.count; ++j)
+      present = present || map.sources[static_cast<std::size_t>(j)] == m.column;
+    if (!present)
+      ws.ajout_suivi(" méthode " + std::string(column_method_names()[static_cast<std::size_t>(m.method)]) +
+                     " de la colonne " + std::to_string(m.column) +
+                     " sans effet : le fichier n'a pas cette colonne");
+  }
 }
 
 }  // namespace
@@ -92,6 +130,7 @@ ColumnMap build_column_map(const Workspace& ws, const DecodeSettings& settings,
     map.titles[1] = "temps(" + titles.of(settings.datetime_column) + offset_text(ws) + test + ")";
   }
   const Method method = method_from_choice(d.choice("RadioGroup_methode_ItemIndex"));
+  apply_column_methods(d, method, map);
   std::string nb =
       "nb(" + std::to_string(source.grid_count - 1) + ")" + "_methode_(" + method_caption(method) + ")";
   if (!source.station.empty()) nb += "_station(" + std::string(source.station) + ")";
@@ -104,6 +143,7 @@ void show_column_map(Workspace& ws, const ColumnMap& map) {
   ws.ajout_suivi(" colonnes à extraire :");
   for (int j = 1; j <= map.count; ++j)
     ws.ajout_suivi(std::to_string(j) + "=>" + map.titles[static_cast<std::size_t>(j)]);
+  trace_methods_of_absent_columns(ws, map);
   ws.set_caption("Label5", std::to_string(map.count) + " colonnes (avec temps et nb)");
 }
 

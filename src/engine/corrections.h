@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/step_tally.h"
 #include "text/tdatetime.h"
 #include "text/trace_sink.h"
 
@@ -66,6 +67,8 @@ class InstantCorrector {
       ++m_counters.interval_count;
       if (d < m_counters.interval_min) m_counters.interval_min = d;
     }
+    // The first line of a file has no step before it.
+    if (d > 0 && m_previous != 0) m_steps.add(d);
     if (t == m_previous) {
       if (m_settings.add_second_if_equal) {
         t += 1000;
@@ -86,6 +89,9 @@ class InstantCorrector {
   }
 
   const StepCounters& counters() const { return m_counters; }
+  // The steps between consecutive raw instants of every file since the run
+  // started, for the measurements an interval should receive.
+  StepTally& steps() { return m_steps; }
 
  private:
   static constexpr long long kTraced = 2;
@@ -100,6 +106,7 @@ class InstantCorrector {
   std::int64_t m_drift_start = 0;
   std::int64_t m_previous = 0;
   StepCounters m_counters;
+  StepTally m_steps;
 };
 
 // The FileTable text "pas moyen observé" of a file: " ---" without any

@@ -19,7 +19,16 @@ void mark_filled(ResultTable& table, int r, int j, ResultValue value, ResultValu
   cell.missing = 0;
   cell.kind = 'r';
   cell.ok_count = 1;
+  cell.origin = CellOrigin::Filled;
   table.set_nb(r, nb);
+}
+
+// The origin of a difference of two values: filled when either was, else
+// moved by the forced growth when either was.
+CellOrigin origin_of_difference(CellOrigin a, CellOrigin b) {
+  if (a == CellOrigin::Filled || b == CellOrigin::Filled) return CellOrigin::Filled;
+  if (a == CellOrigin::ForcedGrowth || b == CellOrigin::ForcedGrowth) return CellOrigin::ForcedGrowth;
+  return CellOrigin::Measured;
 }
 
 // One column of the gap filling; returns the cells interpolated.
@@ -114,6 +123,7 @@ void force_growth(ResultTable& table) {
       kept = falls ? 0 : value;
       previous = value;
       started = true;
+      if (kept + offset != value) cell.origin = CellOrigin::ForcedGrowth;
       cell.value = kept + offset;
     }
   }
@@ -145,10 +155,12 @@ void apply_differences(ResultTable& table, bool derivative, TDateTime step_days,
   const int n = table.grid_count;
   std::vector<ResultValue> y(static_cast<std::size_t>(n) + 1, 0);
   std::vector<std::uint8_t> absent(static_cast<std::size_t>(n) + 1, 0);
+  std::vector<CellOrigin> origins(static_cast<std::size_t>(n) + 1, CellOrigin::Measured);
   for (int j = 2; j < table.map.count; ++j) {
     for (int r = 1; r <= n; ++r) {
       y[static_cast<std::size_t>(r)] = table.at(r, j).value;
       absent[static_cast<std::size_t>(r)] = !table.holds_value(r, j);
+      origins[static_cast<std::size_t>(r)] = table.at(r, j).origin;
     }
     for (int r = 1; r <= n; ++r) {
       ResultCell& cell = table.at(r, j);
@@ -163,6 +175,7 @@ void apply_differences(ResultTable& table, bool derivative, TDateTime step_days,
         const ResultValue difference = y[i] - y[i - 1];
         cell.value = derivative ? difference / step_days : difference;
         cell.missing = 0;
+        cell.origin = origin_of_difference(origins[i], origins[i - 1]);
       }
     }
   }

@@ -37,7 +37,8 @@ inline constexpr int kFirstFilledRow = 2;
 // Forced growth of cumulative values over the written rows: a counter that
 // falls back is continued from the last value before the fall, and the
 // value at the fall itself is replaced by the offset alone (5, 10, 2, 4
-// gives 5, 10, 10, 14). Missing cells stay missing and are no fall.
+// gives 5, 10, 10, 14). Missing cells stay missing and are no fall. The
+// cells whose value the pass changes are marked so (CellOrigin).
 void force_growth(ResultTable& table);
 
 // Linear filling of gaps of at most max_gap missing cells, column by
@@ -47,7 +48,9 @@ void force_growth(ResultTable& table);
 int fill_gaps(ResultTable& table, int max_gap, Workspace& ws, EventPacer& pacer);
 
 // Differences y(r) - y(r-1), or the same divided by the step in days; rows
-// 1 and 2 get 0, and a difference involving a missing value is missing.
+// 1 and 2 get 0, and a difference involving a missing value is missing; a
+// difference involving a filled (or forced) value is marked filled (or
+// forced).
 void apply_differences(ResultTable& table, bool derivative, TDateTime step_days, Workspace& ws);
 
 // The three passes in their order, as the settings ask.

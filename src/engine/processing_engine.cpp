@@ -7,6 +7,7 @@
 
 #include "core/workspace.h"
 #include "engine/column_mapping.h"
+#include "engine/coverage.h"
 #include "engine/setting_checks.h"
 #include "files/end_of_data.h"
 #include "files/file_pieces.h"
@@ -274,9 +275,13 @@ bool ProcessingEngine::finish(const TextRows& grid_entries, TextRows& result_lis
   start_result_lists(m_table, m_settings.output, result_list, values_only_list);
   // No file was read: there are no columns, hence no rows to write.
   if (m_table.map.empty()) return !m_pacer.stopped();
-  const Method method = m_settings.aggregation.method;
+  const AggregationSettings& aggregation = m_settings.aggregation;
+  if (aggregation.min_share > 0)
+    apply_min_share(m_table, aggregation.min_share, m_corrector.steps().most_frequent(),
+                    aggregation.date_test, aggregation.step_kind, m_ws.log);
+  const Method method = aggregation.method;
   bool complete = finalise_rows(m_table, method, m_pacer);
-  if (method == Method::MeanFillGaps) fill_single_gaps(m_table);
+  if (any_column_uses(m_table.map, method, Method::MeanFillGaps)) fill_single_gaps(m_table);
   run_passes(m_table, m_settings.passes, m_ws, m_pacer);
   complete = format_rows(m_table, grid_entries, m_settings.output, result_list, values_only_list, m_progress,
                          m_pacer) &&

@@ -58,7 +58,21 @@ OutputFormat OutputFormat::read(const DataDescription& description) {
   format.decimal_choice = decimal_choice == 1 ? 1 : 0;
   format.missing_text = talve::missing_text(description.text("Edit_NA.text"));
   format.system_decimal = system_decimal_separator();
+  format.origin_columns = description.checked("CheckBox_marquer_origine.Checked");
   return format;
+}
+
+char origin_letter(const ResultTable& table, int row, int column) {
+  if (!table.holds_value(row, column)) return 'N';
+  switch (table.at(row, column).origin) {
+    case CellOrigin::Filled:
+      return 'C';
+    case CellOrigin::ForcedGrowth:
+      return 'F';
+    case CellOrigin::Measured:
+      break;
+  }
+  return 'M';
 }
 
 std::string output_separator(int choice) {
@@ -212,6 +226,11 @@ void start_result_lists(const ResultTable& table, const OutputFormat& format, Te
     titles += title;
     if (j > 2) value_titles += format.separator;
     if (j > 1) value_titles += title;
+    if (format.origin_columns && j > 1 && j < map.count) {
+      const std::string origin = format.separator + title + std::string(kOriginSuffix);
+      titles += origin;
+      value_titles += origin;
+    }
   }
   result_list.push_back(titles);
   if (values_only_list) values_only_list->push_back(value_titles);
@@ -360,6 +379,11 @@ void format_row(const ResultTable& table, const TextRows& grid_entries, const Ou
       writer.put(format.missing_text);
     } else {
       writer.put_number(cell.value, format.decimals, mark);
+    }
+    if (format.origin_columns) {
+      writer.put(format.separator);
+      const char letter = origin_letter(table, r, j);
+      writer.put(std::string_view(&letter, 1));
     }
   }
   if (count > 2) writer.put(format.separator);

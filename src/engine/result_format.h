@@ -22,6 +22,9 @@ struct OutputFormat {
   int decimal_choice = 0;        // 0 "virgule", 1 "point" (read as 0 when neither)
   std::string missing_text;      // what a missing cell is written as
   char system_decimal = ',';
+  // `CheckBox_marquer_origine`: beside each data column, a column
+  // "<title>_origine" telling where each value comes from (origin_letter).
+  bool origin_columns = false;
 
   static OutputFormat read(const DataDescription& description);
 };
@@ -41,6 +44,13 @@ bool decimals_text_usable(std::string_view text);
 // one blank, "V" is nothing, anything else is written as it is.
 std::string missing_text(std::string_view na_text);
 
+// The mark of a written cell: "M" made of measurements, "C" a filled gap,
+// "F" moved by the forced growth, "N" missing. One letter, so that a
+// spreadsheet or a data frame reads the column as plain text beside the
+// numbers, which stay numbers.
+char origin_letter(const ResultTable& table, int row, int column);
+inline constexpr std::string_view kOriginSuffix = "_origine";
+
 // Appends the value in the "%5.<decimals>f" format: fixed notation, at least
 // five characters padded on the left with blanks, the given decimal mark.
 void append_number(std::string& out, ResultValue value, int decimals, char decimal_mark);
@@ -52,7 +62,9 @@ void append_count(std::string& out, ResultValue value, char decimal_mark);
 void apply_output_decimal(std::string& text, int choice);
 
 // The title rows: the result list gets the titles of columns 1..C, the
-// values-only list those of columns 2..C, joined by the separator. Both
+// values-only list those of columns 2..C, joined by the separator (with
+// the origin columns' titles after each data column when they are asked
+// for). Both
 // lists are emptied first. The values-only list is null where nothing
 // shows it (the batch mode): it is then neither written nor kept.
 void start_result_lists(const ResultTable& table, const OutputFormat& format, TextRows& result_list,

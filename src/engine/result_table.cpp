@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/result_table.h"
 
+#include <cstring>
 #include <memory>
 #include <new>
 #include <thread>
@@ -25,7 +26,13 @@ void ResultCells::reset(std::size_t rows, std::size_t columns) {
   m_cells.reset(static_cast<ResultCell*>(::operator new(m_size * sizeof(ResultCell))));
   ResultCell* const cells = m_cells.get();
   auto fill = [cells, columns](std::size_t first_row, std::size_t end_row) {
-    std::uninitialized_fill(cells + first_row * columns, cells + end_row * columns, ResultCell());
+    // Each cell copied whole from the blank one, sixteen bytes at a time:
+    // filled field by field, the compiler makes a pass over the table for
+    // each field, several times the memory traffic.
+    static constexpr ResultCell kBlank{};
+    ResultCell* const last = cells + end_row * columns;
+    for (ResultCell* cell = cells + first_row * columns; cell != last; ++cell)
+      std::memcpy(static_cast<void*>(cell), &kBlank, sizeof kBlank);
     if (columns < 2) return;
     for (std::size_t r = first_row; r < end_row; ++r) cells[r * columns + 1].kind = 's';
   };

@@ -16,6 +16,14 @@ namespace talve {
 // bytes, and a table of a hundred thousand rows in cache-friendly memory.
 using ResultValue = double;
 
+// Where the value of a cell comes from, for the marks the result may write
+// beside its values; 0 (the initial state) is a value made of measurements.
+enum class CellOrigin : std::uint8_t {
+  Measured = 0,
+  Filled = 1,        // a gap filled from its neighbours
+  ForcedGrowth = 2,  // moved by the forced growth of a counter
+};
+
 // One cell of the ResultTable (members ordered so that the cell packs into
 // 16 bytes).
 struct ResultCell {
@@ -23,6 +31,7 @@ struct ResultCell {
   std::int32_t ok_count = 0;  // non-missing values folded into the cell
   std::uint8_t missing = 0;   // 1 when the cell holds no value
   char kind = 'r';            // 's' for the instant column, 'r' for values
+  CellOrigin origin = CellOrigin::Measured;
 };
 static_assert(sizeof(ResultCell) == 16);
 

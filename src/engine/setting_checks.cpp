@@ -3,7 +3,9 @@
 
 #include <string_view>
 
+#include "core/column_methods.h"
 #include "core/data_description.h"
+#include "core/entry_rules.h"
 #include "core/settings_table.h"
 #include "core/workspace.h"
 #include "engine/derived_series.h"
@@ -59,6 +61,13 @@ std::vector<UnusableSetting> unusable_run_settings(const DataDescription& d) {
     out.push_back(
         {"Edit_nmax_lacune.text", max_gap, "un entier positif ou nul", std::to_string(kDefaultMaxGap)});
   }
+  const std::string& own_methods = d.text("Edit_methode_par_colonne.text");
+  if (const std::string problem = column_methods_problem(d); !problem.empty())
+    out.push_back({"Edit_methode_par_colonne.text", own_methods, problem,
+                   "aucune : la méthode choisie pour toutes les colonnes"});
+  const std::string& min_share = d.text("Edit_taux_min.text");
+  if (!min_share_from_text(min_share))
+    out.push_back({"Edit_taux_min.text", min_share, "un pourcentage entier de 0 à 100", "0 (aucun minimum)"});
   return out;
 }
 

@@ -21,8 +21,9 @@ struct UnusableSetting {
 
 // The settings a run reads that hold no usable value: the number of
 // decimals, the method, the date column count, the output separators, the
-// bounds of the missing values and, when the gap filling is asked for, the
-// longest gap.
+// bounds of the missing values, when the gap filling is asked for, the
+// longest gap, the columns' own methods and the minimum share of
+// measurements.
 std::vector<UnusableSetting> unusable_run_settings(const DataDescription& description);
 
 // A warning box naming every such setting with the value used instead, and

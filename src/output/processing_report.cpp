@@ -46,6 +46,16 @@ ReportHeader ReportHeader::read(const Workspace& ws, std::string pattern_line, i
   return header;
 }
 
+std::vector<std::string> column_method_lines(const ColumnMap& map) {
+  std::vector<std::string> lines;
+  if (map.methods.empty()) return lines;
+  for (int j = 2; j < map.count; ++j) {
+    const auto index = static_cast<std::size_t>(j);
+    lines.push_back("   " + map.titles[index] + " = (" + method_caption(map.methods[index]) + ")");
+  }
+  return lines;
+}
+
 std::vector<std::string> report_header_lines(const ReportHeader& h) {
   std::vector<std::string> lines;
   lines.emplace_back(" SUIVI DU TRAITEMENT : TABLEAU DES FICHIERS");
@@ -54,6 +64,10 @@ std::vector<std::string> report_header_lines(const ReportHeader& h) {
   lines.push_back(" extention " + h.mask);
   lines.push_back(" séparateur IN = (" + h.separator_caption + ")");
   lines.push_back(" méthode de calcul = (" + h.method_caption + ")");
+  if (!h.column_methods.empty()) {
+    lines.emplace_back(" méthode de chaque colonne :");
+    lines.insert(lines.end(), h.column_methods.begin(), h.column_methods.end());
+  }
   if (h.delta || h.derivative) lines.push_back(difference_caption(h.delta));
   lines.push_back(h.pattern_line);
   lines.push_back(" test des dates = (" + date_test_caption(h.date_test) + ")");

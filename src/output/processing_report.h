@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/period.h"
+#include "engine/column_map.h"
 
 namespace talve {
 
@@ -24,6 +25,9 @@ struct ReportHeader {
   std::string mask;              // `Edit_masque.text`
   std::string separator_caption;
   std::string method_caption;
+  // Each data column's method when some columns have their own (else
+  // empty): "   <title> = (<method caption>)".
+  std::vector<std::string> column_methods;
   bool delta = false;       // `CheckBox_delta_Y`
   bool derivative = false;  // `CheckBox_derivees`
   // The name pattern with its "#" and "§" removed ("" without them), or the
@@ -37,6 +41,9 @@ struct ReportHeader {
 
   static ReportHeader read(const Workspace& ws, std::string pattern_line, int grid_count);
 };
+
+// The lines of ReportHeader::column_methods for the columns of a run.
+std::vector<std::string> column_method_lines(const ColumnMap& map);
 
 // The header lines 1 to 13, up to the empty line before the FileTable.
 std::vector<std::string> report_header_lines(const ReportHeader& header);

@@ -23,7 +23,7 @@ constexpr std::array<std::string_view, 10> kRelistingFields = {
     "Edit_f_station",      "Edit_num_col_date",
     "Edit_num_col_time",   "Edit_num_col_datetime"};
 
-constexpr std::array<std::string_view, 18> kFieldsWithRules = {"Edit_col_cochee",
+constexpr std::array<std::string_view, 20> kFieldsWithRules = {"Edit_col_cochee",
                                                                "Edit_equiv_na",
                                                                "Edit_num_ligne_donnee",
                                                                "Edit_new_desc_colonne",
@@ -40,7 +40,9 @@ constexpr std::array<std::string_view, 18> kFieldsWithRules = {"Edit_col_cochee"
                                                                "Edit_format_datetime_mesure",
                                                                "Edit_format_time_mesure_seul",
                                                                "Edit_format_date_mesure_seule",
-                                                               "Edit_f_date_fichier"};
+                                                               "Edit_f_date_fichier",
+                                                               "Edit_methode_par_colonne",
+                                                               "Edit_taux_min"};
 
 template <std::size_t N>
 bool one_of(const std::array<std::string_view, N>& names, std::string_view name) {
@@ -77,6 +79,12 @@ FieldFollowUp field_confirmed(Session& s, std::string_view field, const std::str
     apply_equiv_na_rule(description, s.ui());
   } else if (field == "Edit_num_ligne_donnee") {
     confirm_data_line(description, typed, s.ui());
+  } else if (field == "Edit_methode_par_colonne") {
+    store(s, field, typed);
+    apply_column_methods_rule(description, s.ui());
+  } else if (field == "Edit_taux_min") {
+    store(s, field, typed);
+    apply_min_share_rule(description, s.ui());
   } else if (field == "Edit_new_desc_colonne") {
     store(s, field, typed);
     description.mark_modified();
@@ -109,6 +117,12 @@ FieldFollowUp field_left(Session& s, std::string_view field, const std::string& 
   } else if (field == "Edit_f_date_fichier") {
     store(s, field, typed);
     leave_file_date_pattern(description, s.ui());
+  } else if (field == "Edit_methode_par_colonne") {
+    store(s, field, typed);
+    apply_column_methods_rule(description, s.ui());
+  } else if (field == "Edit_taux_min") {
+    store(s, field, typed);
+    apply_min_share_rule(description, s.ui());
   }
   return FieldFollowUp::none;
 }

@@ -23,6 +23,7 @@ enum class [[nodiscard]] FieldFollowUp{none, list_files};
 // - `Edit_col_cochee`: its rule, then the description is written;
 // - `Edit_equiv_na`: its rule;
 // - `Edit_num_ligne_donnee`: the line checked against the title line;
+// - `Edit_methode_par_colonne`, `Edit_taux_min`: their rules;
 // - `Edit_new_desc_colonne`: new titles take effect through a new listing;
 // - the fields that shape the listing (`Edit_masque`, `Edit_NA`,
 //   `Edit_nb_decimale`, `Edit_intitule_origine`, `Edit_nom_fic_sortie`,
@@ -32,10 +33,10 @@ enum class [[nodiscard]] FieldFollowUp{none, list_files};
 // The pattern fields have no Enter rule: they are checked when left.
 FieldFollowUp field_confirmed(Session& session, std::string_view field, const std::string& typed);
 
-// The focus leaves a field: `Edit_col_cochee` and `Edit_equiv_na` take
-// their rules, the four pattern fields are corrected (with a warning for
-// four "m"), and `Edit_new_desc_colonne`, when the description is modified,
-// lists the files again.
+// The focus leaves a field: `Edit_col_cochee`, `Edit_equiv_na`,
+// `Edit_methode_par_colonne` and `Edit_taux_min` take their rules, the four pattern fields are corrected
+// (with a warning for four "m"), and `Edit_new_desc_colonne`, when the description is modified, lists the
+// files again.
 FieldFollowUp field_left(Session& session, std::string_view field, const std::string& typed);
 
 // A double-click in `Edit_new_desc_colonne` offers the original titles in

@@ -113,7 +113,8 @@ RunClosing closing_of(Session& s) {
   closing.station = s.run.station;
   for (const std::string& line : closing_lines(closing, files, statistics(s))) s.ajout_suivi(line);
 
-  const ReportHeader header = ReportHeader::read(s, destination.pattern_line, s.results.grid_count);
+  ReportHeader header = ReportHeader::read(s, destination.pattern_line, s.results.grid_count);
+  header.column_methods = column_method_lines(s.results.map);
   std::string reason;
   const bool written =
       write_text_lines(report_path, report_file_lines(header, s.file_table, s.log.lines()), reason);

@@ -57,6 +57,19 @@ constexpr ControlText kTexts[] = {
     {"RadioButton4_methode", "min des n  mesures OK "},
     {"RadioButton5_methode", "moy ET si vide = prec+suiv /2"},
     {"RadioButton6_methode", "cumul"},
+    // The columns' own methods, the minimum share of measurements, the
+    // origin of each value.
+    {"Label_methode_par_colonne", "méthode par colonne"},
+    {"Edit_methode_par_colonne", nullptr,
+     " méthode propre à certaines colonnes, par n° de colonne : cumul:3,5;max:7 \n"
+     " (moyenne, ponctuel, max, min, moy_si_vide, cumul, somme) "},
+    {"Label_taux_min", "taux min. de mesures (%)"},
+    {"Edit_taux_min", nullptr,
+     " part minimale des mesures attendues dans un intervalle pour en écrire \n"
+     " les valeurs (vide ou 0 : aucune) "},
+    {"CheckBox_marquer_origine", "marquer l'origine des valeurs",
+     " une colonne _origine après chaque colonne : M mesurée, C comblée, \n"
+     " F croissance forcée, N manquante "},
     // Columns.
     {"GroupBox_colonnes", "colonnes"},
     {"Label_intitule_origine", "intitulés d'origine"},
@@ -110,6 +123,26 @@ QWidget* choices(QWidget* parent) {
   return box;
 }
 
+// Under the method, on one row (the window must fit a 1080-pixel screen): a
+// method of their own for some columns, the share of measurements an
+// interval needs, and the marks of where each value comes from.
+QWidget* method_details(QWidget* parent) {
+  auto* box = new QWidget(parent);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(4);
+  auto* methods = make_label(box, texts("Label_methode_par_colonne"));
+  row->addWidget(methods);
+  row->addWidget(make_edit(box, texts("Edit_methode_par_colonne"), methods), 1);
+  auto* share = make_label(box, texts("Label_taux_min"));
+  row->addWidget(share);
+  auto* share_edit = make_edit(box, texts("Edit_taux_min"), share);
+  share_edit->setMaximumWidth(40);
+  row->addWidget(share_edit);
+  row->addWidget(make_check(box, texts("CheckBox_marquer_origine")));
+  return box;
+}
+
 QGroupBox* columns_group(QWidget* parent) {
   auto* group = make_group(parent, texts("GroupBox_colonnes"));
   auto* grid = tight_grid(group);
@@ -152,6 +185,7 @@ QGroupBox* build_output_zone(QWidget* parent) {
   top->addWidget(missing_group(zone));
   column->addLayout(top);
   column->addWidget(choices(zone));
+  column->addWidget(method_details(zone));
   column->addWidget(columns_group(zone));
   column->addWidget(help_area(zone), 1);
   return zone;

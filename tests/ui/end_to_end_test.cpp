@@ -4,10 +4,13 @@
 // each box answered. Its result file is the batch mode's, byte for byte.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 
 #include "app/program_run.h"
 #include "session/session.h"
@@ -68,6 +71,57 @@ TEST_F(EndToEnd, TheDemoRunFromTheWindowWritesTheBatchModesResult) {
   auto* view = find<QAbstractItemView>("RichEdit3");
   EXPECT_TRUE(view->isVisible());
   EXPECT_EQ(view->model()->rowCount(), static_cast<int>(window->session().result_list.size()));
+  expect_names_resolved();
+}
+
+// The SYNOP station day by day from the window, as the notes run it in
+// batch: the period of the last run taken back, a step of one day with
+// "(inf strict)"; rain summed, temperature averaged, gusts at their
+// maximum, thin days left out. The window writes the batch mode's file.
+TEST_F(EndToEnd, TheSynopDayByDayFromTheWindowWritesTheBatchModesResult) {
+  std::string text = read_bytes(std::string(TALVE_SOURCE_DIR) + "/examples/meteofrance-synop/synop-jour.dsc");
+  const std::string data_key = "dossier_choisi= ";
+  const auto data = text.find(data_key);
+  ASSERT_NE(data, std::string::npos);
+  text.replace(data + data_key.size(), text.find("\r\n", data) - data - data_key.size(),
+               std::string(TALVE_SOURCE_DIR) + "/tests/data/real/meteofrance-synop-ods/");
+  const std::string description = dir.write("synop/synop-jour.dsc", text);
+  dir.mkdir("synop/sorties");
+  ProgramRun run;
+  run.args = {"--batch", description,   "--period", "dsc",          "--step",
+              "1 jour",  "--date-test", "lt",       "--output-dir", dir.mkdir("batch")};
+  run.folder = dir.path();
+  run.home = dir.mkdir("batch_home");
+  run.timeout_seconds = 120;
+  const ProgramOutcome outcome = run_program(run);
+  ASSERT_EQ(outcome.status, 0) << outcome.summary();
+  const std::string expected = read_bytes(dir.file("batch/synop-jour.txt"));
+  ASSERT_FALSE(expected.empty());
+
+  open(description);
+  EXPECT_EQ(find<QLineEdit>("Edit_methode_par_colonne")->text().toStdString(), "somme:40;max:32");
+  EXPECT_EQ(find<QLineEdit>("Edit_taux_min")->text().toStdString(), "75");
+  answers.box(" récupérer la date/heure min ?", "Oui").box(" récupérer la date/heure max ?", "Oui");
+  double_click("Label_min_dsc");
+  double_click("Label_max_dsc");
+  // On the radio buttons' circles, as a user clicks them.
+  for (const char* name : {"RadioButton2_jour_mois_annee", "GroupBox_actuel_ou_passee_1"}) {
+    auto* radio = find<QAbstractButton>(name);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    EXPECT_TRUE(radio->isChecked()) << name;
+  }
+  click("SpeedButton_lister");
+  answers.box(" Créer une nouvelle liste de dates régulières ?", "Oui");
+  click("SpeedButton_creer_listes_date_clean");
+  // The file's long text columns look like titles to the first-line
+  // check; the batch mode goes on, as the user does here.
+  answers.box(" il semble que la 1ère ligne de données soit une description de colonnes", "Non")
+      .box("3- TRAITEMENT EFFECTUÉ", "OK");
+  click("SpeedButton_traiter_fichier");
+  ASSERT_TRUE(answers.idle()) << answers.texts.join("\n---\n").toStdString();
+  const std::string& written = window->session().run.result_path;
+  ASSERT_FALSE(written.empty());
+  EXPECT_EQ(read_bytes(written), expected);
   expect_names_resolved();
 }
 

@@ -124,6 +124,20 @@ TEST_F(FieldHandlersWindow, EachEntryRuleCorrectsItsFieldOnLeavingOrEnter) {
        nullptr},
       {"Edit_num_ligne_donnee", "2", Leave::Enter, "Edit_num_ligne_donnee.text", "2", refused_line},
       {"Edit_num_ligne_donnee", "5", Leave::Enter, "Edit_num_ligne_donnee.text", "5", nullptr},
+      // The columns extracted are 1,2,3 (the list's If-absent value), the
+      // date column 1.
+      {"Edit_methode_par_colonne", " Cumul : 3 ; max:2", Leave::Focus, "Edit_methode_par_colonne.text",
+       "cumul:3;max:2", nullptr},
+      {"Edit_methode_par_colonne", "moyene:3", Leave::Enter, "Edit_methode_par_colonne.text", "moyene:3",
+       " Méthodes par colonne : méthode inconnue <moyene> : les méthodes possibles sont moyenne, ponctuel, "
+       "max, min, moy_si_vide, cumul, somme"},
+      {"Edit_methode_par_colonne", "somme:1", Leave::Focus, "Edit_methode_par_colonne.text", "somme:1",
+       " Méthodes par colonne : la colonne 1 est celle de la date/heure"},
+      {"Edit_methode_par_colonne", "somme:7", Leave::Enter, "Edit_methode_par_colonne.text", "somme:7",
+       " Méthodes par colonne : la colonne 7 n'est pas dans les colonnes à extraire (1,2,3)"},
+      {"Edit_taux_min", " 75", Leave::Enter, "Edit_taux_min.text", "75", nullptr},
+      {"Edit_taux_min", "150", Leave::Focus, "Edit_taux_min.text", "150",
+       " Le taux minimum de mesures <150> n'est pas valide"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.field) + " <- " + row.typed);
