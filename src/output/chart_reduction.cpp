@@ -34,25 +34,25 @@ struct ColumnFacts {
     }
     last = row;
   }
-  void take(const SeriesSummary::Block& block) {
-    if (block.first_row < 0) return;
+  void take(const SeriesSummary::Block& block, int start) {
+    if (block.first == SeriesSummary::kNone) return;
     if (first < 0) {
-      first = block.first_row;
+      first = start + block.first;
       least = block.least;
-      least_row = block.least_row;
+      least_row = start + block.least_at;
       greatest = block.greatest;
-      greatest_row = block.greatest_row;
+      greatest_row = start + block.greatest_at;
     } else {
       if (block.least < least) {
         least = block.least;
-        least_row = block.least_row;
+        least_row = start + block.least_at;
       }
       if (block.greatest > greatest) {
         greatest = block.greatest;
-        greatest_row = block.greatest_row;
+        greatest_row = start + block.greatest_at;
       }
     }
-    last = block.last_row;
+    last = start + block.last;
   }
 };
 
@@ -104,7 +104,7 @@ class Reducer {
     direct_until(std::min(end, origin + (row - origin + kBlock - 1) / kBlock * kBlock));
     const auto& blocks = m_summary.blocks();
     while (row + kBlock <= end) {
-      facts.take(blocks[static_cast<std::size_t>((row - origin) / kBlock)]);
+      facts.take(blocks[static_cast<std::size_t>((row - origin) / kBlock)], row);
       row += kBlock;
     }
     direct_until(end);
@@ -139,7 +139,7 @@ class Reducer {
     std::int64_t gaps = block.gaps_before;
     if (block.gaps == 0) return gaps;
     double y = 0;
-    for (int r = m_summary.first_row() + index * kBlock; r < row; ++r)
+    for (int r = m_summary.block_start(static_cast<std::size_t>(index)); r < row; ++r)
       if (!m_values.value(r, y)) ++gaps;
     return gaps;
   }
@@ -174,27 +174,28 @@ SeriesSummary::SeriesSummary(const SeriesValues& values) : m_first_row(values.fi
   for (std::size_t index = 0; index < m_blocks.size(); ++index) {
     Block& block = m_blocks[index];
     block.gaps_before = gaps_before;
-    const int start = m_first_row + static_cast<int>(index) * kBlockRows;
+    const int start = block_start(index);
     const int end = std::min(last, start + kBlockRows - 1);
     for (int row = start; row <= end; ++row) {
+      const auto at = static_cast<std::uint8_t>(row - start);
       if (!values.value(row, y)) {
         ++block.gaps;
         continue;
       }
-      if (block.first_row < 0) {
-        block.first_row = block.least_row = block.greatest_row = row;
+      if (block.first == kNone) {
+        block.first = block.least_at = block.greatest_at = at;
         block.least = block.greatest = y;
       } else if (y < block.least) {
         block.least = y;
-        block.least_row = row;
+        block.least_at = at;
       } else if (y > block.greatest) {
         block.greatest = y;
-        block.greatest_row = row;
+        block.greatest_at = at;
       }
-      block.last_row = row;
+      block.last = at;
     }
     gaps_before += block.gaps;
-    if (block.first_row < 0) continue;
+    if (block.first == kNone) continue;
     m_least = m_points == 0 ? block.least : std::min(m_least, block.least);
     m_greatest = m_points == 0 ? block.greatest : std::max(m_greatest, block.greatest);
     m_points += end - start + 1 - block.gaps;
