@@ -25,6 +25,8 @@ class SeriesValues {
         m_derivative(derivative && !m_count && step_days > 0),
         m_step_days(step_days) {}
 
+  int column() const { return m_column; }
+  double step_days() const { return m_step_days; }
   int first_row() const { return 2; }
   int last_row() const { return m_table->grid_count; }
   bool is_count() const { return m_count; }

@@ -3,6 +3,7 @@
 
 #include "engine/period_values.h"
 #include "output/chart_look.h"
+#include "session/memory_shortage.h"
 #include "session/session.h"
 #include "text/text_utils.h"
 
@@ -70,6 +71,11 @@ bool forget_chart_checks(Session& s) {
 
 void tell_no_chart_data(Session& s) {
   s.ui().message(" aucune donnée, vérifier la période et le traitement...");
+}
+
+void tell_chart_memory_shortage(Session& s) {
+  s.ui().ask(MessageType::Error, kOkButton,
+             " graphiques : " + kMemoryShortage + "\n\n cocher moins de colonnes ou raccourcir la période ");
 }
 
 bool chart_rows_readable(const Session& s, unsigned long long generation) {

@@ -50,6 +50,8 @@ bool forget_chart_checks(Session& session);
 
 // " aucune donnée, vérifier la période et le traitement...".
 void tell_no_chart_data(Session& session);
+// The charts could not have the memory their series need: they stay empty.
+void tell_chart_memory_shortage(Session& session);
 
 // The charts may read the ResultTable they were built on: no task is
 // changing it and it is still the same table.

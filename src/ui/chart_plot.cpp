@@ -154,8 +154,9 @@ void ChartPlot::clear_series() {
   replot(rpQueuedReplot);
 }
 
-void ChartPlot::add_series(const SeriesValues& values, const QString& title, const QColor& colour) {
-  auto series = std::make_unique<ChartSeries>(values, title, colour);
+void ChartPlot::add_series(const SeriesValues& values, std::shared_ptr<const SeriesSummary> summary,
+                           const QString& title, const QColor& colour) {
+  auto series = std::make_unique<ChartSeries>(values, std::move(summary), title, colour);
   series->graph = addGraph();
   series->graph->setName(title);
   series->graph->setAdaptiveSampling(false);  // the points are already at the screen's resolution
@@ -168,9 +169,9 @@ void ChartPlot::show_all() {
   double least = 0, greatest = 0;
   bool any = false;
   for (const auto& series : m_series) {
-    if (series->summary.empty()) continue;
-    least = any ? std::min(least, series->summary.least()) : series->summary.least();
-    greatest = any ? std::max(greatest, series->summary.greatest()) : series->summary.greatest();
+    if (series->summary->empty()) continue;
+    least = any ? std::min(least, series->summary->least()) : series->summary->least();
+    greatest = any ? std::max(greatest, series->summary->greatest()) : series->summary->greatest();
     any = true;
   }
   m_bounds = left_axis_bounds(least, greatest, any, m_bounds);
@@ -215,7 +216,7 @@ void ChartPlot::refill() {
   const int columns = plot_columns();
   for (const auto& series : m_series) {
     const ChartAbscissa abscissa(series->values.table(), m_look.abscissa == 4);
-    series->points = reduce_series(series->values, series->summary, abscissa, m_x_min, m_x_max, columns);
+    series->points = reduce_series(series->values, *series->summary, abscissa, m_x_min, m_x_max, columns);
     QVector<QCPGraphData> drawn;
     drawn.reserve(static_cast<qsizetype>(series->points.size()));
     for (const ChartPoint& p : series->points) drawn.append(QCPGraphData(key_of(p.x), p.y));

@@ -36,10 +36,10 @@ struct ChartLook {
 // One series as drawn: read from the ResultTable through its values, its
 // summary read once, and the points of the current view.
 struct ChartSeries {
-  ChartSeries(const SeriesValues& v, QString t, QColor c)
-      : values(v), summary(v), title(std::move(t)), colour(c) {}
+  ChartSeries(const SeriesValues& v, std::shared_ptr<const SeriesSummary> s, QString t, QColor c)
+      : values(v), summary(std::move(s)), title(std::move(t)), colour(c) {}
   SeriesValues values;
-  SeriesSummary summary;
+  std::shared_ptr<const SeriesSummary> summary;
   QString title;
   QColor colour;
   std::vector<ChartPoint> points;
@@ -68,7 +68,8 @@ class ChartPlot : public QCustomPlot {
   const ChartLook& look() const { return m_look; }
   // Removes every series: the chart is white, without axes.
   void clear_series();
-  void add_series(const SeriesValues& values, const QString& title, const QColor& colour);
+  void add_series(const SeriesValues& values, std::shared_ptr<const SeriesSummary> summary,
+                  const QString& title, const QColor& colour);
   // After the series are added: the whole time range, the left axis by the
   // margin rule (`previous` bounds kept when the rule keeps them).
   void show_all();

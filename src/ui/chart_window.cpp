@@ -197,31 +197,55 @@ void ChartWindow::draw_all() {
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  int series_count = 0;
-  for (int k = 1; k <= kChartCount; ++k)
-    if (m_single == 0 || m_single == k) draw_chart(k, series_count);
+  const std::vector<PlannedSeries> planned = plan_series();
+  std::vector<SeriesValues> wanted;
+  for (const PlannedSeries& series : planned) wanted.push_back(series.values);
+  try {
+    const auto summaries = m_summaries.take(wanted);
+    std::size_t next = 0;
+    for (int k = 1; k <= kChartCount; ++k) {
+      if (m_single != 0 && m_single != k) continue;
+      ChartPlot* plot = chart(k);
+      plot->clear_series();
+      plot->set_look(look_for(k));
+      for (; next < planned.size() && planned[next].chart == k; ++next)
+        plot->add_series(planned[next].values, summaries[next], planned[next].title, planned[next].colour);
+      plot->show_all();
+    }
+  } catch (const std::bad_alloc&) {
+    for (ChartPlot* plot : m_charts) plot->clear_series();
+    m_summaries.clear();
+    QApplication::restoreOverrideCursor();
+    tell_chart_memory_shortage(m_session);
+    return;
+  }
   keep_chart_checks(m_session, checks(0), checks(kChartCount));
   QApplication::restoreOverrideCursor();
 }
 
-void ChartWindow::draw_chart(int number, int& series_count) {
-  ChartPlot* plot = chart(number);
-  plot->clear_series();
-  const ChartLook look = look_for(number);
-  plot->set_look(look);
-  const QListWidget* columns = m_lists[static_cast<std::size_t>(number - 1)];
-  const QListWidget* derivatives = m_lists[static_cast<std::size_t>(number - 1 + kChartCount)];
-  int added = 0;
-  for (int j = 0; j < columns->count() && added < kMaxSeriesPerChart; ++j) {
-    if (columns->item(j)->checkState() != Qt::Checked) continue;
-    ++added;
-    const bool derivative = j < derivatives->count() && derivatives->item(j)->checkState() == Qt::Checked;
-    const QString title =
-        derivative ? QStringLiteral("d/dt > ") + columns->item(j)->text() : columns->item(j)->text();
-    const QColor colour = to_qcolor(series_colour(++series_count, look.three_d));
-    plot->add_series(SeriesValues(m_session.results, j, derivative, m_content.step_days), title, colour);
+// The series of the charts drawn, chart by chart: the checked items of
+// each column list (fifteen at most), derived when their derivative item is
+// checked, coloured in drawing order.
+std::vector<ChartWindow::PlannedSeries> ChartWindow::plan_series() const {
+  std::vector<PlannedSeries> planned;
+  const bool light = m_three_d->isChecked();
+  int series_count = 0;
+  for (int k = 1; k <= kChartCount; ++k) {
+    if (m_single != 0 && m_single != k) continue;
+    const QListWidget* columns = m_lists[static_cast<std::size_t>(k - 1)];
+    const QListWidget* derivatives = m_lists[static_cast<std::size_t>(k - 1 + kChartCount)];
+    int added = 0;
+    for (int j = 0; j < columns->count() && added < kMaxSeriesPerChart; ++j) {
+      if (columns->item(j)->checkState() != Qt::Checked) continue;
+      ++added;
+      const bool derivative = j < derivatives->count() && derivatives->item(j)->checkState() == Qt::Checked;
+      const QString text = columns->item(j)->text();
+      planned.push_back({k, SeriesValues(m_session.results, j, derivative, m_content.step_days),
+                         derivative ? QStringLiteral("d/dt > ") + text : text,
+                         to_qcolor(series_colour(++series_count, light))});
+    }
   }
-  plot->show_all();
+  return planned;
 }
 
 ChartLook ChartWindow::look_for(int number) const {

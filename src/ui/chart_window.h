@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "output/chart_summaries.h"
 #include "session/chart_content.h"
 #include "ui/chart_plot.h"
 
@@ -59,7 +60,13 @@ class ChartWindow : public QWidget {
   void open_content();
   void fill_lists();
   void draw_all();
-  void draw_chart(int number, int& series_count);
+  struct PlannedSeries {
+    int chart;
+    SeriesValues values;
+    QString title;
+    QColor colour;
+  };
+  std::vector<PlannedSeries> plan_series() const;
   ChartLook look_for(int number) const;
   ChartChecks checks(int first_list) const;
   void lay_out();
@@ -71,6 +78,7 @@ class ChartWindow : public QWidget {
 
   Session& m_session;
   ChartContent m_content;
+  SeriesSummaries m_summaries;
   std::array<ChartPlot*, kChartCount> m_charts{};
   std::array<QCheckBox*, kChartCount> m_modes{};
   std::array<QListWidget*, 2 * kChartCount> m_lists{};

@@ -8,6 +8,7 @@
 
 #include "chart_table.h"
 #include "output/chart_reduction.h"
+#include "output/chart_summaries.h"
 
 namespace talve {
 namespace {
@@ -216,6 +217,36 @@ TEST(ChartSeries, SummaryHoldsTheSeriesExtremes) {
     EXPECT_EQ(summary.least(), least);
     EXPECT_EQ(summary.greatest(), greatest);
   }
+}
+
+}  // namespace
+}  // namespace talve
+
+namespace talve {
+namespace {
+
+// A drawing takes again the summaries of the one before, but never those of
+// a table that went away (a new run) nor of another column, step or
+// derivative.
+TEST(ChartSeries, SummariesAreKeptForTheSameSeriesOfTheSameTable) {
+  ResultTable table = chart_table({{1.0, 2.0, 3.0}, {4.0, 5.0, 6.0}});
+  SeriesSummaries kept;
+  const SeriesValues first(table, 0, false, 1), second(table, 1, false, 1);
+  const auto a = kept.take({first, second, first});
+  EXPECT_EQ(a[0], a[2]);
+  EXPECT_NE(a[0], a[1]);
+  const auto b = kept.take({second, first, SeriesValues(table, 0, true, 1), SeriesValues(table, 0, true, 2)});
+  EXPECT_EQ(b[0], a[1]);
+  EXPECT_EQ(b[1], a[0]);
+  EXPECT_NE(b[2], a[0]);
+  EXPECT_NE(b[3], b[2]);
+  // The table cleared and filled again by a run: its summaries are new.
+  const unsigned long long generation = table.generation;
+  table.clear();
+  table = chart_table({{7.0, 8.0, 9.0}});
+  table.generation = generation + 1;
+  const auto c = kept.take({first});
+  EXPECT_EQ(c[0]->greatest(), 9.0);
 }
 
 }  // namespace

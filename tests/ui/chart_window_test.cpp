@@ -343,6 +343,46 @@ TEST_F(ChartWindowTest, TheMouseZoomsPansAndNotesAPoint) {
   EXPECT_FALSE(note->isVisible());
 }
 
+// A run while the charts are shown rebuilds the ResultTable they read: the
+// window is disabled and reads nothing meanwhile, then opens on the new
+// result. Quitting closes it with the main window.
+TEST_F(ChartWindowTest, ARunWhileTheChartsAreShownAndQuitting) {
+  run_demo(copy_demo("demo"));
+  click("SpeedButton_graphique");
+  ui::ChartPlot* chart = plot(1);
+  const QPoint centre = chart->axisRect()->rect().center();
+  int ticks_disabled = 0, ticks = 0;
+  answers.on_tick = [&] {
+    if (!window->session().flags.running) return;
+    ++ticks;
+    ticks_disabled += charts()->isEnabled() ? 0 : 1;
+    // The window resized meanwhile: its charts draw again what they have.
+    charts()->resize(charts()->width() + (ticks % 2 ? 7 : -7), charts()->height());
+  };
+  answers.box("existe déjà", "Oui").box("3- TRAITEMENT EFFECTUÉ", "OK");
+  click("SpeedButton_traiter_fichier");
+  answers.on_tick = nullptr;
+  ASSERT_TRUE(answers.idle()) << answers.texts.join("\n---\n").toStdString();
+  EXPECT_GT(ticks, 0);
+  EXPECT_EQ(ticks_disabled, ticks);
+  EXPECT_TRUE(charts()->isEnabled());
+  ASSERT_EQ(plot(1)->series().size(), 1u);
+  EXPECT_EQ(&plot(1)->series().front()->values.table(), &window->session().results);
+  // The new rows are read: the view pans over them.
+  const double x_min = chart->x_min();
+  QTest::mousePress(chart, Qt::RightButton, {}, centre);
+  QTest::mouseMove(chart, centre - QPoint(100, 0));
+  QTest::mouseRelease(chart, Qt::RightButton, {}, centre - QPoint(100, 0));
+  EXPECT_GT(chart->x_min(), x_min);
+  EXPECT_FALSE(chart->series().front()->points.empty());
+
+  answers.box("Quitter  ?", "Oui");
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  ASSERT_TRUE(answers.idle());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(charts()->isVisible());
+}
+
 // The FileTable's station marks title the charts.
 TEST_F(ChartWindowTest, TheStationMarksTitleTheCharts) {
   run_demo(copy_demo("demo"));
