@@ -6,6 +6,7 @@
 #include <functional>
 #include <numbers>
 
+#include "text/system_locale.h"
 #include "ui/chart_plot.h"
 
 namespace talve::ui {
@@ -20,11 +21,12 @@ const QColor kSideWall(240, 240, 240);
 // screen.
 using Projection = std::function<QPointF(QPointF, double)>;
 
+// Up to three decimals, with the user's decimal mark.
 QString mark_text(double y) {
   QString text = QString::number(y, 'f', 3);
   while (text.endsWith('0')) text.chop(1);
   if (text.endsWith('.')) text.chop(1);
-  return text;
+  return text.replace('.', QChar::fromLatin1(system_decimal_separator()));
 }
 
 // The series as ribbons, the farthest first: series k of n lies between
