@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "core/parameter_colours.h"
 #include "output/chart_look.h"
@@ -296,6 +297,22 @@ void ChartWindow::lay_out() {
 void ChartWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   lay_out();
+}
+
+// The wheel between two charts goes to the chart above: the lowest one whose
+// top is above the pointer.
+void ChartWindow::wheelEvent(QWheelEvent* event) {
+  const QPoint at = event->position().toPoint();
+  ChartPlot* target = nullptr;
+  for (ChartPlot* plot : m_charts)
+    if (plot->isVisible() && plot->y() <= at.y() && at.x() <= plot->geometry().right() &&
+        (!target || plot->y() > target->y()))
+      target = plot;
+  if (!target) return QWidget::wheelEvent(event);
+  const QPointF inside = target->mapFrom(this, event->position());
+  QWheelEvent forwarded(inside, event->globalPosition(), event->pixelDelta(), event->angleDelta(),
+                        event->buttons(), event->modifiers(), event->phase(), event->inverted());
+  QApplication::sendEvent(target, &forwarded);
 }
 
 // Single-chart mode: the 3D box's state is kept and the box unchecked, the

@@ -287,6 +287,14 @@ TEST_F(ChartWindowTest, TheMouseZoomsPansAndNotesAPoint) {
 
   QTest::mouseDClick(chart, Qt::LeftButton, {}, centre);
   EXPECT_EQ(chart->left_axis(), full);
+  // Between two charts, the wheel goes to the one above.
+  const QPoint gap(chart->x() + 50, chart->geometry().bottom() + 3);
+  ASSERT_EQ(charts()->childAt(gap), nullptr);
+  QWheelEvent between(gap, charts()->mapToGlobal(gap), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                      false);
+  QApplication::sendEvent(charts(), &between);
+  EXPECT_NEAR(chart->left_axis().least, full.least + range / 10, 1e-9);
+  QTest::mouseDClick(chart, Qt::LeftButton, {}, centre);
 
   // A rectangle over the middle third: the view ends there once animated.
   const QRect area = chart->axisRect()->rect();
