@@ -92,7 +92,11 @@ ChartPlot::ChartPlot(QWidget* parent, int number) : QCustomPlot(parent) {
 ChartPlot::~ChartPlot() = default;
 
 double ChartPlot::key_of(double x) const {
-  return m_look.abscissa == 4 ? x : (x - kUnixEpochDay) * kSecondsPerDayD;
+  return m_look.row_numbers() ? x : (x - kUnixEpochDay) * kSecondsPerDayD;
+}
+
+double ChartPlot::x_of(double key) const {
+  return m_look.row_numbers() ? key : key / kSecondsPerDayD + kUnixEpochDay;
 }
 
 void ChartPlot::set_look(const ChartLook& look) {
@@ -102,7 +106,7 @@ void ChartPlot::set_look(const ChartLook& look) {
 
 // The axes, their labels, the markers and the 3D room follow the look.
 void ChartPlot::apply_look() {
-  const bool dates = m_look.abscissa != 4;
+  const bool dates = !m_look.row_numbers();
   if (dates) {
     const int format = std::clamp(m_look.abscissa, 0, 3);
     auto ticker = QSharedPointer<DateTicker>::create(kLeastLabelStep[format]);
@@ -176,7 +180,7 @@ void ChartPlot::show_all() {
   }
   m_bounds = left_axis_bounds(least, greatest, any, m_bounds);
   const SeriesValues& first = m_series.front()->values;
-  const ChartAbscissa abscissa(first.table(), m_look.abscissa == 4);
+  const ChartAbscissa abscissa(first.table(), m_look.row_numbers());
   m_full_min = abscissa.x(first.first_row());
   m_full_max = abscissa.x(std::max(first.first_row(), first.last_row()));
   if (m_full_max <= m_full_min) {
@@ -215,7 +219,7 @@ void ChartPlot::refill() {
   if (m_series.empty() || (rows_readable && !rows_readable())) return;
   const int columns = plot_columns();
   for (const auto& series : m_series) {
-    const ChartAbscissa abscissa(series->values.table(), m_look.abscissa == 4);
+    const ChartAbscissa abscissa(series->values.table(), m_look.row_numbers());
     series->points = reduce_series(series->values, *series->summary, abscissa, m_x_min, m_x_max, columns);
     QVector<QCPGraphData> drawn;
     drawn.reserve(static_cast<qsizetype>(series->points.size()));
@@ -335,10 +339,7 @@ void ChartPlot::mouseMoveEvent(QMouseEvent* event) {
     const double dy = yAxis->pixelToCoord(m_press.y()) - yAxis->pixelToCoord(at.y());
     m_animation.stop();
     yAxis->setRange(m_press_y.lower + dy, m_press_y.upper + dy);
-    const double scale = m_look.abscissa == 4 ? 1.0 : kSecondsPerDayD;
-    const double lower = m_press_x.lower + dx, upper = m_press_x.upper + dx;
-    set_x_range(m_look.abscissa == 4 ? lower : lower / scale + kUnixEpochDay,
-                m_look.abscissa == 4 ? upper : upper / scale + kUnixEpochDay);
+    set_x_range(x_of(m_press_x.lower + dx), x_of(m_press_x.upper + dx));
   }
 }
 
@@ -357,11 +358,8 @@ void ChartPlot::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   const QRect area = QRect(m_press, at).normalized();
-  const double k1 = xAxis->pixelToCoord(area.left()), k2 = xAxis->pixelToCoord(area.right());
-  const auto x_of_key = [this](double key) {
-    return m_look.abscissa == 4 ? key : key / kSecondsPerDayD + kUnixEpochDay;
-  };
-  zoom_to(x_of_key(k1), x_of_key(k2), yAxis->pixelToCoord(area.bottom()), yAxis->pixelToCoord(area.top()));
+  zoom_to(x_of(xAxis->pixelToCoord(area.left())), x_of(xAxis->pixelToCoord(area.right())),
+          yAxis->pixelToCoord(area.bottom()), yAxis->pixelToCoord(area.top()));
 }
 
 void ChartPlot::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -31,6 +31,9 @@ struct ChartLook {
   int abscissa = 1;  // `RadioGroup_abscisse`: 0..3 date formats, 4 the row number
   int point_size = 3;
   bool value_marks = false;
+
+  static constexpr int kRowNumbers = 4;
+  bool row_numbers() const { return abscissa == kRowNumbers; }
 };
 
 // One series as drawn: read from the ResultTable through its values, its
@@ -90,8 +93,10 @@ class ChartPlot : public QCustomPlot {
   QImage picture();
   // The screen position of a point's data coordinates.
   QPointF position_of(double x, double y) const;
-  // The key (QCustomPlot's horizontal unit) of a data x.
+  // The key (QCustomPlot's horizontal unit: seconds since 1970 for dates)
+  // of a data x, and back.
   double key_of(double x) const;
+  double x_of(double key) const;
 
  signals:
   // A left click on a point: the note to show at `at` (global position).

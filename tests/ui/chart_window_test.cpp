@@ -143,6 +143,11 @@ TEST_F(ChartWindowTest, TheDemoRunShowsItsColumnsDealtOverTheCharts) {
   EXPECT_TRUE(plot(5)->series().empty());
   EXPECT_FALSE(plot(5)->xAxis->visible());
   EXPECT_EQ(in_charts<QLabel>("Label5")->text(), "pas = 00:30:00");
+  EXPECT_DOUBLE_EQ(plot(1)->x_min(), table.instants[2]);
+  // "n": the rows against their number.
+  click_in_charts("RadioGroup_abscisse_4");
+  EXPECT_EQ(plot(1)->x_min(), 1);
+  EXPECT_EQ(plot(1)->x_max(), table.grid_count - 1);
 
   click("SpeedButton_graphique");
   EXPECT_FALSE(charts()->isVisible());
