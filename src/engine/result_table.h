@@ -75,6 +75,9 @@ struct ResultTable {
   std::vector<int> empty_counts;
   // Lines folded into the table over all files of the run.
   long long line_total = 0;
+  // Counts the tables this one has held: a view built on its rows (the
+  // charts) knows by it that they went away.
+  unsigned long long generation = 0;
 
   ResultCell& at(int row, int column) { return cells[static_cast<std::size_t>(row * columns + column)]; }
   const ResultCell& at(int row, int column) const {
@@ -100,6 +103,7 @@ struct ResultTable {
     map = ColumnMap();
     empty_counts.clear();
     line_total = 0;
+    ++generation;
   }
 };
 

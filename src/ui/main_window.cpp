@@ -15,6 +15,7 @@
 #include "session/period_edits.h"
 #include "session/session.h"
 #include "ui/busy_state.h"
+#include "ui/chart_window.h"
 #include "ui/colour_scheme.h"
 #include "ui/field_handlers.h"
 #include "ui/file_table_gestures.h"
@@ -93,10 +94,12 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
 
   m_ui = std::make_unique<WindowInterface>(this);
   m_ui->route_caption("Form1", [this](const std::string& text) { setWindowTitle(to_qstring(text)); });
-  // The chart window sets its own title when it comes.
-  m_ui->ignore_control("Label1_graph");
   m_session = std::make_unique<Session>(*m_ui);
   Session& s = *m_session;
+  m_charts = std::make_unique<ChartWindow>(s);
+  // The chart title the station marks set is the chart window's `Label1`.
+  m_ui->route_caption("Label1_graph", [this](const std::string& text) { m_charts->set_title(text); });
+  s.set_caption("Label1_graph", "Graphiques");
 
   m_busy = std::make_unique<BusyState>(m_surface, s);
   m_placement = new PanelPlacement(m_surface);
@@ -122,7 +125,14 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
     m_views->refresh(true);
     m_busy->refresh();
   };
-  m_ui->on_busy = [this](bool) { m_busy->refresh(); };
+  m_ui->on_busy = [this](bool) {
+    m_busy->refresh();
+    m_charts->follow_session();
+  };
+  if (auto* chart_button = m_surface->findChild<QAbstractButton*>("SpeedButton_graphique"))
+    connect(chart_button, &QAbstractButton::clicked, this, [this] {
+      if (!busy()) m_charts->toggle();
+    });
   m_ui->before_modal = [this] { m_tracking->flush(); };
   follow_captions(m_surface, s, *m_ui);
   // The fields whose changes do more than store their value; a field that
@@ -201,6 +211,7 @@ void MainWindow::refresh() {
   m_views->refresh();
   m_period->refresh();
   m_busy->refresh();
+  m_charts->follow_session();
   refresh_save_colours(*m_session);
 }
 
@@ -243,6 +254,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     m_quit_confirmed = true;
   }
+  m_charts->close();
   event->accept();
 }
 

@@ -15,6 +15,7 @@ namespace talve::ui {
 
 class BusyState;
 class FileTableGestures;
+class ChartWindow;
 class KeyboardRules;
 class NoticePanel;
 class PanelPlacement;
@@ -62,6 +63,8 @@ class MainWindow : public QMainWindow {
   QWidget* m_surface;
   std::unique_ptr<WindowInterface> m_ui;
   std::unique_ptr<Session> m_session;
+  // The chart window "TForm2": a window of its own, made with the main one.
+  std::unique_ptr<ChartWindow> m_charts;
   std::unique_ptr<BusyState> m_busy;
   PanelPlacement* m_placement = nullptr;
   TrackingWindow* m_tracking = nullptr;

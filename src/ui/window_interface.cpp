@@ -158,7 +158,11 @@ QWidget* WindowInterface::control(std::string_view name) {
 
 Answer WindowInterface::ask(MessageType type, ButtonSet buttons, const std::string& text) {
   if (before_modal) before_modal();
-  QMessageBox box(icon_of(type), title_of(type), to_qstring(text), QMessageBox::NoButton, m_window);
+  // In front of the window the user works in: the chart window asks its
+  // own questions over itself, not behind it over the main window.
+  QWidget* active = QApplication::activeWindow();
+  QMessageBox box(icon_of(type), title_of(type), to_qstring(text), QMessageBox::NoButton,
+                  active ? active : m_window);
   box.setTextFormat(Qt::PlainText);
   std::map<QAbstractButton*, Answer> answers;
   QPushButton* first = nullptr;

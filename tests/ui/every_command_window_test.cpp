@@ -20,8 +20,6 @@ namespace {
 
 // Buttons whose action other work builds.
 const QSet<QString> kBuiltElsewhere = {
-    // The chart window.
-    "SpeedButton_graphique",
     // The sample data file and the clipboard inputs.
     "SpeedButton_choix_fic_donnee",
     "SpeedButton_presse_papier",

@@ -40,7 +40,7 @@ class WindowTest : public ::testing::Test {
   // returns the description's path.
   std::string copy_demo(const std::string& folder);
   // Every control name the core sent resolved in the window, but the
-  // window's own title and the chart window's title label.
+  // window's own title.
   void expect_names_resolved() const;
 
   ProgramHome home;
