@@ -234,8 +234,7 @@ TEST_F(LooseEnds, AnotherDescriptionClearsThePreviousListing) {
        [&] {
          answers.box("Nouvelle description ?", "Oui")
              .dialog(QString::fromStdString(dir.path() + "nouvelle.dsc"))
-             .box(" Choisir le répertoire des données", "OK")
-             .dialog(std::nullopt);
+             .box(" Choisir le répertoire des données", "OK");
          click("SpeedButton_nouveau_dsc");
        }},
   };
