@@ -28,7 +28,8 @@ inline constexpr std::string_view kInstantWithoutYear = "01/01/1900 00:00:00";
 
 // Every character other than the digits and the letters a, h, j, m, n, s
 // becomes "_": blanks, "/", "-", ":", ".", "T", capitals, "d", "y"... The
-// first "zzzzzz" is kept; any other "z" becomes "_" too.
+// first "zzzzzz" is kept, and so are the first "qqq", "ee", "pp" and run
+// of "u" (see date_groups.h); any other of these letters becomes "_" too.
 std::string normalise_pattern(std::string_view pattern);
 
 // A pattern that names one of the per-line multiformat readings.
@@ -45,6 +46,9 @@ struct PreparedPattern {
   std::string literal_date_prefix;
   // Where the offset from UTC is in the value ("zzzzzz"), or npos.
   std::size_t utc_offset = std::string::npos;
+  // The pattern holds a group only the reading group by group knows
+  // ("qqq", "ee", "pp", "uu..."): every value is read that way.
+  bool read_by_groups = false;
 };
 
 PreparedPattern prepare_pattern(std::string_view pattern);
