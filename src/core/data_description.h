@@ -11,7 +11,7 @@
 
 namespace talve {
 
-// The current description of a family of data files: the 65 settings, each
+// The current description of a family of data files: the 66 settings, each
 // reachable by its key, plus the identity of the description file and the
 // modified flag. Every value is held as the text the description file
 // stores, so that reading and writing are exact; typed accessors convert.

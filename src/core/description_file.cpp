@@ -22,7 +22,7 @@
 namespace talve {
 namespace {
 
-constexpr std::array<std::string_view, 65> kWriteOrder = {
+constexpr std::array<std::string_view, 66> kWriteOrder = {
     // Check boxes.
     "CheckBox_aide_flottante.Checked", "CheckBox_car_null.Checked", "CheckBox_col_cochee.Checked",
     "CheckBox_correction_si_t1egalt2.Checked", "CheckBox_correction_si_t1supt2.Checked",
@@ -57,7 +57,10 @@ constexpr std::array<std::string_view, 65> kWriteOrder = {
     "TimePicker_decalage", "TimePicker_derive_reelle", "TimePicker_derive_erronee",
     "DateTimePicker_constat_derive", "DateTimePicker_debut_derive",
     // Period of the last run.
-    "Label_min_dsc.caption", "Label_max_dsc.caption", "Label_pas_dsc.caption"};
+    "Label_min_dsc.caption", "Label_max_dsc.caption", "Label_pas_dsc.caption",
+    // Keys added after the first version, at the end: the lines of the
+    // first version keep their places.
+    "CheckBox_guillemets.Checked"};
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 

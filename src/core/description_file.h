@@ -13,11 +13,11 @@ class DataDescription;
 class UserInterface;
 
 // The description file: one "key= value" line per setting, CR LF line ends,
-// Windows-1252 text, always the 65 settings in a fixed order. Reading looks
+// Windows-1252 text, always the 66 settings in a fixed order. Reading looks
 // every key up by name, so older or hand-edited files (other order, unknown
 // lines, missing keys, a copy re-saved in UTF-8 by an editor) still load.
 
-// The 65 keys in the order the writer puts them.
+// The 66 keys in the order the writer puts them.
 std::span<const std::string_view> description_write_order();
 
 // Reads every setting from the text of a description file into the
@@ -55,7 +55,7 @@ struct [[nodiscard]] DescriptionReadResult {
 DescriptionReadResult read_description_file(const std::string& path, DataDescription& description,
                                             UserInterface& ui);
 
-// The 65 lines, in writing order, for a file in `own_folder`: a folder read
+// The 66 lines, in writing order, for a file in `own_folder`: a folder read
 // relative stays relative while it still names the same folder from there.
 std::vector<std::string> description_lines(const DataDescription& description, const std::string& own_folder);
 

@@ -48,6 +48,13 @@ bool apply_equiv_na_rule(DataDescription& description, UserInterface& ui);
 // typed, and leaves the modified flag as it was. Returns true when accepted.
 bool confirm_data_line(DataDescription& description, const std::string& typed, UserInterface& ui);
 
+// `Edit_num_col_datetime` confirmed or left with the typed text: one column
+// number, or the columns of a date-time written over several columns joined
+// by "+" ("2+3+4"). A malformed list is explained and kept in the field as
+// typed, without marking the description modified. Returns true when
+// accepted.
+bool confirm_datetime_columns(DataDescription& description, const std::string& typed, UserInterface& ui);
+
 // `Edit_masque`: "*" and "." cannot be typed into the field.
 bool mask_accepts_key(char typed);
 // `Edit_masque` changed: the description is marked modified unless the new

@@ -12,7 +12,7 @@ constexpr std::string_view kBound = "nombre, ou vide pour aucune limite";
 constexpr std::string_view kCaption = "jj/mm/aaaa hh:mn:ss";
 
 // In the order of the settings table; a section heads each of its groups.
-constexpr std::array<SettingHelp, 65> kHelp = {{
+constexpr std::array<SettingHelp, 66> kHelp = {{
     {"dossier_choisi", "Dossiers", "dossier des fichiers de données à lister", {}},
     {"dossier_choisi_sortie",
      {},
@@ -59,6 +59,14 @@ constexpr std::array<SettingHelp, 65> kHelp = {{
     {"CheckBox_car_null.Checked",
      {},
      "les fichiers peuvent contenir des caractères illisibles (octets nuls, caractères de contrôle)",
+     {}},
+    {"CheckBox_guillemets.Checked",
+     {},
+     "champs entre guillemets : un champ écrit entre guillemets (\"49\", \"Temp, °C\") est le texte "
+     "entre eux, le séparateur qu'il contient ne coupe pas la colonne et deux guillemets de suite y "
+     "valent un guillemet ; valeurs, dates et intitulés sont lus ainsi. Une ligne dont un guillemet "
+     "n'est pas fermé, ou se trouve au milieu d'un champ, est une ligne à problème. Absente : les "
+     "guillemets sont des caractères comme les autres",
      {}},
     {"Edit_num_feuille_excel.text", {}, "n° de la feuille lue dans un classeur", "nombre, à partir de 1"},
     {"Label_nom_fic_excel.caption", {}, "nom du dernier classeur lu (écrit par le programme)", "texte"},

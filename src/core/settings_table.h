@@ -49,7 +49,7 @@ struct SettingInfo {
   std::string_view placeholder = {};
 };
 
-// The 65 settings of a data description, in the order of their groups:
+// The 66 settings of a data description, in the order of their groups:
 // folders, input layout, dates, file names, columns, aggregation and
 // corrections, output, last run period, display.
 std::span<const SettingInfo> settings_table();

@@ -322,7 +322,16 @@ bool fits_unpadded(std::string_view value, const DateGroups& groups) {
     std::size_t end = i;
     while (end < value.size() && is_digit(value[end])) ++end;
     if (r >= run_count || end - i > runs[r].width) return false;
-    shorter = shorter || end - i < runs[r].width;
+    if (end - i < runs[r].width) {
+      // Loggers leave out the zeros of days, months and hours, never those
+      // of minutes or seconds written apart: such a short run is a value
+      // cut off ("2021-01-01 02:4", the last line of a file whose logger
+      // stopped), which keeps its reading by positions and is refused.
+      const DateGroupKind kind = groups.groups[runs[r].first].kind;
+      if (runs[r].count == 1 && (kind == DateGroupKind::minute || kind == DateGroupKind::second))
+        return false;
+      shorter = true;
+    }
     ++r;
     i = end;
   }

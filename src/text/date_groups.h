@@ -89,9 +89,9 @@ bool pattern_names_a_date(std::string_view normalised_pattern);
 // four-digit year ("1/5/2022 1:15" for "jj_mm_aaaa_hh_mn_ss", "5" for the
 // minutes of "hhmn"): each run of digits of the value stands for a run of
 // groups of the pattern, in order, none longer than its groups and at
-// least one shorter (a missing last run of seconds is allowed). Such a
-// value is read group by group; a padded value keeps its reading by
-// positions.
+// least one shorter (a missing last run of seconds is allowed); minutes and
+// seconds written apart are whole. Such a value is read group by group; a
+// padded value, or one that looks cut off, keeps its reading by positions.
 bool fits_unpadded(std::string_view value, const DateGroups& groups);
 
 enum class GroupReading : std::uint8_t {

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "text/ascii.h"
+#include "text/field_cutting.h"
 #include "text/system_locale.h"
 
 namespace talve {
@@ -72,8 +73,22 @@ bool holds_control_bytes(std::string_view text, ControlBytes control) {
 
 std::size_t FieldSplitter::split(std::string_view line, char separator) {
   // Without control bytes to look for, every line splits.
-  static_cast<void>(split_unless_control(line, separator, ControlBytes::None));
+  static_cast<void>(split_fields(line, separator, ControlBytes::None, false));
   return m_count;
+}
+
+CutOutcome FieldSplitter::cut(std::string_view line, const FieldCutting& cutting, ControlBytes control) {
+  const bool quotes = cutting.quoted && std::memchr(line.data(), '"', line.size()) != nullptr;
+  if (!quotes) {
+    const bool empty_first = cutting.empty_first_field && cutting.split != ' ';
+    return split_fields(line, cutting.split, control, empty_first) ? CutOutcome::fields
+                                                                   : CutOutcome::control_bytes;
+  }
+  if (holds_control_bytes(line, control)) return CutOutcome::control_bytes;
+  const bool sound = cut_quoted_line(line, cutting, m_quoted, m_unquoted);
+  m_data = m_quoted.data();
+  m_count = m_quoted.size();
+  return sound ? CutOutcome::fields : CutOutcome::misplaced_quote;
 }
 
 std::string_view* FieldSplitter::room_for(std::size_t count, std::size_t more) {
@@ -81,8 +96,10 @@ std::string_view* FieldSplitter::room_for(std::size_t count, std::size_t more) {
   return m_fields.data();
 }
 
-bool FieldSplitter::split_unless_control(std::string_view line, char separator, ControlBytes control) {
+bool FieldSplitter::split_fields(std::string_view line, char separator, ControlBytes control,
+                                 bool empty_first_field) {
   m_count = 0;
+  m_data = m_fields.data();
   if (line.empty()) return true;
   std::string_view* fields = m_fields.data();
   std::size_t count = 0;
@@ -106,11 +123,13 @@ bool FieldSplitter::split_unless_control(std::string_view line, char separator, 
       if (i > start) fields[count++] = line.substr(start, i - start);
     }
     m_count = count;
+    m_data = m_fields.data();
     return true;
   }
   // A separator in first place opens field 1 instead of closing an empty
-  // field; one in last place closes the last field.
-  std::size_t start = line.front() == separator ? 1 : 0;
+  // field, unless the files' empty first fields count; one in last place
+  // closes the last field.
+  std::size_t start = line.front() == separator && !empty_first_field ? 1 : 0;
   const char* const data = line.data();
   const std::size_t size = line.size();
   std::size_t i = start;
@@ -161,6 +180,7 @@ bool FieldSplitter::split_unless_control(std::string_view line, char separator, 
   make_room(1);
   if (start < size) fields[count++] = trimmed_field(data + start, data + size);
   m_count = count;
+  m_data = m_fields.data();
   return true;
 }
 

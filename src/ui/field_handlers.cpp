@@ -126,9 +126,10 @@ class FieldHandlers : public QObject {
 };
 
 void FieldHandlers::connect_entry_rules() {
-  for (const char* name : {"Edit_col_cochee", "Edit_equiv_na", "Edit_new_desc_colonne", "Edit_masque",
-                           "Edit_format_datetime_mesure", "Edit_format_time_mesure_seul",
-                           "Edit_format_date_mesure_seule", "Edit_f_date_fichier"})
+  for (const char* name :
+       {"Edit_col_cochee", "Edit_equiv_na", "Edit_new_desc_colonne", "Edit_masque", "Edit_num_col_datetime",
+        "Edit_format_datetime_mesure", "Edit_format_time_mesure_seul", "Edit_format_date_mesure_seule",
+        "Edit_f_date_fichier"})
     watch(name);
   on_enter("Edit_col_cochee", [this] {
     store("Edit_col_cochee", "Edit_col_cochee.text");
@@ -144,6 +145,10 @@ void FieldHandlers::connect_entry_rules() {
   on_enter("Edit_num_ligne_donnee", [this] {
     if (auto* edit = find<QLineEdit>("Edit_num_ligne_donnee"))
       confirm_data_line(description(), from_qt(edit->text()), ui());
+  });
+  on_enter("Edit_num_col_datetime", [this] {
+    if (auto* edit = find<QLineEdit>("Edit_num_col_datetime"))
+      confirm_datetime_columns(description(), from_qt(edit->text()), ui());
   });
   on_enter("Edit_new_desc_colonne", [this] {
     store("Edit_new_desc_colonne", "Edit_new_desc_colonne.text");
@@ -251,6 +256,9 @@ void FieldHandlers::leave_field(const QString& name) {
     store("Edit_format_time_mesure_seul", "Edit_format_time_mesure_seul.text");
     leave_datetime_pattern(description(), ui());
     QApplication::restoreOverrideCursor();
+  } else if (name == "Edit_num_col_datetime") {
+    if (auto* edit = find<QLineEdit>("Edit_num_col_datetime"))
+      confirm_datetime_columns(description(), from_qt(edit->text()), ui());
   } else if (name == "Edit_format_date_mesure_seule") {
     store("Edit_format_date_mesure_seule", "Edit_format_date_mesure_seule.text");
     leave_date_pattern(description(), ui());

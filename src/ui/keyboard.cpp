@@ -12,6 +12,7 @@
 #include "session/modified_indication.h"
 #include "session/session.h"
 #include "session/table_editing.h"
+#include "text/date_columns.h"
 #include "ui/settings_binder.h"
 #include "ui/window_interface.h"
 
@@ -41,8 +42,13 @@ KeyboardRules::~KeyboardRules() { qApp->removeEventFilter(this); }
 // the field handlers' (ui/field_handlers.h).
 void KeyboardRules::add_enter_rules(SettingsBinder& binder) {
   for (const char* field : kRelistingFields)
-    binder.on_enter(field, [this] {
+    binder.on_enter(field, [this, field] {
       if (!m_session.description.modified() || m_session.flags.busy || m_session.flags.running) return;
+      // A malformed list of date-time columns is refused by its own rule,
+      // which says why: no listing with it.
+      if (std::string_view(field) == "Edit_num_col_datetime" &&
+          !read_date_columns(m_session.description.text("Edit_num_col_datetime.text")))
+        return;
       relister_apres_entree(m_session);
       m_links.after_action();
     });

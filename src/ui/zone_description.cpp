@@ -130,7 +130,8 @@ QGroupBox* data_block_group(QWidget* parent) {
 void add_date_row(QGridLayout* grid, int row, QWidget* parent, const char* column_label,
                   const QString& column_text, const char* column_edit, const char* pattern_label,
                   const QString& pattern_text, const char* pattern_edit, const char* button_name) {
-  add_field(grid, row, 0, parent, column_label, column_text, column_edit)->setMaximumWidth(40);
+  // Wide enough for the columns of a date over several columns ("2+3+4").
+  add_field(grid, row, 0, parent, column_label, column_text, column_edit)->setMaximumWidth(60);
   add_field(grid, row, 2, parent, pattern_label, pattern_text, pattern_edit)->setMinimumWidth(130);
   auto* pick = make_button(parent, button_name, "...", " formats proposés (double-clic pour choisir) ");
   pick->setAccessibleName(pattern_text + " : formats proposés");
@@ -163,6 +164,8 @@ QWidget* separators(QWidget* parent) {
   column->addWidget(make_choice(box, "RadioGroup_separateur_colonne", "séparateur colonnes",
                                 {"Tabulation", "Espace", "Point-virgule", "Virgule"},
                                 "RadioButton%1_separateur_colonne"));
+  column->addWidget(make_check(box, "CheckBox_guillemets", "champs entre guillemets",
+                               " \"49\" se lit 49, \"Temp, °C\" est un seul intitulé "));
   column->addWidget(make_choice(box, "GroupBox_DECIMAL_SEPARATOR_entree", "séparateur décimal IN",
                                 {"virgule", "point"}, "RadioButton%1_DECIMAL_SEPARATOR_entree",
                                 Qt::Horizontal));

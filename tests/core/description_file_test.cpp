@@ -44,7 +44,7 @@ class DescriptionFileTest : public ::testing::Test {
   DataDescription description;
 };
 
-TEST_F(DescriptionFileTest, WritesSixtyFiveCrLfLinesInWriterOrder) {
+TEST_F(DescriptionFileTest, WritesSixtySixCrLfLinesInWriterOrder) {
   description.assign("Edit_new_desc_colonne.text", "température;humidité");
   description.assign("dossier_choisi", "/mesures/");
   const std::string path = dir.file("a.dsc");
@@ -52,11 +52,11 @@ TEST_F(DescriptionFileTest, WritesSixtyFiveCrLfLinesInWriterOrder) {
 
   const std::string bytes = read_bytes(path);
   const auto lines = lines_of(bytes);
-  ASSERT_EQ(lines.size(), 65u);
+  ASSERT_EQ(lines.size(), 66u);
   // Every line ends with CR LF, the last one included.
   std::size_t crlf = 0;
   for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++crlf;
-  EXPECT_EQ(crlf, 65u);
+  EXPECT_EQ(crlf, 66u);
   EXPECT_TRUE(bytes.ends_with("\r\n"));
   EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
 

@@ -126,7 +126,7 @@ TEST_F(DescriptionActions, ReadFollowsTheMaskForTheInputMode) {
 TEST_F(DescriptionActions, WriteRecordsTheDescriptionOnlyWhenModified) {
   make_current();
   ASSERT_TRUE(write_description(session));
-  EXPECT_EQ(lines_of(desc + "station.dsc").size(), 65u);
+  EXPECT_EQ(lines_of(desc + "station.dsc").size(), 66u);
   EXPECT_FALSE(fs::exists(parameter_file_path()));
 
   session.description.set_text("Edit_NA.text", "vide");
@@ -288,7 +288,7 @@ TEST_F(DescriptionActions, SaveAsProposesATaggedNameAndCreatesTheFile) {
   EXPECT_TRUE(ui.dialogs[0].confirm_overwrite);
 
   const std::string created = dir.path() + "autre/nouveau.dsc";
-  EXPECT_EQ(lines_of(created).size(), 65u);
+  EXPECT_EQ(lines_of(created).size(), 66u);
   EXPECT_EQ(value_in(created, "dossier_description"), dir.path() + "autre/");
   EXPECT_EQ(session.description.file_name(), "nouveau.dsc");
   // The parameter file was rewritten with the single path, then the save of

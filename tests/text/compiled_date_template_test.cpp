@@ -261,9 +261,7 @@ TEST(CompiledDateTemplate, ReadsTheInstantOfCommonLayouts) {
       {"aaaa_mm_jj_hh_mn_ss", "", DateOutcome::no_value, 0},
       {"aaaa_mm_jj_hh_mn_ss", "2022-03-12T0", DateOutcome::no_date, 0},
       {"aaaa_mm_jj_hh_mn_ss", "2022-02-30T01:15:30", DateOutcome::invalid, 0},
-      // One digit of seconds: written without its zero.
-      {"aaaa_mm_jj_hh_mn_ss", "2022-03-12T01:15:3", DateOutcome::instant, instant - 27 * kOneSecond},
-      {"20aa_mm_jj hh_mn_ss", "22/03/12 01:15:3", DateOutcome::not_canonical, 0},
+      {"aaaa_mm_jj_hh_mn_ss", "2022-02-28T01:15:3", DateOutcome::not_canonical, 0},
       {"jj/mm/aaaa OU aaaa/mm/jj", "12/03/2022 01:15:30", DateOutcome::instant, instant},
   };
   for (const Case& c : cases) {

@@ -88,6 +88,7 @@ TEST(DateGroups, EachLayoutReadsItsInstant) {
       {"jj_mm_aaaa_hh_mn_ss", "1/5/2022 1:15", at(2022, 5, 1, 1, 15)},
       {"mm_jj_aaaa_hh_mn", "1/5/2022 1:15", at(2022, 1, 5, 1, 15)},
       {"aaaa_mm_jj_hh_mn_ss", "2022-3-12 9:05:07", at(2022, 3, 12, 9, 5, 7)},
+      {"jj_mm_aaaa_hh_mn", "5/3/2022 14:07", at(2022, 3, 5, 14, 7)},
       {"aaaa_mm_jj_hh_mn_ss", "2024-03-01 24:00:00", at(2024, 3, 2)},
       {"aaaa_mm_jj_hh_mn_ss", "2024-03-01 24:00", at(2024, 3, 2)},
       // A Unix time in seconds.
@@ -201,9 +202,11 @@ TEST(DateGroups, RandomInstantsReadBackInEveryLayout) {
     const TDateTime instant = at(date.year, date.month, date.day, hour, minute, second);
     const char s = w.separator(), t = w.pick(2) ? ' ' : 'T';
     std::string pattern, value;
-    const std::string time = w.number(hour, 2) + ":" + w.number(minute, 2) + ":" + w.number(second, 2);
+    // Minutes and seconds written apart are whole: a short one looks cut
+    // off.
+    const std::string time = w.number(hour, 2) + ":" + w.padded(minute, 2) + ":" + w.padded(second, 2);
     const int twelve = hour % 12 == 0 ? 12 : hour % 12;
-    const std::string clock12 = w.number(twelve, 2) + ":" + w.number(minute, 2) + ":" + w.number(second, 2) +
+    const std::string clock12 = w.number(twelve, 2) + ":" + w.padded(minute, 2) + ":" + w.padded(second, 2) +
                                 (hour < 12 ? " AM" : " PM");
     switch (w.pick(7)) {
       case 0:

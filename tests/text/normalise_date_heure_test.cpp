@@ -50,8 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{kFull, "2022/3/12 1:15:30", "12/03/2022 01:15:30", {}},
         // Seconds past the end of the value read "00".
         Case{kFull, "2022-03-12T01:15", "12/03/2022 01:15:00", {}},
-        // One second character left is a second written without its zero.
-        Case{kFull, "2022-03-12T01:15:3", "12/03/2022 01:15:03", {}},
+        // One second character left is kept as it is: a value cut off.
+        Case{kFull, "2022-03-12T01:15:3", "12/03/2022 01:15:3", {}},
         // Tenths of seconds are ignored characters.
         Case{"aaaa_mm_jj hh_mn_ss.s", "2022/03/12 01:15:30.5", "12/03/2022 01:15:30", {}},
         // A date alone.
