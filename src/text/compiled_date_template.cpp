@@ -377,4 +377,13 @@ DateReading CompiledDateTemplate::canonical_to_instant(std::string_view canonica
   return {DateOutcome::invalid, 0};
 }
 
+std::optional<TDateTime> instant_read(std::string_view pattern, std::string_view value) {
+  DateTimeReader reader;
+  reader.listing_started();
+  CompiledDateTemplate compiled(reader, pattern);
+  const DateReading reading = compiled.read(value);
+  if (reading.outcome != DateOutcome::instant) return std::nullopt;
+  return reading.instant;
+}
+
 }  // namespace talve

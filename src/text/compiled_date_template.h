@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -118,5 +119,10 @@ class CompiledDateTemplate {
   bool m_has_plain_date = false;
   TDateTime m_plain_day = 0;
 };
+
+// The instant a pattern reads in a value, silently (no tracking line, no
+// state kept): nothing when the pattern does not read that value. The
+// proposals of a pattern for a sample value are checked with it.
+std::optional<TDateTime> instant_read(std::string_view pattern, std::string_view value);
 
 }  // namespace talve

@@ -13,6 +13,7 @@
 #include "text/compiled_date_template.h"
 #include "text/date_groups.h"
 #include "text/date_pattern.h"
+#include "text/date_pattern_fields.h"
 #include "text/datetime_reader.h"
 
 namespace talve {
@@ -268,6 +269,79 @@ TEST(DateGroups, StrayLettersOfTheNewGroupsStaySeparators) {
   EXPECT_EQ(normalise_pattern("aaaa_mm_jj_hh_mn_ss.e"), "aaaa_mm_jj_hh_mn_ss__");
   EXPECT_EQ(normalise_pattern("jj/mm/aaaa p u q"), "jj_mm_aaaa______");
   EXPECT_EQ(normalise_pattern("mm/jj/ee hh:mn:ss pp"), "mm_jj_ee_hh_mn_ss_pp");
+}
+
+}  // namespace
+}  // namespace talve
+
+namespace talve {
+namespace {
+
+// Every pattern the pickers propose reads a value written in its layout
+// (the one-column patterns alone, the date patterns followed by a time
+// pattern): the list a user picks from holds no pattern that reads nothing.
+TEST(DateGroups, EveryPickerPatternReadsItsLayout) {
+  struct Example {
+    const char* pattern;  // as the picker writes it into the field
+    const char* value;
+    TDateTime instant;
+  };
+  const TDateTime evening = *encode_date_time({{2013, 10, 2}, {18, 7, 9, 0}});
+  const TDateTime day = *encode_date(2013, 10, 2);
+  const Example examples[] = {
+      {"aaaa_mm_jj_hh_mn_ss", "2013-10-02 18:07:09", evening},
+      {"jj_mm_aaaa_hh_mn_ss", "02/10/2013 18:07:09", evening},
+      {"jj_mm_20aa_hh_mn_ss", "02/10/13 18:07:09", evening},
+      {"mm_jj_aaaa_hh_mn_ss", "10/02/2013 18:07:09", evening},
+      {"19aa_mm_jj_hh_mn_ss", "13/10/02 18:07:09", *encode_date_time({{1913, 10, 2}, {18, 7, 9, 0}})},
+      {"20aa_mm_jj_hh_mn_ss", "13/10/02 18:07:09", evening},
+      {"jj_mm_aaaa", "02/10/2013", day},
+      {"jj/mm/aaaa OU aaaa/mm/jj", "02/10/2013 18:07:09", evening},
+      {"mm/dd/yyyy OU yyyy/dd/mm", "2013/10/02 18:07:09", evening},
+      {"multiformat_dt_mini_1èreUE", "02/10/2013 18:07:09", evening},
+      {"multiformat_dt_mini_1èreUS", "10/02/2013 18:07:09", evening},
+      {"aaaa_mm_jjThh_mn_sszzzzzz", "2013-10-02T20:07:09+02:00", evening},
+      {"mm_jj_ee_hh_mn_ss_pp", "10/02/13 6:07:09 PM", evening},
+      {"jj_mm_ee_hh_mn_ss", "02/10/13 18:07:09", evening},
+      {"aaaa_qqq_hhmn", "2013 275 1807", evening - 9 * kOneSecond},
+      {"aaaammjjhhmn", "201310021807", evening - 9 * kOneSecond},
+      {"aaaammjj", "20131002", day},
+      {"mmjjee", "100213", day},
+      {"uuuuuuuuuu", "1380737229", evening},
+  };
+  const std::vector<std::string>& entries = date_time_picker().entries;
+  ASSERT_EQ(entries.size(), std::size(examples));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Example& e = examples[i];
+    ASSERT_EQ(picked_text(entries[i]), e.pattern);
+    const std::optional<TDateTime> read = instant_read(e.pattern, e.value);
+    ASSERT_TRUE(read.has_value()) << e.pattern << " <" << e.value << ">";
+    EXPECT_EQ(whole_seconds(*read), whole_seconds(e.instant)) << e.pattern << " <" << e.value << ">";
+  }
+  struct Part {
+    const char* pattern;
+    const char* value;
+  };
+  const Part dates[] = {{"aaaa_mm_jj", "2013-10-02"}, {"jj_mm_aaaa", "02/10/2013"},
+                        {"mm_jj_aaaa", "10/02/2013"}, {"20aa_mm_jj", "13/10/02"},
+                        {"aaaammjj", "20131002"},     {"jjmmaaaa", "02102013"},
+                        {"aaaa_qqq", "2013 275"},     {"mm_jj_ee", "10/02/13"}};
+  const Part times[] = {{"hh_mn_ss", "18:07:09"}, {"hh_mn", "18:07"}, {"hh_mn_ss.s", "18:07:09.5"},
+                        {"hhmn", "1807"},         {"hh", "18"},       {"hh_mn_ss_pp", "06:07:09 PM"}};
+  ASSERT_EQ(date_picker().entries.size(), std::size(dates));
+  ASSERT_EQ(time_picker().entries.size(), std::size(times));
+  for (std::size_t d = 0; d < std::size(dates); ++d) {
+    ASSERT_EQ(picked_text(date_picker().entries[d]), dates[d].pattern);
+    for (std::size_t t = 0; t < std::size(times); ++t) {
+      ASSERT_EQ(picked_text(time_picker().entries[t]), times[t].pattern);
+      const std::string pattern = std::string(dates[d].pattern) + " " + times[t].pattern;
+      const std::string value = std::string(dates[d].value) + " " + times[t].value;
+      const std::optional<TDateTime> read = instant_read(pattern, value);
+      ASSERT_TRUE(read.has_value()) << pattern << " <" << value << ">";
+      const std::string text = format_canonical(*read);
+      EXPECT_EQ(text.substr(0, 13), "02/10/2013 18") << pattern << " <" << value << ">";
+    }
+  }
 }
 
 }  // namespace
