@@ -121,7 +121,10 @@ void lister_colonnes(Workspace& ws, int data_column_count, std::string_view titl
   ws.ajout_suivi(" nb de colonnes de mesure(s) = " + std::to_string(data_column_count));
   const int date_columns = DecodeSettings::read(d).date_column_count();
   ws.ajout_suivi(" nb de colonnes pour les dates/heures = " + std::to_string(date_columns));
-  const std::string titles = titles_with_tabs(title_line);
+  // Quoted titles were cut where their quotes say: a comma inside one is
+  // part of it.
+  const std::string titles =
+      d.checked("CheckBox_guillemets.Checked") ? std::string(title_line) : titles_with_tabs(title_line);
   if (titles.find('\t') == std::string::npos) {
     ws.ui().message(" le nombre de colonnes détectées est nul :\n\n<" + titles + ">\n\n" +
                     "  vérifier les intitulés alternatifs...");

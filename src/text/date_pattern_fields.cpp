@@ -59,7 +59,7 @@ const PatternPicker& date_time_picker() {
        "aaaammjj   (date seule : 20240615)", "mmjjee   (date seule : 100110)",
        "uuuuuuuuuu   (temps Unix, secondes depuis 1970)"},
       352,
-      300};
+      330};
   return picker;
 }
 

@@ -132,7 +132,8 @@ void add_date_row(QGridLayout* grid, int row, QWidget* parent, const char* colum
                   const QString& pattern_text, const char* pattern_edit, const char* button_name) {
   // Wide enough for the columns of a date over several columns ("2+3+4").
   add_field(grid, row, 0, parent, column_label, column_text, column_edit)->setMaximumWidth(60);
-  add_field(grid, row, 2, parent, pattern_label, pattern_text, pattern_edit)->setMinimumWidth(130);
+  // Wide enough for the longer patterns ("mm_jj_ee_hh_mn_ss_pp").
+  add_field(grid, row, 2, parent, pattern_label, pattern_text, pattern_edit)->setMinimumWidth(160);
   auto* pick = make_button(parent, button_name, "...", " formats proposés (double-clic pour choisir) ");
   pick->setAccessibleName(pattern_text + " : formats proposés");
   pick->setMaximumWidth(28);

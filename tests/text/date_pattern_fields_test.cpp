@@ -55,7 +55,7 @@ TEST(PatternPickers, EntriesInOrderAndSizes) {
                 "aaaammjj   (date seule : 20240615)", "mmjjee   (date seule : 100110)",
                 "uuuuuuuuuu   (temps Unix, secondes depuis 1970)"}));
   EXPECT_EQ(dt.height, 352);
-  EXPECT_EQ(dt.width, 300);
+  EXPECT_EQ(dt.width, 330);
   EXPECT_EQ(date_picker().entries,
             (std::vector<std::string>{"aaaa_mm_jj", "jj_mm_aaaa", "mm_jj_aaaa", "20aa_mm_jj", "aaaammjj",
                                       "jjmmaaaa", "aaaa_qqq   (jour de l'année)",
