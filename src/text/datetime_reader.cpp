@@ -149,6 +149,9 @@ std::string DateTimeReader::normalise_date_heure(std::string_view given, std::st
 }
 
 std::string DateTimeReader::in_utc(const std::string& canonical, std::string_view value, std::size_t at) {
+  // A text of another length names no instant (the run reads it as 0):
+  // there is nothing to move, and nothing to complain about.
+  if (canonical.size() != kCanonicalSize) return canonical;
   NullTraceSink silent;
   std::string normalised;
   const TDateTime local = talve::texte_vers_datetime(canonical, normalised, silent);
