@@ -93,10 +93,15 @@ std::string_view date_value_from(const FieldSplitter& fields, const DecodeSettin
 LineDecoder::LineDecoder(const DecodeSettings& settings, FieldDecoder fields, DateTimeReader& dates)
     : m_settings(settings),
       m_cutting(settings.cutting()),
+      m_one_date_field(!settings.two_date_columns && settings.datetime_columns.size() < 2),
+      m_datetime_field(field_index(settings.datetime_column)),
       m_template(dates, settings.pattern),
       m_fields(std::move(fields)) {}
 
-std::string_view LineDecoder::date_value() { return date_value_from(m_splitter, m_settings, m_joined); }
+std::string_view LineDecoder::date_value() {
+  if (m_one_date_field) return m_splitter.field(m_datetime_field);
+  return date_value_from(m_splitter, m_settings, m_joined);
+}
 
 std::string LineDecoder::instant_text() const {
   switch (m_reading.outcome) {

@@ -132,6 +132,8 @@ class LineDecoder {
 
   DecodeSettings m_settings;
   FieldCutting m_cutting;
+  bool m_one_date_field;  // the date-time is one field, found at once
+  std::size_t m_datetime_field;
   FieldSplitter m_splitter;
   CompiledDateTemplate m_template;
   FieldDecoder m_fields;

@@ -31,6 +31,8 @@ LineParser::LineParser(const DecodeSettings& settings, const FieldDecoder& field
       m_fields(fields),
       m_sources(std::move(sources)),
       m_cutting(settings.cutting()),
+      m_one_date_field(!settings.two_date_columns && settings.datetime_columns.size() < 2),
+      m_datetime_field(settings.datetime_column > 0 ? static_cast<std::size_t>(settings.datetime_column) : 0),
       m_reader(&m_tally),
       m_template(m_reader, settings.pattern),
       m_plain_numbers(m_fields.plain_numbers_read_as_written()),
@@ -38,7 +40,10 @@ LineParser::LineParser(const DecodeSettings& settings, const FieldDecoder& field
   m_pending.resize(m_sources.size());
 }
 
-std::string_view LineParser::date_value() { return date_value_from(m_splitter, m_settings, m_joined); }
+std::string_view LineParser::date_value() {
+  if (m_one_date_field) return m_splitter.field(m_datetime_field);
+  return date_value_from(m_splitter, m_settings, m_joined);
+}
 
 void LineParser::set_empty_first_field(bool counts) {
   m_settings.empty_first_field = counts;

@@ -72,6 +72,9 @@ class LineParser {
   FieldDecoder m_fields;
   std::vector<std::size_t> m_sources;
   FieldCutting m_cutting;
+  // The date-time is one field, found at once (the usual layout).
+  bool m_one_date_field;
+  std::size_t m_datetime_field;
   Tally m_tally;
   DateTimeReader m_reader;
   CompiledDateTemplate m_template;

@@ -77,16 +77,18 @@ std::size_t FieldSplitter::split(std::string_view line, char separator) {
   return m_count;
 }
 
-CutOutcome FieldSplitter::cut(std::string_view line, const FieldCutting& cutting, ControlBytes control) {
-  const bool quotes = cutting.quoted && std::memchr(line.data(), '"', line.size()) != nullptr;
-  if (!quotes) {
+CutOutcome FieldSplitter::cut_with_quotes(std::string_view line, const FieldCutting& cutting,
+                                          ControlBytes control) {
+  // A line without quotes is cut as the plain split cuts it.
+  if (std::memchr(line.data(), '"', line.size()) == nullptr) {
     const bool empty_first = cutting.empty_first_field && cutting.split != ' ';
     return split_fields(line, cutting.split, control, empty_first) ? CutOutcome::fields
                                                                    : CutOutcome::control_bytes;
   }
+  m_count = 0;
   if (holds_control_bytes(line, control)) return CutOutcome::control_bytes;
   const bool sound = cut_quoted_line(line, cutting, m_quoted, m_unquoted);
-  m_data = m_quoted.data();
+  std::copy(m_quoted.begin(), m_quoted.end(), room_for(0, m_quoted.size()));
   m_count = m_quoted.size();
   return sound ? CutOutcome::fields : CutOutcome::misplaced_quote;
 }
@@ -99,7 +101,6 @@ std::string_view* FieldSplitter::room_for(std::size_t count, std::size_t more) {
 bool FieldSplitter::split_fields(std::string_view line, char separator, ControlBytes control,
                                  bool empty_first_field) {
   m_count = 0;
-  m_data = m_fields.data();
   if (line.empty()) return true;
   std::string_view* fields = m_fields.data();
   std::size_t count = 0;
@@ -123,7 +124,6 @@ bool FieldSplitter::split_fields(std::string_view line, char separator, ControlB
       if (i > start) fields[count++] = line.substr(start, i - start);
     }
     m_count = count;
-    m_data = m_fields.data();
     return true;
   }
   // A separator in first place opens field 1 instead of closing an empty
@@ -180,7 +180,6 @@ bool FieldSplitter::split_fields(std::string_view line, char separator, ControlB
   make_room(1);
   if (start < size) fields[count++] = trimmed_field(data + start, data + size);
   m_count = count;
-  m_data = m_fields.data();
   return true;
 }
 
