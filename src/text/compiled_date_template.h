@@ -98,8 +98,6 @@ class CompiledDateTemplate {
   // groups (`m_unpadded`, patterns without an offset from UTC).
   bool m_by_groups = false;
   bool m_unpadded = false;
-  DateGroups m_groups;
-  DateGroups m_inverted_groups;
   int m_least_numerics = 10;
   std::string m_literal_date_prefix;
   std::size_t m_utc_offset = std::string::npos;  // "zzzzzz" in the value
@@ -118,6 +116,10 @@ class CompiledDateTemplate {
   std::uint64_t m_plain_date_bytes = 0;
   bool m_has_plain_date = false;
   TDateTime m_plain_day = 0;
+  // The groups of the pattern (and of its date part the other way round),
+  // after the members the plain reading uses on every line.
+  DateGroups m_groups;
+  DateGroups m_inverted_groups;
 };
 
 // The instant a pattern reads in a value, silently (no tracking line, no
