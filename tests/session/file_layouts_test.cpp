@@ -28,6 +28,8 @@ struct LayoutCase {
   const char* last;
   std::string title_row;  // the result's title row
   Lines rows;             // the result rows 01:00 to 04:00
+  // The start of the file's preview (`Memo6`), when checked.
+  const char* preview = nullptr;
 };
 
 void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
@@ -63,7 +65,13 @@ TEST_P(FileLayouts, GivesItsInstantsAndValues) {
   EXPECT_EQ(session.file_table.lire_case(1, "date fin"), c.last);
   EXPECT_EQ(title_row(), c.title_row);
   EXPECT_EQ(rows, c.rows);
+  if (c.preview) {
+    EXPECT_TRUE(ui.captions["Memo6"].starts_with(c.preview)) << ui.captions["Memo6"];
+  }
 }
+
+// The preview shows the file's lines one under the other, whatever ends them.
+constexpr const char* kPreview = "Date\tT\tH\n2021-01-01 00:30:00\t1.0\t50\n2021-01-01 01:00:00\t3.0\tNA\n";
 
 std::vector<LayoutCase> layout_cases() {
   const Lines plain = {"Date;T;H",
@@ -82,21 +90,24 @@ std::vector<LayoutCase> layout_cases() {
        "01/01/2021 00:30:00",
        "01/01/2021 03:50:00",
        plain_title,
-       kDefaultRows},
+       kDefaultRows,
+       kPreview},
       {"LF",
        {},
        with_ends(plain, "\n"),
        "01/01/2021 00:30:00",
        "01/01/2021 03:50:00",
        plain_title,
-       kDefaultRows},
+       kDefaultRows,
+       kPreview},
       {"CR alone",
        {},
        with_ends(plain, "\r"),
        "01/01/2021 00:30:00",
        "01/01/2021 03:50:00",
        plain_title,
-       kDefaultRows},
+       kDefaultRows,
+       kPreview},
       {"year, day of the year and HHMM in three columns, no titles",
        {{"RadioGroup_separateur_colonne_ItemIndex", "3"},
         {"RadioGroup_avec_sans_intitule_ItemIndex", "1"},
