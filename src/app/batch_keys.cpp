@@ -42,9 +42,11 @@ std::string values_text(const SettingInfo& info, const SettingHelp& help) {
       break;
   }
   if (const PatternPicker* picker = picker_of(info.key)) {
+    // The patterns alone: the examples the window shows after them would
+    // read as more entries of the list.
     std::string text = "format, par exemple ";
     for (std::size_t i = 0; i < picker->entries.size(); ++i)
-      text += (i == 0 ? "" : ", ") + picker->entries[i];
+      text += (i == 0 ? "" : ", ") + picked_text(picker->entries[i]);
     return text;
   }
   return help.form.empty() ? "texte" : std::string(help.form);

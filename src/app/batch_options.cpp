@@ -80,7 +80,13 @@ const std::string& batch_usage() {
       "                                fichiers est écrit sur la sortie standard, sans traitement\n"
       "  --keys                        les clés du fichier de description : leur sens, leur valeur\n"
       "                                par défaut et leurs valeurs possibles\n"
-      "  --help                        affiche cette aide\n";
+      "  --help                        affiche cette aide\n"
+      "\n"
+      "Dates des mesures (Edit_format_datetime_mesure.text) : aaaa mm jj hh mn ss lus position par\n"
+      "position ; qqq jour de l'année, ee année sur deux chiffres (69-99 : 19.., 00-68 : 20..),\n"
+      "pp AM/PM, uuuuuuuuuu temps Unix, lus groupe par groupe, chiffres sans zéros acceptés ;\n"
+      "une date sur plusieurs colonnes : Edit_num_col_datetime.text= 2+3+4 ; des champs entre\n"
+      "guillemets : CheckBox_guillemets.Checked= true. Le détail : --keys\n";
   return kUsage;
 }
 

@@ -14,8 +14,9 @@ class Workspace;
 // result will name them. "---" when extraction is off; otherwise "=> " and
 // the titles of the listed columns joined by " | ", taken from the
 // alternative titles when they are used, else from the original titles line
-// (re-split on blanks when the input separator is "Espace"). Title lists are
-// split on tabs, "," and ";"; a column number without a title shows "?".
+// (re-split on blanks when the input separator is "Espace", cut as the
+// files are when their fields may be quoted). Title lists are split on
+// tabs, "," and ";"; a column number without a title shows "?".
 // Nothing (no refresh) while the column list is empty or ends with ",", as
 // it does while being typed.
 std::optional<std::string> column_title_preview(const DataDescription& description,

@@ -18,7 +18,7 @@ class UserInterface;
 // every key up by name, so older or hand-edited files (other order, unknown
 // lines, missing keys, a copy re-saved in UTF-8 by an editor) still load.
 
-// The 65 keys in the order the writer puts them.
+// The 65 keys every description holds, in the order the writer puts them.
 std::span<const std::string_view> description_write_order();
 
 // Reads every setting from the text of a description file into the

@@ -8,6 +8,7 @@
 #include "core/user_interface.h"
 #include "text/ascii.h"
 #include "text/date_pattern.h"
+#include "text/date_columns.h"
 #include "text/date_pattern_fields.h"
 #include "text/text_utils.h"
 
@@ -26,7 +27,11 @@ std::vector<std::string> date_columns(const DataDescription& description) {
   if (description.choice("RadioGroup_datetime_nb_col_ItemIndex") == 1)
     return {trim(description.text("Edit_num_col_date.text")),
             trim(description.text("Edit_num_col_time.text"))};
-  return {trim(description.text("Edit_num_col_datetime.text"))};
+  const std::string& columns = description.text("Edit_num_col_datetime.text");
+  if (!is_column_list(columns)) return {trim(columns)};
+  std::vector<std::string> texts;
+  for (const int column : date_columns_or_none(columns)) texts.push_back(std::to_string(column));
+  return texts;
 }
 
 // Step (a) of the column-list rule: one separator and no blank.
@@ -219,6 +224,20 @@ bool apply_min_share_rule(DataDescription& description, UserInterface& ui) {
   }
   const std::string trimmed = trim(text);
   if (text != trimmed) description.set_text(kMinShare, trimmed);
+  return true;
+}
+
+bool confirm_datetime_columns(DataDescription& description, const std::string& typed, UserInterface& ui) {
+  constexpr std::string_view key = "Edit_num_col_datetime.text";
+  if (!read_date_columns(typed)) {
+    ui.message(date_columns_rule_text(trim(typed)));
+    description.assign(key, typed);
+    return false;
+  }
+  if (description.text(key) != typed) {
+    description.set_text(key, typed);
+    description.mark_modified();
+  }
   return true;
 }
 

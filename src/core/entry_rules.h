@@ -72,6 +72,13 @@ bool apply_column_methods_rule(DataDescription& description, UserInterface& ui);
 // Returns true when the text is usable.
 bool apply_min_share_rule(DataDescription& description, UserInterface& ui);
 
+// `Edit_num_col_datetime` confirmed or left with the typed text: one column
+// number, or the columns of a date-time written over several columns joined
+// by "+" ("2+3+4"). A malformed list is explained and kept in the field as
+// typed, without marking the description modified. Returns true when
+// accepted.
+bool confirm_datetime_columns(DataDescription& description, const std::string& typed, UserInterface& ui);
+
 // `Edit_masque`: "*" and "." cannot be typed into the field, nor pasted:
 // the text of the field without them.
 bool mask_accepts_key(char typed);

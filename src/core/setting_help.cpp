@@ -12,7 +12,7 @@ constexpr std::string_view kBound = "nombre, ou vide pour aucune limite";
 constexpr std::string_view kCaption = "jj/mm/aaaa hh:mn:ss";
 
 // In the order of the settings table; a section heads each of its groups.
-constexpr std::array<SettingHelp, 68> kHelp = {{
+constexpr std::array<SettingHelp, 69> kHelp = {{
     {"dossier_choisi", "Dossiers", "dossier des fichiers de données à lister", {}},
     {"dossier_choisi_sortie",
      {},
@@ -27,7 +27,12 @@ constexpr std::array<SettingHelp, 68> kHelp = {{
      "extension des fichiers de données à lister, sans différence entre majuscules et minuscules "
      "(\"xls\" désigne un classeur, \"ppp\" le presse-papier)",
      "extension : csv, dat, txt..."},
-    {"RadioGroup_separateur_colonne_ItemIndex", {}, "séparateur des colonnes des fichiers de données", {}},
+    {"RadioGroup_separateur_colonne_ItemIndex",
+     {},
+     "séparateur des colonnes des fichiers de données ; une ligne qui commence par le séparateur a un 1er "
+     "champ vide quand la ligne des intitulés ne commence pas par lui (ses valeurs restent sous leurs "
+     "intitulés), sinon ce 1er séparateur est sauté",
+     {}},
     {"RadioGroup_DECIMAL_SEPARATOR_entree_ItemIndex",
      {},
      "séparateur décimal des fichiers de données (gardé pour mémoire : le point et la virgule sont lus "
@@ -60,6 +65,14 @@ constexpr std::array<SettingHelp, 68> kHelp = {{
      {},
      "les fichiers peuvent contenir des caractères illisibles (octets nuls, caractères de contrôle)",
      {}},
+    {"CheckBox_guillemets.Checked",
+     {},
+     "champs entre guillemets : un champ écrit entre guillemets (\"49\", \"Temp, °C\") est le texte "
+     "entre eux, le séparateur qu'il contient ne coupe pas la colonne et deux guillemets de suite y "
+     "valent un guillemet ; valeurs, dates et intitulés sont lus ainsi. Une ligne dont un guillemet "
+     "n'est pas fermé, ou se trouve au milieu d'un champ, est une ligne à problème. Absente : les "
+     "guillemets sont des caractères comme les autres",
+     {}},
     {"Edit_num_feuille_excel.text", {}, "n° de la feuille lue dans un classeur", "nombre, à partir de 1"},
     {"Label_nom_fic_excel.caption", {}, "nom du dernier classeur lu (écrit par le programme)", "texte"},
     {"Label_nom_feuille.caption", {}, "nom de la dernière feuille lue (écrit par le programme)", "texte"},
@@ -68,17 +81,40 @@ constexpr std::array<SettingHelp, 68> kHelp = {{
      "Dates et heures des mesures",
      "la date et l'heure des mesures sont-elles dans une colonne ou dans deux",
      {}},
-    {"Edit_num_col_datetime.text", {}, "n° de la colonne de la date-heure (une colonne)", kColumn},
+    {"Edit_num_col_datetime.text",
+     {},
+     "n° de la colonne de la date-heure (une colonne) ; une date-heure écrite sur plusieurs colonnes donne "
+     "leurs n° joints par \"+\", dans l'ordre du format (2+3+4 : année, jour de l'année et HHMM en "
+     "colonnes 2, 3 et 4, lus ensemble, séparés d'un blanc, par le format \"aaaa_qqq_hhmn\") ; ces colonnes "
+     "ne sont pas reprises dans le résultat",
+     "numéro de colonne à partir de 1, ou plusieurs joints par \"+\" : 2+3+4"},
     {"Edit_format_datetime_mesure.text",
      {},
      "format de la date-heure (une colonne), position par position : aaaa année, 20aa année sur deux "
      "chiffres, mm mois, jj jour, hh heure, mn minutes, ss secondes, zzzzzz décalage UTC (\"+01:00\", "
-     "\"-05:00\" ou \"Z\") pour placer chaque instant en UTC ; tout autre caractère saute un caractère",
+     "\"-05:00\" ou \"Z\") pour placer chaque instant en UTC ; tout autre caractère saute un caractère. "
+     "Groupes lus groupe par groupe, chacun sur sa suite de chiffres, les chiffres sans zéros devant "
+     "acceptés : qqq jour de l'année (1 à 366), ee année sur deux chiffres n'importe où (69 à 99 : 1969 à "
+     "1999, 00 à 68 : 2000 à 2068), pp AM/PM d'une horloge sur 12 heures (12 AM = 0 h, 12 PM = 12 h), "
+     "uuuuuuuuuu temps Unix (secondes depuis le 01/01/1970 00:00:00 UTC). Avec les autres groupes, une "
+     "valeur écrite sans les zéros des jours, mois ou heures (\"1/5/2022 1:15\") se lit aussi groupe par "
+     "groupe ; des groupes accolés sans séparateur (hhmn) se lisent sur une seule suite de chiffres, "
+     "complétée de zéros devant (\"5\" = 00:05, \"2200\" = 22:00). L'heure 24 (24, 24:00, 2400) est le "
+     "minuit qui termine la journée ; un format sans heure (date seule : aaaammjj, jj_mm_aaaa) donne "
+     "00:00:00, sans minutes 00 ; deux-chiffres 19aa / 20aa : le siècle écrit dans le format",
      {}},
     {"Edit_num_col_date.text", {}, "n° de la colonne de la date (deux colonnes)", kColumn},
-    {"Edit_format_date_mesure_seule.text", {}, "format de la date (deux colonnes)", {}},
+    {"Edit_format_date_mesure_seule.text",
+     {},
+     "format de la date (deux colonnes) ; lu avec le format de l'heure, joints par un blanc, comme le format "
+     "de la date-heure (aaaa_mm_jj, aaaammjj, aaaa_qqq, mm_jj_ee...)",
+     {}},
     {"Edit_num_col_time.text", {}, "n° de la colonne de l'heure (deux colonnes)", kColumn},
-    {"Edit_format_time_mesure_seul.text", {}, "format de l'heure (deux colonnes)", {}},
+    {"Edit_format_time_mesure_seul.text",
+     {},
+     "format de l'heure (deux colonnes) : hh_mn_ss, hh_mn, hhmn (2200, ou 5 pour 00:05), hh (heure seule, 1 "
+     "à 24), hh_mn_ss_pp (horloge sur 12 heures)",
+     {}},
 
     {"CheckBox_recursif.Checked",
      "Noms de fichiers et liste",

@@ -15,7 +15,7 @@ using D = DynamicValue;
 using C = ControlKind;
 
 // Initial value, If-absent value and control of every setting.
-const std::array<SettingInfo, 68> kSettings = {{
+const std::array<SettingInfo, 69> kSettings = {{
     // Folders.
     {"dossier_choisi", K::Folder, "", "./", "Label_repertoire", C::FolderLabel, D::None, D::None,
      "répertoire données"},
@@ -37,6 +37,7 @@ const std::array<SettingInfo, 68> kSettings = {{
     {"Edit_balise_deb.text", K::Text, "Date/time", "DATA", "Edit_balise_deb", C::LineEdit},
     {"Edit_balise_fin.text", K::Text, "END OF DATA", "END", "Edit_balise_fin", C::LineEdit},
     {"CheckBox_car_null.Checked", K::Boolean, "false", "false", "CheckBox_car_null", C::Check},
+    {"CheckBox_guillemets.Checked", K::Boolean, "false", "false", "CheckBox_guillemets", C::Check, D::None, D::None, {}, true},
     {"Edit_num_feuille_excel.text", K::Text, "1", "1", "Edit_num_feuille_excel", C::LineEdit},
     {"Label_nom_fic_excel.caption", K::Text, "", "", "Label_nom_fic_excel", C::Label},
     {"Label_nom_feuille.caption", K::Text, "nom", "", "Label_nom_feuille", C::Label},
@@ -154,7 +155,7 @@ std::span<const SettingInfo> settings_table() { return kSettings; }
 
 int setting_index(std::string_view key) {
   // Every read or write of a setting looks its key up: a hash table
-  // instead of 65 comparisons.
+  // instead of a comparison per key.
   static const std::unordered_map<std::string_view, int> kIndex = [] {
     std::unordered_map<std::string_view, int> index;
     for (std::size_t i = 0; i < kSettings.size(); ++i) index.emplace(kSettings[i].key, static_cast<int>(i));

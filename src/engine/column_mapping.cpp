@@ -25,6 +25,17 @@ class Titles {
   FieldSplitter m_fields;
 };
 
+// The title of the date-time column, or those of its columns joined by "+".
+std::string date_titles(const Titles& titles, const DecodeSettings& settings) {
+  if (settings.datetime_columns.size() < 2) return titles.of(settings.datetime_column);
+  std::string joined;
+  for (const int column : settings.datetime_columns) {
+    if (!joined.empty()) joined += '+';
+    joined += titles.of(column);
+  }
+  return joined;
+}
+
 // " decalage=+2j 01:30:00", or nothing when the instants are not moved.
 std::string offset_text(const Workspace& ws) {
   const DataDescription& d = ws.description;
@@ -112,12 +123,8 @@ ColumnMap build_column_map(const Workspace& ws, const DecodeSettings& settings,
     map.count = data + 2;
     map.sources.assign(static_cast<std::size_t>(map.count) + 1, 0);
     int k = 1;
-    for (int column = 1; column <= data + settings.date_column_count() && k <= data; ++column) {
-      const bool date_column = settings.two_date_columns
-                                   ? column == settings.date_column || column == settings.time_column
-                                   : column == settings.datetime_column;
-      if (!date_column) map.sources[static_cast<std::size_t>(++k)] = column;
-    }
+    for (int column = 1; column <= data + settings.date_column_count() && k <= data; ++column)
+      if (!settings.is_date_column(column)) map.sources[static_cast<std::size_t>(++k)] = column;
   }
   const Titles titles(source.title_line);
   map.titles.assign(static_cast<std::size_t>(map.count) + 1, "");
@@ -127,7 +134,7 @@ ColumnMap build_column_map(const Workspace& ws, const DecodeSettings& settings,
     map.titles[1] = titles.of(settings.date_column);
   } else {
     const char* test = ws.period.date_test == DateTest::Strict ? " inf srict" : " inf ou =";
-    map.titles[1] = "temps(" + titles.of(settings.datetime_column) + offset_text(ws) + test + ")";
+    map.titles[1] = "temps(" + date_titles(titles, settings) + offset_text(ws) + test + ")";
   }
   const Method method = method_from_choice(d.choice("RadioGroup_methode_ItemIndex"));
   apply_column_methods(d, method, map);
@@ -152,9 +159,12 @@ void lister_colonnes(Workspace& ws, int data_column_count, std::string_view titl
   ws.set_visible("Panel1", true);
   ws.ajout_suivi(std::string(47, '='));
   ws.ajout_suivi(" nb de colonnes de mesure(s) = " + std::to_string(data_column_count));
-  const int date_columns = d.choice("RadioGroup_datetime_nb_col_ItemIndex") + 1;
+  const int date_columns = DecodeSettings::read(d).date_column_count();
   ws.ajout_suivi(" nb de colonnes pour les dates/heures = " + std::to_string(date_columns));
-  const std::string titles = titles_with_tabs(title_line);
+  // Quoted titles were cut where their quotes say: a comma inside one is
+  // part of it.
+  const std::string titles =
+      d.checked("CheckBox_guillemets.Checked") ? std::string(title_line) : titles_with_tabs(title_line);
   if (titles.find('\t') == std::string::npos) {
     ws.ui().message(" le nombre de colonnes détectées est nul :\n\n<" + titles + ">\n\n" +
                     "  vérifier les intitulés alternatifs...");

@@ -5,6 +5,7 @@
 
 #include "core/data_description.h"
 #include "files/listing_settings.h"
+#include "text/date_columns.h"
 
 namespace talve {
 namespace {
@@ -35,7 +36,19 @@ DecodeSettings DecodeSettings::read(const DataDescription& description) {
     s.pattern = trim(description.text("Edit_format_datetime_mesure.text"));
   }
   s.control_chars_unreadable = description.checked("CheckBox_car_null.Checked");
+  const std::string& columns = description.text("Edit_num_col_datetime.text");
+  if (is_column_list(columns)) {
+    s.datetime_columns = date_columns_or_none(columns);
+    s.datetime_column = s.datetime_columns.front();
+  }
+  s.quoted = description.checked("CheckBox_guillemets.Checked");
   return s;
+}
+
+bool DecodeSettings::is_date_column(int column) const {
+  if (two_date_columns) return column == date_column || column == time_column;
+  if (datetime_columns.empty()) return column == datetime_column;
+  return std::find(datetime_columns.begin(), datetime_columns.end(), column) != datetime_columns.end();
 }
 
 bool line_unreadable(std::string_view line, bool control_chars_unreadable) {
@@ -54,28 +67,40 @@ void note_unreadable_line(std::string_view line, long long line_number, DecodeCo
 }
 
 std::string date_value_of(std::string_view line, const DecodeSettings& settings) {
-  if (!settings.two_date_columns) return champ_n(line, settings.datetime_column, settings.split);
-  return champ_n(line, settings.date_column, settings.split) + " " +
-         champ_n(line, settings.time_column, settings.split);
+  FieldSplitter fields;
+  static_cast<void>(fields.cut(line, settings.cutting(), ControlBytes::None));
+  std::string joined;
+  return std::string(date_value_from(fields, settings, joined));
+}
+
+std::string_view date_value_from(const FieldSplitter& fields, const DecodeSettings& settings,
+                                 std::string& joined) {
+  if (settings.two_date_columns) {
+    joined.assign(fields.field(field_index(settings.date_column)));
+    joined.push_back(' ');
+    joined.append(fields.field(field_index(settings.time_column)));
+    return joined;
+  }
+  if (settings.datetime_columns.size() < 2) return fields.field(field_index(settings.datetime_column));
+  joined.clear();
+  for (const int column : settings.datetime_columns) {
+    if (!joined.empty()) joined.push_back(' ');
+    joined.append(fields.field(field_index(column)));
+  }
+  return joined;
 }
 
 LineDecoder::LineDecoder(const DecodeSettings& settings, FieldDecoder fields, DateTimeReader& dates)
-    : m_split(settings.split),
-      m_two_columns(settings.two_date_columns),
-      m_datetime_column(field_index(settings.datetime_column)),
-      m_date_column(field_index(settings.date_column)),
-      m_time_column(field_index(settings.time_column)),
+    : m_settings(settings),
+      m_cutting(settings.cutting()),
+      m_one_date_field(!settings.two_date_columns && settings.datetime_columns.size() < 2),
+      m_datetime_field(field_index(settings.datetime_column)),
       m_template(dates, settings.pattern),
       m_fields(std::move(fields)) {}
 
 std::string_view LineDecoder::date_value() {
-  if (!m_two_columns) return m_splitter.field(m_datetime_column);
-  const std::string_view date = m_splitter.field(m_date_column);
-  const std::string_view time = m_splitter.field(m_time_column);
-  m_joined.assign(date);
-  m_joined.push_back(' ');
-  m_joined.append(time);
-  return m_joined;
+  if (m_one_date_field) return m_splitter.field(m_datetime_field);
+  return date_value_from(m_splitter, m_settings, m_joined);
 }
 
 std::string LineDecoder::instant_text() const {
@@ -89,7 +114,8 @@ std::string LineDecoder::instant_text() const {
     default:
       break;
   }
-  if (!m_two_columns) return std::string(m_splitter.field(m_datetime_column));
+  if (!m_settings.two_date_columns && m_settings.datetime_columns.size() < 2)
+    return std::string(m_splitter.field(field_index(m_settings.datetime_column)));
   return m_joined;
 }
 

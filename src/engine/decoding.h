@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "engine/column_map.h"
 #include "engine/field_decoder.h"
 #include "text/compiled_date_template.h"
+#include "text/field_cutting.h"
 #include "text/text_utils.h"
 #include "text/trace_sink.h"
 
@@ -27,9 +29,22 @@ struct DecodeSettings {
   // and the time pattern.
   std::string pattern;
   bool control_chars_unreadable = false;  // `CheckBox_car_null`
+  // One-column mode, a date-time written over several columns ("2+3+4"):
+  // their fields joined by one blank are the value; empty for one column,
+  // `datetime_column`.
+  std::vector<int> datetime_columns = {};
+  bool quoted = false;  // `CheckBox_guillemets`
+  // The empty first field of a line that begins with the separator counts
+  // (field_cutting.h): set for each file from its title line.
+  bool empty_first_field = false;
 
   static DecodeSettings read(const DataDescription& description);
-  int date_column_count() const { return two_date_columns ? 2 : 1; }
+  int date_column_count() const {
+    return two_date_columns ? 2 : std::max(1, static_cast<int>(datetime_columns.size()));
+  }
+  // Whether a source column holds (part of) the date-time.
+  bool is_date_column(int column) const;
+  FieldCutting cutting() const { return FieldCutting{split, quoted, empty_first_field}; }
 };
 
 // What decoding counted in one file.
@@ -56,8 +71,14 @@ void note_unreadable_line(std::string_view line, long long line_number, DecodeCo
                           TraceSink& log);
 
 // The value the date reading sees in one line, from the line as written:
-// the date-time field, or the date field, a blank and the time field.
+// the date-time field (or the fields of its columns joined by blanks), or
+// the date field, a blank and the time field.
 std::string date_value_of(std::string_view line, const DecodeSettings& settings);
+
+// The same value from the fields of a line already cut; `joined` holds it
+// when it is made of several fields.
+std::string_view date_value_from(const FieldSplitter& fields, const DecodeSettings& settings,
+                                 std::string& joined);
 
 // Decodes the lines of a run: each line is split once, its instant read
 // through the compiled date pattern, and, for the lines that fall in the
@@ -66,11 +87,25 @@ class LineDecoder {
  public:
   LineDecoder(const DecodeSettings& settings, FieldDecoder fields, DateTimeReader& dates);
 
-  // Splits the line and reads its instant (0 when the date does not read).
-  TDateTime read_instant(std::string_view line) {
-    m_splitter.split(line, m_split);
+  // Cuts the line into its fields; false when a quote is out of place (a
+  // problem line, nothing more is read of it).
+  [[nodiscard]] bool cut(std::string_view line) {
+    return m_splitter.cut(line, m_cutting, ControlBytes::None) != CutOutcome::misplaced_quote;
+  }
+  // Reads the instant of the line cut last (0 when the date does not read).
+  TDateTime read_instant() {
     m_reading = m_template.read(date_value());
     return m_reading.outcome == DateOutcome::instant ? m_reading.instant : 0.0;
+  }
+  // Cuts the line and reads its instant.
+  TDateTime read_instant(std::string_view line) {
+    static_cast<void>(cut(line));
+    return read_instant();
+  }
+  // The file read next: whether its empty first fields count.
+  void set_empty_first_field(bool counts) {
+    m_settings.empty_first_field = counts;
+    m_cutting.empty_first_field = counts;
   }
   // The instant text of the line read last, for the correction traces: the
   // canonical text, "??" for an empty value, "" for no date, else the value.
@@ -95,11 +130,10 @@ class LineDecoder {
  private:
   std::string_view date_value();
 
-  char m_split;
-  bool m_two_columns;
-  std::size_t m_datetime_column;
-  std::size_t m_date_column;
-  std::size_t m_time_column;
+  DecodeSettings m_settings;
+  FieldCutting m_cutting;
+  bool m_one_date_field;  // the date-time is one field, found at once
+  std::size_t m_datetime_field;
   FieldSplitter m_splitter;
   CompiledDateTemplate m_template;
   FieldDecoder m_fields;

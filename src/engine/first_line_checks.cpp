@@ -39,6 +39,21 @@ void read_date(Workspace& ws, const LoadedFile& file, long long index, const Dec
 
 std::string shown_date(const std::string& text) { return text.empty() ? "    ????" : text; }
 
+// The columns of a line: its separators plus one (runs of blanks as one),
+// or, with quoted fields, the fields it is cut into.
+int column_count(std::string_view line, const DecodeSettings& settings) {
+  if (settings.quoted) {
+    FieldSplitter fields;
+    static_cast<void>(fields.cut(line, settings.cutting(), ControlBytes::None));
+    return static_cast<int>(fields.size());
+  }
+  std::string columns(line);
+  if (settings.split == ' ') {
+    while (columns.find("  ") != std::string::npos) remplacer_tout("  ", " ", columns);
+  }
+  return compter_car(settings.split, columns) + 1;
+}
+
 }  // namespace
 
 FileCheck check_first_lines(Workspace& ws, FileTable& table, int row, std::string_view path,
@@ -75,11 +90,7 @@ FileCheck check_first_lines(Workspace& ws, FileTable& table, int row, std::strin
   const long long lines = static_cast<long long>(file.size());
   ws.set_caption("Label26", format_grouped(lines - block.first - block.marker));
 
-  std::string columns(first_line);
-  if (settings.split == ' ') {
-    while (columns.find("  ") != std::string::npos) remplacer_tout("  ", " ", columns);
-  }
-  table.ecrire_case(row, "nb Colonnes", " " + std::to_string(compter_car(settings.split, columns) + 1));
+  table.ecrire_case(row, "nb Colonnes", " " + std::to_string(column_count(first_line, settings)));
   return FileCheck::go_on;
 }
 

@@ -9,8 +9,6 @@
 namespace talve {
 namespace {
 
-std::size_t field_index(int column) { return column > 0 ? static_cast<std::size_t>(column) : 0; }
-
 // Powers of ten that a double holds exactly: a mantissa of at most 15
 // digits divided by one of them is rounded once, as a correctly rounded
 // reading of the text is.
@@ -32,9 +30,9 @@ LineParser::LineParser(const DecodeSettings& settings, const FieldDecoder& field
     : m_settings(settings),
       m_fields(fields),
       m_sources(std::move(sources)),
-      m_datetime_column(field_index(settings.datetime_column)),
-      m_date_column(field_index(settings.date_column)),
-      m_time_column(field_index(settings.time_column)),
+      m_cutting(settings.cutting()),
+      m_one_date_field(!settings.two_date_columns && settings.datetime_columns.size() < 2),
+      m_datetime_field(settings.datetime_column > 0 ? static_cast<std::size_t>(settings.datetime_column) : 0),
       m_reader(&m_tally),
       m_template(m_reader, settings.pattern),
       m_plain_numbers(m_fields.plain_numbers_read_as_written()),
@@ -43,17 +41,19 @@ LineParser::LineParser(const DecodeSettings& settings, const FieldDecoder& field
 }
 
 std::string_view LineParser::date_value() {
-  if (!m_settings.two_date_columns) return m_splitter.field(m_datetime_column);
-  m_joined.assign(m_splitter.field(m_date_column));
-  m_joined.push_back(' ');
-  m_joined.append(m_splitter.field(m_time_column));
-  return m_joined;
+  if (m_one_date_field) return m_splitter.field(m_datetime_field);
+  return date_value_from(m_splitter, m_settings, m_joined);
+}
+
+void LineParser::set_empty_first_field(bool counts) {
+  m_settings.empty_first_field = counts;
+  m_cutting.empty_first_field = counts;
 }
 
 ParsedKind LineParser::parse_line(std::string_view line, TDateTime& instant, double* values,
                                   std::uint8_t* missing) {
   if (line.empty()) return ParsedKind::Empty;
-  if (!m_splitter.split_unless_control(line, m_settings.split, m_control)) return ParsedKind::Exact;
+  if (m_splitter.cut(line, m_cutting, m_control) != CutOutcome::fields) return ParsedKind::Exact;
   m_line_begin = line.data();
   m_line_end = line.data() + line.size();
   const long long traced = m_tally.lines;

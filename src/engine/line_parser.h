@@ -48,6 +48,9 @@ class LineParser {
   LineParser(const LineParser&) = delete;
   LineParser& operator=(const LineParser&) = delete;
 
+  // The file read next: whether its empty first fields count.
+  void set_empty_first_field(bool counts);
+
   // Lines [begin, end) of `lines` into `block`, line begin at index `at`.
   void parse(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,
              ParsedBlock& block, std::size_t at);
@@ -68,9 +71,10 @@ class LineParser {
   DecodeSettings m_settings;
   FieldDecoder m_fields;
   std::vector<std::size_t> m_sources;
-  std::size_t m_datetime_column;
-  std::size_t m_date_column;
-  std::size_t m_time_column;
+  FieldCutting m_cutting;
+  // The date-time is one field, found at once (the usual layout).
+  bool m_one_date_field;
+  std::size_t m_datetime_field;
   Tally m_tally;
   DateTimeReader m_reader;
   CompiledDateTemplate m_template;

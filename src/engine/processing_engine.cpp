@@ -80,6 +80,7 @@ FileCheck ProcessingEngine::begin_file(FileTable& table, const FileInput& input)
   m_file_start = monotonic_seconds();
   static const LoadedFile kNoLines;
   if (m_file.file == nullptr) m_file.file = &kNoLines;
+  set_empty_first_field(*m_file.file, input.block);
   if (check_first_lines(m_ws, table, input.row, input.path, *m_file.file, input.block, m_settings.decode,
                         m_report.dates, m_span) == FileCheck::abandon) {
     return FileCheck::abandon;
@@ -100,17 +101,27 @@ FileCheck ProcessingEngine::begin_file(FileTable& table, const FileInput& input)
   return FileCheck::go_on;
 }
 
+void ProcessingEngine::set_empty_first_field(const LoadedFile& file, const DataBlock& block) {
+  const bool counts = empty_first_field_counts(
+      block.title >= 0 ? file.line_or_empty(block.title) : std::string_view(), m_settings.decode.split);
+  m_settings.decode.empty_first_field = counts;
+  m_decoder->set_empty_first_field(counts);
+  for (const auto& parser : m_parsers) parser->set_empty_first_field(counts);
+}
+
 void ProcessingEngine::process_line(std::string_view line, long long line_number) {
   DecodeCounters& counters = m_report.lines;
   ++counters.decoded;
-  if (line_unreadable(line, m_settings.decode.control_chars_unreadable)) {
+  LineDecoder& decoder = *m_decoder;
+  // An unreadable line, or one whose quotes are out of place, is a problem
+  // line: nothing else is read of it.
+  if (line_unreadable(line, m_settings.decode.control_chars_unreadable) || !decoder.cut(line)) {
     note_unreadable_line(line, line_number, counters, m_ws.log);
     return;
   }
   if (line.empty()) return;
-  LineDecoder& decoder = *m_decoder;
   const std::int64_t t = m_corrector.correct_lazily(
-      decoder.read_instant(line), line_number, [&decoder] { return decoder.instant_text(); }, m_ws.log);
+      decoder.read_instant(), line_number, [&decoder] { return decoder.instant_text(); }, m_ws.log);
   const int row = m_locator.row_of(t);
   if (row < 1) return;
   decoder.decode_fields(line_number, counters, m_ws.log, m_values.data(), m_missing.data());

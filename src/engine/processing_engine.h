@@ -124,6 +124,8 @@ class ProcessingEngine {
  private:
   void show_progress(const std::string& text) { m_progress(text); }
   void set_up_parsers();
+  // The file's title line decides whether its empty first fields count.
+  void set_empty_first_field(const LoadedFile& file, const DataBlock& block);
   // Lines taken at a time by a parsing thread: few enough that the two
   // threads finish a block within about a tenth of a millisecond of each
   // other (2,048 left the second one waiting 3 to 6 ms a file).

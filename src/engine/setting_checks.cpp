@@ -10,6 +10,7 @@
 #include "core/workspace.h"
 #include "engine/derived_series.h"
 #include "engine/result_format.h"
+#include "text/date_columns.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -56,6 +57,11 @@ std::vector<UnusableSetting> unusable_run_settings(const DataDescription& d) {
   for (std::string_view key : kChoices) check_choice(d, key, out);
   check_bound(d, "Edit_min_na.text", out);
   check_bound(d, "Edit_max_na.text", out);
+  const std::string& columns = d.text("Edit_num_col_datetime.text");
+  if (d.choice("RadioGroup_datetime_nb_col_ItemIndex") != 1 && !read_date_columns(columns)) {
+    out.push_back({"Edit_num_col_datetime.text", columns,
+                   "un n° de colonne, ou plusieurs joints par \"+\" : 2+3+4", "0 (aucune date)"});
+  }
   const std::string& max_gap = d.text("Edit_nmax_lacune.text");
   if (d.checked("CheckBox_post_traitement.Checked") && !max_gap_from_text(max_gap)) {
     out.push_back(

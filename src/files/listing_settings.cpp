@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/data_description.h"
+#include "text/date_columns.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -47,6 +48,12 @@ ListingSettings ListingSettings::read(const DataDescription& d) {
   s.markers = d.choice("RadioGroup_numlig_balise_ItemIndex") == 1;
   s.two_date_columns = d.choice("RadioGroup_datetime_nb_col_ItemIndex") == 1;
   s.datetime_column = column_setting(d, "Edit_num_col_datetime.text");
+  const std::string& columns = d.text("Edit_num_col_datetime.text");
+  if (is_column_list(columns)) {
+    s.datetime_columns = date_columns_or_none(columns);
+    s.datetime_column = s.datetime_columns.front();
+  }
+  s.quoted = d.checked("CheckBox_guillemets.Checked");
   s.date_column = column_setting(d, "Edit_num_col_date.text");
   s.time_column = column_setting(d, "Edit_num_col_time.text");
   s.pattern = s.two_date_columns ? trim(d.text("Edit_format_date_mesure_seule.text")) + " " +
@@ -62,14 +69,29 @@ ListingSettings ListingSettings::read(const DataDescription& d) {
 }
 
 std::string ListingSettings::date_columns_text() const {
-  return two_date_columns ? std::to_string(date_column) + "/" + std::to_string(time_column)
-                          : std::to_string(datetime_column);
+  if (two_date_columns) return std::to_string(date_column) + "/" + std::to_string(time_column);
+  if (datetime_columns.size() < 2) return std::to_string(datetime_column);
+  std::string text;
+  for (const int column : datetime_columns) text += (text.empty() ? "" : "+") + std::to_string(column);
+  return text;
 }
 
-std::string date_value_in(std::string_view line, const ListingSettings& settings) {
-  if (!settings.two_date_columns) return champ_n(line, settings.datetime_column, settings.split);
-  return champ_n(line, settings.date_column, settings.split) + " " +
-         champ_n(line, settings.time_column, settings.split);
+FieldCutting ListingSettings::cutting(std::string_view title_line) const {
+  return FieldCutting{split, quoted, empty_first_field_counts(title_line, split)};
+}
+
+std::string date_value_in(std::string_view line, const ListingSettings& settings,
+                          const FieldCutting& cutting) {
+  if (settings.two_date_columns)
+    return cut_field(line, settings.date_column, cutting) + " " +
+           cut_field(line, settings.time_column, cutting);
+  if (settings.datetime_columns.size() < 2) return cut_field(line, settings.datetime_column, cutting);
+  std::string value;
+  for (const int column : settings.datetime_columns) {
+    if (!value.empty()) value.push_back(' ');
+    value += cut_field(line, column, cutting);
+  }
+  return value;
 }
 
 }  // namespace talve

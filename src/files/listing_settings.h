@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "text/field_cutting.h"
 
 namespace talve {
 
@@ -17,6 +21,10 @@ struct ListingSettings {
   bool markers = false;           // `RadioGroup_numlig_balise_ItemIndex` 1
   bool two_date_columns = false;  // `RadioGroup_datetime_nb_col_ItemIndex` 1
   int datetime_column = 1;
+  // A date-time written over several columns ("2+3+4"): every column, in
+  // order; empty for one column.
+  std::vector<int> datetime_columns;
+  bool quoted = false;  // `CheckBox_guillemets`
   int date_column = 1;
   int time_column = 2;
   // The pattern the date values go through, trimmed: with two columns the
@@ -32,9 +40,14 @@ struct ListingSettings {
   static ListingSettings read(const DataDescription& description);
 
   bool blank_separator() const { return split == ' '; }
-  int date_column_count() const { return two_date_columns ? 2 : 1; }
-  // The number shown in the date questions: "n" or "n/m".
+  int date_column_count() const {
+    return two_date_columns ? 2 : std::max(1, static_cast<int>(datetime_columns.size()));
+  }
+  // The number shown in the date questions: "n", "n/m" or "n+m+p".
   std::string date_columns_text() const;
+  // How the lines of a file are cut, its title line being `title_line` (""
+  // without titles).
+  FieldCutting cutting(std::string_view title_line) const;
 };
 
 // The split character of a separator choice: "Tabulation" and
@@ -44,8 +57,10 @@ char split_of_choice(int separator_choice);
 // The caption of a separator choice ("" for an unknown choice).
 std::string_view separator_caption(int separator_choice);
 
-// The value the date reading sees in a line: the date-time field, or the
-// date field, a blank and the time field.
-std::string date_value_in(std::string_view line, const ListingSettings& settings);
+// The value the date reading sees in a line: the date-time field (or the
+// fields of its columns joined by blanks), or the date field, a blank and
+// the time field.
+std::string date_value_in(std::string_view line, const ListingSettings& settings,
+                          const FieldCutting& cutting);
 
 }  // namespace talve

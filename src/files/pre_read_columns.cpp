@@ -6,6 +6,7 @@
 #include "files/listing_settings.h"
 #include "files/pre_read_questions.h"
 #include "text/ascii.h"
+#include "text/field_cutting.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -111,6 +112,8 @@ PreReadOutcome compare_alternatives(Workspace& ws, const ListingSettings& settin
   if (m.blank_separator) {
     m.converted_titles = intitules_vers_sep(titles, ',');
     m.original_count = compter_car(',', m.converted_titles) + 1;
+  } else if (settings.quoted) {
+    m.original_count = compter_car('\t', fields_with_tabs(titles, settings.cutting(titles))) + 1;
   } else {
     m.original_count = compter_car(settings.split, titles) + 1;
   }
@@ -195,6 +198,13 @@ PreReadOutcome find_columns(Workspace& ws, const ListingSettings& settings, cons
     if (outcome != PreReadOutcome::read) return outcome;
     findings.measurement_columns = data_count - date_columns;
     findings.titles_tab = intitules_vers_sep(examined, '\t');
+  } else if (settings.quoted) {
+    // Titles such as "Temp, °C" hold the separator between their quotes:
+    // the columns are the fields the line is cut into.
+    const std::string fields =
+        fields_with_tabs(examined, settings.cutting(settings.with_titles ? examined : ""));
+    findings.measurement_columns = compter_car('\t', fields) + 1 - date_columns;
+    if (settings.with_titles) findings.titles_tab = fields;
   } else {
     findings.measurement_columns = separators_in(examined, settings.split) - date_columns + 1;
     if (settings.with_titles) {

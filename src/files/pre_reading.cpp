@@ -21,6 +21,11 @@ constexpr std::string_view kNoDate = "    ????";
 constexpr std::string_view kNotYet = " ---";
 constexpr std::size_t kShortYearFieldLength = 17;
 
+// The title line of a file, "" without titles.
+std::string_view title_line_of(const LoadedFile& file, const DataBlock& block) {
+  return block.title >= 0 ? file.line_or_empty(block.title) : std::string_view();
+}
+
 // "" (no usable date) and "??" (an empty field) both mean that the line
 // gave no date.
 bool no_date(std::string_view text) { return text.empty() || text == "??"; }
@@ -55,7 +60,8 @@ PreReadOutcome ask_about_first_date(Workspace& ws, const ListingSettings& settin
 PreReadOutcome read_dates(Workspace& ws, const ListingSettings& settings, const LoadedFile& file,
                           const DataBlock& block, const std::string& path, PreReadFacts& facts) {
   const std::string_view first_line = file.line_or_empty(block.first);
-  const std::string first_value = date_value_in(first_line, settings);
+  const FieldCutting cutting = settings.cutting(title_line_of(file, block));
+  const std::string first_value = date_value_in(first_line, settings, cutting);
   const std::string first = ws.dates.normalise_date_heure(first_value, settings.pattern);
   if (no_date(first) || contains(first, "//") || contains(first, "::")) {
     const PreReadOutcome outcome =
@@ -68,12 +74,12 @@ PreReadOutcome read_dates(Workspace& ws, const ListingSettings& settings, const 
   long long last_index = block.last;
   facts.end_marker_missing = block.last < 0;
   if (facts.end_marker_missing) {
-    last_index = last_dated_line(file, block, settings.pattern, [&settings](std::string_view line) {
-      return date_value_in(line, settings);
+    last_index = last_dated_line(file, block, settings.pattern, [&settings, &cutting](std::string_view line) {
+      return date_value_in(line, settings, cutting);
     });
   }
   const std::string last = ws.dates.normalise_date_heure(
-      date_value_in(file.line_or_empty(last_index), settings), settings.pattern);
+      date_value_in(file.line_or_empty(last_index), settings, cutting), settings.pattern);
   facts.last_date = no_date(last) ? std::string() : last;
   facts.last = facts.last_date.empty() ? 0 : ws.dates.texte_vers_datetime(facts.last_date, normalised);
   if (facts.end_marker_missing)

@@ -30,7 +30,7 @@ enum class [[nodiscard]] ReadOutcome{
 // listing button. Leaves the modified flag cleared.
 ReadOutcome read_description(Session& session);
 
-// Write (mode "écrire"): saves the 65 settings over the file; saves the
+// Write (mode "écrire"): saves the 66 settings over the file; saves the
 // period file when the period changed; after a modified description,
 // updates the program parameter file. Leaves the modified flag cleared.
 // Returns false, leaving the flag set, when the file could not be written

@@ -117,6 +117,8 @@ FieldFollowUp field_left(Session& s, std::string_view field, const std::string& 
   } else if (field == "Edit_f_date_fichier") {
     store(s, field, typed);
     leave_file_date_pattern(description, s.ui());
+  } else if (field == "Edit_num_col_datetime") {
+    static_cast<void>(confirm_datetime_columns(description, typed, s.ui()));
   } else if (field == "Edit_methode_par_colonne") {
     store(s, field, typed);
     apply_column_methods_rule(description, s.ui());

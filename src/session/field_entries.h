@@ -24,6 +24,9 @@ enum class [[nodiscard]] FieldFollowUp{none, list_files};
 // - `Edit_equiv_na`: its rule;
 // - `Edit_num_ligne_donnee`: the line checked against the title line;
 // - `Edit_methode_par_colonne`, `Edit_taux_min`: their rules;
+// - `Edit_num_col_datetime`: its rule (one column, or several joined by
+//   "+"), then, when accepted and the description is modified, the files
+//   are counted and listed again;
 // - `Edit_new_desc_colonne`: new titles take effect through a new listing;
 // - the fields that shape the listing (`Edit_masque`, `Edit_NA`,
 //   `Edit_nb_decimale`, `Edit_intitule_origine`, `Edit_nom_fic_sortie`,
@@ -34,7 +37,8 @@ enum class [[nodiscard]] FieldFollowUp{none, list_files};
 FieldFollowUp field_confirmed(Session& session, std::string_view field, const std::string& typed);
 
 // The focus leaves a field: `Edit_col_cochee`, `Edit_equiv_na`,
-// `Edit_methode_par_colonne` and `Edit_taux_min` take their rules, the four pattern fields are corrected
+// `Edit_methode_par_colonne`, `Edit_taux_min` and `Edit_num_col_datetime`
+// take their rules, the four pattern fields are corrected
 // (with a warning for four "m"), and `Edit_new_desc_colonne`, when the description is modified, lists the
 // files again.
 FieldFollowUp field_left(Session& session, std::string_view field, const std::string& typed);

@@ -11,6 +11,7 @@
 #include "files/listing_button.h"
 #include "files/listing_settings.h"
 #include "files/loader.h"
+#include "files/name_date_check.h"
 #include "files/pre_reading.h"
 #include "files/table_refresh.h"
 #include "session/listing_sources.h"
@@ -42,6 +43,8 @@ struct Pass {
   TDateTime running_min = 0;  // `Label_date_min` at the end
   TDateTime running_max = 0;  // `Label_date_max` at the end
   double started = 0;         // monotonic seconds at the start of the pass
+  // Files whose first instant lies far from the date of their name.
+  std::vector<NameDateMismatch> far_from_names = {};
 };
 
 std::string join_preview(const LoadedFile& file) {
@@ -135,6 +138,18 @@ void note_pre_read(Pass& pass, const PreReadFacts& facts, const LoadedFile& file
   ++state.pre_read_since_listing;
 }
 
+// A pattern that reads, but wrongly, gives instants far from the date the
+// file's name holds: the file is named in the log at once, and in one box
+// at the end of the listing.
+void compare_with_name_date(Pass& pass, const std::string& name, const PreReadFacts& facts) {
+  if (facts.first == 0) return;
+  const std::optional<TDateTime> named = file_name_date(name, pass.settings.date_rule);
+  if (!named || !far_from_name_date(facts.first, facts.last != 0 ? facts.last : facts.first, *named)) return;
+  const NameDateMismatch mismatch{name, facts.first, *named};
+  pass.s.ajout_suivi(name_date_trace_line(mismatch, pass.settings.pattern));
+  pass.far_from_names.push_back(mismatch);
+}
+
 // Loads (unless the station rule already did) and pre-reads one file.
 PreReadOutcome pre_read(Pass& pass, int index, int row, const ListedFile& file, LoadedFile& content,
                         bool content_loaded, bool content_ok) {
@@ -145,7 +160,10 @@ PreReadOutcome pre_read(Pass& pass, int index, int row, const ListedFile& file, 
   PreReadFacts facts;
   const PreReadOutcome outcome =
       pre_read_file(s, s.file_table, row, name_as_text(file.path), content, pass.settings, facts);
-  if (outcome == PreReadOutcome::read) note_pre_read(pass, facts, content);
+  if (outcome == PreReadOutcome::read) {
+    note_pre_read(pass, facts, content);
+    compare_with_name_date(pass, file.name, facts);
+  }
   return outcome;
 }
 
@@ -267,7 +285,7 @@ PassEnd run_listing_pass(Session& s) {
   s.ajout_suivi("t0 = " + format_time(state.listing_start));
   s.dates.listing_started();
   s.set_caption("Label_patienter", "1- listage, patienter ...");
-  Pass pass{s, {}, {}, false, {}, 0, 0, monotonic_seconds()};
+  Pass pass{s, {}, {}, false, {}, 0, 0, monotonic_seconds(), {}};
   note_marks(pass);
   s.flags.stop = false;
 
@@ -302,6 +320,9 @@ PassEnd run_listing_pass(Session& s) {
   pass.running_max = kFirstOf1900;
   const PassEnd end = list_files(pass);
   end_of_pass(pass);
+  if (!pass.far_from_names.empty())
+    s.ui().ask(MessageType::Warning, kOkButton,
+               name_date_box_text(pass.far_from_names, pass.settings.pattern));
   return end;
 }
 

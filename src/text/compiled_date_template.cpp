@@ -69,6 +69,15 @@ inline std::uint64_t bytes_at(const char* p, std::size_t count) {
   return word;
 }
 
+// Where a group is, npos when the pattern lacks it.
+std::size_t position_or_none(std::string_view pattern, std::string_view group) { return pattern.find(group); }
+
+// A group the pattern lacks reads as a fixed text: "01" for a month or a
+// day, "00" for a time.
+std::string_view field_or(std::string_view work, std::size_t at, std::string_view absent) {
+  return at == std::string::npos ? absent : copy_at(work, at, 2);
+}
+
 inline bool four_digits_at(const char* p, int& out) {
   int high = 0, low = 0;
   if (!two_digits_at(p, high) || !two_digits_at(p + 2, low)) return false;
@@ -85,16 +94,30 @@ CompiledDateTemplate::CompiledDateTemplate(DateTimeReader& reader, std::string_v
     return;
   }
   const PreparedPattern& ready = reader.prepared(pattern);
-  m_literal_date_prefix = ready.literal_date_prefix;
   m_utc_offset = ready.utc_offset;
   std::string form = ready.pattern;
+  m_by_groups = ready.read_by_groups;
+  if (m_by_groups) {
+    m_groups = date_groups_of(form);
+    m_layout.four_digit_year = m_groups.has(DateGroupKind::year);
+    m_has_year = true;
+    return;
+  }
+  m_literal_date_prefix = ready.literal_date_prefix;
   m_date_alone = form.size() == 10;
   if (m_date_alone) form += "_hh_mn_ss";
   m_time_alone = form == kPatternTimeAlone;
   if (m_time_alone) form = kPatternDayFirst;
   m_has_year = has_group(form, "aa");
+  m_least_numerics = least_numerics(form);
   m_layout = layout_of(form);
-  if (m_layout.four_digit_year) m_inverted = layout_of(inverted_pattern(form));
+  m_unpadded = m_utc_offset == std::string::npos;
+  m_groups = date_groups_of(form);
+  if (m_layout.four_digit_year) {
+    const std::string inverted = inverted_pattern(form);
+    m_inverted = layout_of(inverted);
+    m_inverted_groups = date_groups_of(inverted);
+  }
   set_up_plain_reading();
 }
 
@@ -115,9 +138,8 @@ void CompiledDateTemplate::set_up_plain_reading() {
       m_plain = false;
       continue;
     }
-    // A group missing from the pattern reads from position 0, over another
-    // field: the fields then hold fewer digits than the general reading
-    // asks for, so such patterns take the general reading.
+    // Groups that share characters of the pattern hold fewer digits than
+    // the general reading asks for: such patterns take the general reading.
     const std::uint64_t bits = ((std::uint64_t{1} << field.width) - 1) << field.at;
     if (taken & bits) m_plain = false;
     taken |= bits;
@@ -162,10 +184,10 @@ CompiledDateTemplate::Layout CompiledDateTemplate::layout_of(std::string_view pa
   Layout layout;
   layout.four_digit_year = has_group(pattern, "aaaa");
   layout.year = group_position(pattern, layout.four_digit_year ? "aaaa" : "aa");
-  layout.month = group_position(pattern, "mm");
-  layout.day = group_position(pattern, "jj");
-  layout.hour = group_position(pattern, "hh");
-  layout.minute = group_position(pattern, "mn");
+  layout.month = position_or_none(pattern, "mm");
+  layout.day = position_or_none(pattern, "jj");
+  layout.hour = position_or_none(pattern, "hh");
+  layout.minute = minutes_position(pattern);
   layout.has_seconds = has_group(pattern, "ss");
   layout.second = group_position(pattern, "ss");
   if (!layout.four_digit_year) {
@@ -212,6 +234,23 @@ std::size_t CompiledDateTemplate::working_copy(std::string_view value, char* out
   return size;
 }
 
+DateReading CompiledDateTemplate::read_groups(std::string_view work, const DateGroups& groups,
+                                              bool counts_year) {
+  char canonical[kCanonicalSize];
+  std::string line;
+  switch (read_by_groups(work, groups, canonical, line)) {
+    case GroupReading::read:
+      if (counts_year && groups.has(DateGroupKind::year)) m_reader->year_was_number();
+      return canonical_to_instant(std::string_view(canonical, kCanonicalSize));
+    case GroupReading::refused:
+      m_reader->trace(line);
+      return {DateOutcome::no_date, 0};
+    case GroupReading::silent:
+      break;
+  }
+  return {DateOutcome::no_date, 0};
+}
+
 DateReading CompiledDateTemplate::read(std::string_view value) {
   if (value.empty()) return {DateOutcome::no_value, 0};
   if (m_multiformat || value.size() > kLongestFastValue) return read_through_text(value);
@@ -221,7 +260,10 @@ DateReading CompiledDateTemplate::read(std::string_view value) {
 
   char buffer[kWorkingSize];
   std::size_t size = working_copy(value, buffer);
-  if (compter_numeriques(std::string_view(buffer, size)) < 10) return {DateOutcome::no_date, 0};
+  if (m_by_groups) return read_groups(std::string_view(buffer, size), m_groups, true);
+  if (m_unpadded && fits_unpadded(std::string_view(buffer, size), m_groups))
+    return read_groups(std::string_view(buffer, size), m_groups, true);
+  if (compter_numeriques(std::string_view(buffer, size)) < m_least_numerics) return {DateOutcome::no_date, 0};
   if (!m_has_year) return {DateOutcome::instant, *encode_date(1900, 1, 1)};
 
   const Layout* layout = &m_layout;
@@ -234,8 +276,10 @@ DateReading CompiledDateTemplate::read(std::string_view value) {
       m_reader->year_was_number();
     } else {
       layout = &m_inverted;
-      year = copy_at(work, layout->year, 4);
       m_reader->count_inverted(work);
+      if (m_unpadded && fits_unpadded(work, m_inverted_groups))
+        return read_groups(work, m_inverted_groups, false);
+      year = copy_at(work, layout->year, 4);
     }
   } else {
     const std::size_t at = std::min(layout->century_position, size);
@@ -249,10 +293,10 @@ DateReading CompiledDateTemplate::read(std::string_view value) {
   }
 
   const std::string_view work(buffer, size);
-  const std::string_view month = copy_at(work, layout->month, 2);
-  const std::string_view day = copy_at(work, layout->day, 2);
-  const std::string_view hour = copy_at(work, layout->hour, 2);
-  const std::string_view minute = copy_at(work, layout->minute, 2);
+  const std::string_view month = field_or(work, layout->month, "01");
+  const std::string_view day = field_or(work, layout->day, "01");
+  const std::string_view hour = field_or(work, layout->hour, "00");
+  const std::string_view minute = field_or(work, layout->minute, "00");
   if (!fields_pass_checks(day, month, hour, minute)) {
     std::string line = " + erreur date : ";
     line.append(day).append("/").append(month).append("/").append(year).append(" ").append(hour);
@@ -281,7 +325,7 @@ DateReading CompiledDateTemplate::fields_to_instant(std::string_view day, std::s
                                                     std::string_view minute, std::string_view second) {
   if (day.size() + month.size() + year.size() + hour.size() + minute.size() + second.size() != 14)
     return {DateOutcome::not_canonical, 0};
-  char text[19];
+  char text[kCanonicalSize];
   std::memcpy(text, day.data(), 2);
   text[2] = '/';
   std::memcpy(text + 3, month.data(), 2);
@@ -293,8 +337,14 @@ DateReading CompiledDateTemplate::fields_to_instant(std::string_view day, std::s
   std::memcpy(text + 14, minute.data(), 2);
   text[16] = ':';
   std::memcpy(text + 17, second.data(), 2);
-  const std::string_view canonical(text, 19);
+  roll_hour_24(text);
+  return canonical_to_instant(std::string_view(text, kCanonicalSize));
+}
 
+DateReading CompiledDateTemplate::canonical_to_instant(std::string_view canonical) {
+  const std::string_view day = canonical.substr(0, 2), month = canonical.substr(3, 2),
+                         year = canonical.substr(6, 4), hour = canonical.substr(11, 2),
+                         minute = canonical.substr(14, 2), second = canonical.substr(17, 2);
   if (!(all_digits(day) && all_digits(month) && all_digits(year) && all_digits(hour) && all_digits(minute) &&
         all_digits(second))) {
     // Blanks, signs or letters in a field: the text reading decides.
@@ -325,6 +375,15 @@ DateReading CompiledDateTemplate::fields_to_instant(std::string_view day, std::s
   }
   m_reader->trace(date_error_line(canonical, canonical));
   return {DateOutcome::invalid, 0};
+}
+
+std::optional<TDateTime> instant_read(std::string_view pattern, std::string_view value) {
+  DateTimeReader reader;
+  reader.listing_started();
+  CompiledDateTemplate compiled(reader, pattern);
+  const DateReading reading = compiled.read(value);
+  if (reading.outcome != DateOutcome::instant) return std::nullopt;
+  return reading.instant;
 }
 
 }  // namespace talve

@@ -3,9 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "text/date_groups.h"
 #include "text/datetime_reader.h"
 #include "text/tdatetime.h"
 
@@ -60,6 +62,7 @@ class CompiledDateTemplate {
   struct Layout {
     bool four_digit_year = false;
     std::size_t year = 0;  // "aaaa", or "aa" for a two-digit year
+    // npos for a month, day, hour or minutes the pattern lacks.
     std::size_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
     bool has_seconds = false;
     char century[2] = {0, 0};
@@ -78,6 +81,11 @@ class CompiledDateTemplate {
   DateReading in_utc(const DateReading& local, std::string_view work);
   DateReading fields_to_instant(std::string_view day, std::string_view month, std::string_view year,
                                 std::string_view hour, std::string_view minute, std::string_view second);
+  // A canonical text of 19 characters as an instant, as the text reading
+  // would convert it (traced when it names no instant).
+  DateReading canonical_to_instant(std::string_view canonical);
+  // The value read group by group (see date_groups.h).
+  DateReading read_groups(std::string_view work, const DateGroups& groups, bool counts_year);
 
   DateTimeReader* m_reader;
   std::string m_pattern;
@@ -85,6 +93,12 @@ class CompiledDateTemplate {
   bool m_date_alone = false;  // the value gets " 00:00:00"
   bool m_time_alone = false;  // a value of 8 characters gets today's date
   bool m_has_year = false;
+  // Every value is read group by group (the pattern holds "qqq", "ee",
+  // "pp" or "uu..."), or only those written with fewer digits than the
+  // groups (`m_unpadded`, patterns without an offset from UTC).
+  bool m_by_groups = false;
+  bool m_unpadded = false;
+  int m_least_numerics = 10;
   std::string m_literal_date_prefix;
   std::size_t m_utc_offset = std::string::npos;  // "zzzzzz" in the value
   Layout m_layout;
@@ -102,6 +116,15 @@ class CompiledDateTemplate {
   std::uint64_t m_plain_date_bytes = 0;
   bool m_has_plain_date = false;
   TDateTime m_plain_day = 0;
+  // The groups of the pattern (and of its date part the other way round),
+  // after the members the plain reading uses on every line.
+  DateGroups m_groups;
+  DateGroups m_inverted_groups;
 };
+
+// The instant a pattern reads in a value, silently (no tracking line, no
+// state kept): nothing when the pattern does not read that value. The
+// proposals of a pattern for a sample value are checked with it.
+std::optional<TDateTime> instant_read(std::string_view pattern, std::string_view value);
 
 }  // namespace talve

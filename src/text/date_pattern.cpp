@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/date_pattern.h"
 
+#include <vector>
+
 #include "text/ascii.h"
+#include "text/date_groups.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -18,11 +21,12 @@ bool is_pattern_letter(char c) {
 std::string normalise_pattern(std::string_view pattern) {
   std::string out(pattern);
   const std::size_t offset = pattern.find(kUtcOffsetGroup);
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const bool in_offset =
-        offset != std::string_view::npos && i >= offset && i < offset + kUtcOffsetGroup.size();
-    if (!in_offset && !is_pattern_letter(out[i])) out[i] = '_';
-  }
+  std::vector<bool> keep(pattern.size(), false);
+  if (offset != std::string_view::npos)
+    for (std::size_t i = offset; i < offset + kUtcOffsetGroup.size(); ++i) keep[i] = true;
+  mark_extended_groups(pattern, keep);
+  for (std::size_t i = 0; i < out.size(); ++i)
+    if (!keep[i] && !is_pattern_letter(out[i])) out[i] = '_';
   return out;
 }
 
@@ -34,8 +38,10 @@ bool pattern_reads_a_date(std::string_view pattern) {
   if (is_multiformat_pattern(pattern)) return true;
   const PreparedPattern prepared = prepare_pattern(pattern);
   if (!prepared.literal_date_prefix.empty() || prepared.pattern == kPatternTimeAlone) return true;
+  // A year with a day of the year, or a Unix time, names a date too.
   const std::string_view groups = prepared.pattern;
-  return has_group(groups, "aa") && has_group(groups, "mm") && has_group(groups, "jj");
+  return pattern_names_a_date(groups) ||
+         (has_group(groups, "aa") && has_group(groups, "mm") && has_group(groups, "jj"));
 }
 
 PreparedPattern prepare_pattern(std::string_view pattern) {
@@ -53,6 +59,7 @@ PreparedPattern prepare_pattern(std::string_view pattern) {
     out.pattern = kPatternDayFirst;
   }
   out.utc_offset = out.pattern.find(kUtcOffsetGroup);
+  out.read_by_groups = date_groups_of(out.pattern).extended;
   return out;
 }
 

@@ -28,14 +28,16 @@ inline constexpr std::string_view kInstantWithoutYear = "01/01/1900 00:00:00";
 
 // Every character other than the digits and the letters a, h, j, m, n, s
 // becomes "_": blanks, "/", "-", ":", ".", "T", capitals, "d", "y"... The
-// first "zzzzzz" is kept; any other "z" becomes "_" too.
+// first "zzzzzz" is kept, and so are the first "qqq", "ee", "pp" and run
+// of "u" (see date_groups.h); any other of these letters becomes "_" too.
 std::string normalise_pattern(std::string_view pattern);
 
 // A pattern that names one of the per-line multiformat readings.
 bool is_multiformat_pattern(std::string_view pattern);
 
 // Whether the values a pattern reads carry their date: the pattern names a
-// year ("aaaa" or "aa"), a month ("mm") and a day ("jj"), or begins with a
+// year ("aaaa", "aa" or "ee") with a month ("mm") and a day ("jj") or with
+// a day of the year ("qqq"), or a Unix time ("uu…"), or begins with a
 // written date, or is a multiformat reading, or is the time alone
 // "hh_mn_ss", dated the day it is read. Any other pattern gives every
 // value the same date (1 January 1900 without a year) or takes its day or
@@ -53,6 +55,9 @@ struct PreparedPattern {
   std::string literal_date_prefix;
   // Where the offset from UTC is in the value ("zzzzzz"), or npos.
   std::size_t utc_offset = std::string::npos;
+  // The pattern holds a group only the reading group by group knows
+  // ("qqq", "ee", "pp", "uu..."): every value is read that way.
+  bool read_by_groups = false;
 };
 
 PreparedPattern prepare_pattern(std::string_view pattern);

@@ -62,26 +62,39 @@ const PatternPicker& date_time_picker() {
       {"aaaa_mm_jj_hh_mn_ss", "jj_mm_aaaa_hh_mn_ss", "jj_mm_20aa_hh_mn_ss", "mm_jj_aaaa_hh_mn_ss",
        "19aa_mm_jj_hh_mn_ss", "20aa_mm_jj_hh_mn_ss", "jj_mm_aaaa", "jj/mm/aaaa OU aaaa/mm/jj",
        "mm/dd/yyyy OU yyyy/dd/mm", "multiformat_dt_mini_1èreUE", "multiformat_dt_mini_1èreUS",
-       "aaaa_mm_jjThh_mn_sszzzzzz"},
-      222,
-      255};
+       "aaaa_mm_jjThh_mn_sszzzzzz", "mm_jj_ee_hh_mn_ss_pp   (10/02/13 06:00:00 PM)",
+       "jj_mm_ee_hh_mn_ss   (ee : 69-99 = 19.., 00-68 = 20..)",
+       "aaaa_qqq_hhmn   (année, jour de l'année, HHMM)", "aaaammjjhhmn   (202406151200)",
+       "aaaammjj   (date seule : 20240615)", "mmjjee   (date seule : 100110)",
+       "uuuuuuuuuu   (temps Unix, secondes depuis 1970)"},
+      352,
+      330};
   return picker;
 }
 
 const PatternPicker& date_picker() {
   static const PatternPicker picker{
-      "ListBox_date", {"aaaa_mm_jj", "jj_mm_aaaa", "mm_jj_aaaa", "20aa_mm_jj"}, 80, 200};
+      "ListBox_date",
+      {"aaaa_mm_jj", "jj_mm_aaaa", "mm_jj_aaaa", "20aa_mm_jj", "aaaammjj", "jjmmaaaa",
+       "aaaa_qqq   (jour de l'année)", "mm_jj_ee   (ee : 69-99 = 19.., 00-68 = 20..)"},
+      160,
+      250};
   return picker;
 }
 
 const PatternPicker& time_picker() {
-  static const PatternPicker picker{"ListBox_heure", {"hh_mn_ss", "hh_mn", "hh_mn_ss.s"}, 64, 200};
+  static const PatternPicker picker{"ListBox_heure",
+                                    {"hh_mn_ss", "hh_mn", "hh_mn_ss.s", "hhmn   (2200, ou 5 pour 00:05)",
+                                     "hh   (heure seule, 1 à 24)", "hh_mn_ss_pp   (06:00:00 PM)"},
+                                    128,
+                                    230};
   return picker;
 }
 
 int picker_index_of(const PatternPicker& picker, std::string_view field_text) {
   for (std::size_t i = 0; i < picker.entries.size(); ++i)
-    if (picker.entries[i] == field_text) return static_cast<int>(i);
+    if (picker.entries[i] == field_text || picked_text(picker.entries[i]) == field_text)
+      return static_cast<int>(i);
   return -1;
 }
 

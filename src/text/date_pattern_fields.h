@@ -42,13 +42,19 @@ struct PatternPicker {
 };
 
 // `ListBox_date_heure`: the eleven patterns of the window's first version,
-// then ISO 8601 with its offset from UTC.
+// then ISO 8601 with its offset from UTC, then the layouts read group by
+// group (12-hour clock, two-digit years, day of the year, compact dates,
+// Unix time), each with an example after "(".
 const PatternPicker& date_time_picker();
-const PatternPicker& date_picker();  // `ListBox_date`, four entries
-const PatternPicker& time_picker();  // `ListBox_heure`, three entries
+// `ListBox_date`: the four dates of the first version, then compact dates,
+// the day of the year and a two-digit year last.
+const PatternPicker& date_picker();
+// `ListBox_heure`: the three times of the first version, then HHMM written
+// together, an hour alone and a 12-hour clock.
+const PatternPicker& time_picker();
 
 // The entry pre-selected when a list opens: the one equal to the field's
-// text, or -1.
+// text (or whose pattern, up to "(", is that text), or -1.
 int picker_index_of(const PatternPicker& picker, std::string_view field_text);
 // What a double-click on an entry writes into the field: the entry up to
 // any "(", trimmed.

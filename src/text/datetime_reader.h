@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/date_groups.h"
 #include "text/date_pattern.h"
 #include "text/tdatetime.h"
 #include "text/trace_sink.h"
@@ -71,6 +72,11 @@ class DateTimeReader {
   void year_was_number() { m_inverted_run = 0; }
 
   void trace(const std::string& line);
+
+  // The value read group by group (see date_groups.h): the canonical text,
+  // or "" (traced when refused). `counts_year`: a value read with its
+  // four-digit year ends a run of inverted dates.
+  std::string read_groups(std::string_view value, const DateGroups& groups, bool counts_year);
 
   // The canonical text of a value written with its offset from UTC at
   // `at`, moved to UTC; "" (traced) when the offset does not read.

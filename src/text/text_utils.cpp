@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "text/ascii.h"
+#include "text/field_cutting.h"
 #include "text/system_locale.h"
 
 namespace talve {
@@ -72,8 +73,24 @@ bool holds_control_bytes(std::string_view text, ControlBytes control) {
 
 std::size_t FieldSplitter::split(std::string_view line, char separator) {
   // Without control bytes to look for, every line splits.
-  static_cast<void>(split_unless_control(line, separator, ControlBytes::None));
+  static_cast<void>(split_fields(line, separator, ControlBytes::None, false));
   return m_count;
+}
+
+CutOutcome FieldSplitter::cut_with_quotes(std::string_view line, const FieldCutting& cutting,
+                                          ControlBytes control) {
+  // A line without quotes is cut as the plain split cuts it.
+  if (std::memchr(line.data(), '"', line.size()) == nullptr) {
+    const bool empty_first = cutting.empty_first_field && cutting.split != ' ';
+    return split_fields(line, cutting.split, control, empty_first) ? CutOutcome::fields
+                                                                   : CutOutcome::control_bytes;
+  }
+  m_count = 0;
+  if (holds_control_bytes(line, control)) return CutOutcome::control_bytes;
+  const bool sound = cut_quoted_line(line, cutting, m_quoted, m_unquoted);
+  std::copy(m_quoted.begin(), m_quoted.end(), room_for(0, m_quoted.size()));
+  m_count = m_quoted.size();
+  return sound ? CutOutcome::fields : CutOutcome::misplaced_quote;
 }
 
 std::string_view* FieldSplitter::room_for(std::size_t count, std::size_t more) {
@@ -81,7 +98,8 @@ std::string_view* FieldSplitter::room_for(std::size_t count, std::size_t more) {
   return m_fields.data();
 }
 
-bool FieldSplitter::split_unless_control(std::string_view line, char separator, ControlBytes control) {
+bool FieldSplitter::split_fields(std::string_view line, char separator, ControlBytes control,
+                                 bool empty_first_field) {
   m_count = 0;
   if (line.empty()) return true;
   std::string_view* fields = m_fields.data();
@@ -109,8 +127,9 @@ bool FieldSplitter::split_unless_control(std::string_view line, char separator, 
     return true;
   }
   // A separator in first place opens field 1 instead of closing an empty
-  // field; one in last place closes the last field.
-  std::size_t start = line.front() == separator ? 1 : 0;
+  // field, unless the files' empty first fields count; one in last place
+  // closes the last field.
+  std::size_t start = line.front() == separator && !empty_first_field ? 1 : 0;
   const char* const data = line.data();
   const std::size_t size = line.size();
   std::size_t i = start;

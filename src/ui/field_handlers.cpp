@@ -212,7 +212,9 @@ void FieldHandlers::toggle_picker(const Picker& picker) {
   const std::string current = description().text(std::string(picker.field) + ".text");
   list->setCurrentRow(-1);
   for (int i = 0; i < list->count(); ++i)
-    if (from_qt(list->item(i)->text()) == current) list->setCurrentRow(i);
+    if (const std::string entry = from_qt(list->item(i)->text());
+        entry == current || picked_text(entry) == current)
+      list->setCurrentRow(i);
   list->show();
   list->raise();
   bring_into_view(list);

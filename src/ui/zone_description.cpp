@@ -95,6 +95,7 @@ constexpr ControlText kTexts[] = {
     {"RadioButton2_separateur_colonne", "Espace"},
     {"RadioButton3_separateur_colonne", "Point-virgule"},
     {"RadioButton4_separateur_colonne", "Virgule"},
+    {"CheckBox_guillemets", "champs entre guillemets", " \"49\" se lit 49, \"Temp, °C\" est un seul intitulé "},
     {"GroupBox_DECIMAL_SEPARATOR_entree", "séparateur décimal IN"},
     {"RadioButton1_DECIMAL_SEPARATOR_entree", "virgule"},
     {"RadioButton2_DECIMAL_SEPARATOR_entree", "point"},
@@ -212,8 +213,10 @@ QGroupBox* data_block_group(QWidget* parent) {
 void add_date_row(QGridLayout* grid, int row, QWidget* parent, const char* column_label,
                   const char* column_edit, const char* pattern_label, const char* pattern_edit,
                   const char* button_name) {
-  add_field(grid, row, 0, parent, texts, column_label, column_edit)->setMaximumWidth(40);
-  add_field(grid, row, 2, parent, texts, pattern_label, pattern_edit)->setMinimumWidth(130);
+  // Wide enough for the columns of a date over several columns ("2+3+4").
+  add_field(grid, row, 0, parent, texts, column_label, column_edit)->setMaximumWidth(60);
+  // Wide enough for the longer patterns ("mm_jj_ee_hh_mn_ss_pp").
+  add_field(grid, row, 2, parent, texts, pattern_label, pattern_edit)->setMinimumWidth(160);
   auto* pick = make_button(parent, texts(button_name));
   pick->setMaximumWidth(28);
   grid->addWidget(pick, row, 4);
@@ -239,6 +242,7 @@ QWidget* separators(QWidget* parent) {
   column->setSpacing(2);
   column->addWidget(
       make_choice(box, texts, "RadioGroup_separateur_colonne", 4, "RadioButton%1_separateur_colonne"));
+  column->addWidget(make_check(box, texts("CheckBox_guillemets")));
   column->addWidget(make_choice(box, texts, "GroupBox_DECIMAL_SEPARATOR_entree", 2,
                                 "RadioButton%1_DECIMAL_SEPARATOR_entree", Qt::Horizontal));
   column->addStretch();

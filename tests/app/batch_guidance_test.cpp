@@ -210,7 +210,9 @@ TEST_F(Guidance, KeysAreExplained) {
         "mesures OK , 3 min des n  mesures OK , 4 moy ET si vide = prec+suiv /2, 5 cumul",
         "    par défaut : *.csV", "    par défaut : aaaa-mm-jjEhh:mn:ss"})
     EXPECT_NE(std::find(lines.begin(), lines.end(), utf8(line)), lines.end()) << line;
-  EXPECT_NE(o.out.find(", aaaa_mm_jjThh_mn_sszzzzzz\n"), std::string::npos);
+  EXPECT_NE(o.out.find(", aaaa_mm_jjThh_mn_sszzzzzz, mm_jj_ee_hh_mn_ss_pp, jj_mm_ee_hh_mn_ss, aaaa_qqq_hhmn, "
+                       "aaaammjjhhmn, aaaammjj, mmjjee, uuuuuuuuuu\n"),
+            std::string::npos);
   EXPECT_NE(o.out.find("zzzzzz "), std::string::npos);
 }
 

@@ -20,6 +20,7 @@ struct PreviewCase {
   int separator;  // 0 tabulation ... 3 virgule
   std::string original;
   std::optional<std::string> expected;
+  bool quoted = false;  // `CheckBox_guillemets`
 };
 
 class ColumnPreview : public ::testing::TestWithParam<PreviewCase> {};
@@ -32,6 +33,7 @@ TEST_P(ColumnPreview, NamesTheExtractedColumns) {
   description.assign("CheckBox_int_col_alternatif.Checked", c.alternative ? "true" : "false");
   description.assign("Edit_new_desc_colonne.text", c.alternative_titles);
   description.assign("RadioGroup_separateur_colonne_ItemIndex", std::to_string(c.separator));
+  description.assign("CheckBox_guillemets.Checked", c.quoted ? "true" : "false");
   EXPECT_EQ(column_title_preview(description, c.original), c.expected);
 }
 
@@ -47,8 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "=> Temp | Hum"},
         PreviewCase{"ColumnWithoutTitle", true, "2,9", false, "", 2, "Date;T", "=> T | ?"},
         PreviewCase{"ListBeingTyped", true, "2,", false, "", 2, "Date;T;H", std::nullopt},
-        PreviewCase{"EmptyList", true, "", false, "", 2, "Date;T;H", std::nullopt}),
-    [](const ::testing::TestParamInfo<PreviewCase>& param) { return std::string(param.param.name); });
+        PreviewCase{"EmptyList", true, "", false, "", 2, "Date;T;H", std::nullopt},
+        PreviewCase{"QuotedTitlesHoldingCommas", true, "3,4", false, "", 3,
+                    R"x("#","Time, GMT+01:00","Temp, °C()","RH, %()")x", "=> Temp, °C() | RH, %()", true},
+        PreviewCase{"QuotedTitlesOfATabFile", true, "2", false, "", 0, R"("Date";"T; min")", "=> T; min", true}),
+    [](const ::testing::TestParamInfo<PreviewCase>& param) {
+    return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace talve

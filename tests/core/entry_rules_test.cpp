@@ -22,6 +22,7 @@ struct ColumnListCase {
   std::string expected;
   bool modified;
   bool warned;
+  const char* datetime_columns = "1";  // `Edit_num_col_datetime`
 };
 
 class ColumnListRule : public ::testing::TestWithParam<ColumnListCase> {};
@@ -32,7 +33,7 @@ TEST_P(ColumnListRule, CleansTheListAndDropsDateColumns) {
   ScriptedInterface ui;
   description.assign("Edit_col_cochee.text", c.typed);
   description.assign("RadioGroup_datetime_nb_col_ItemIndex", std::to_string(c.date_layout));
-  description.assign("Edit_num_col_datetime.text", "1");
+  description.assign("Edit_num_col_datetime.text", c.datetime_columns);
   description.assign("Edit_num_col_date.text", "2");
   description.assign("Edit_num_col_time.text", "3");
   description.assign("CheckBox_col_cochee.Checked", c.extraction ? "true" : "false");
@@ -52,15 +53,17 @@ TEST_P(ColumnListRule, CleansTheListAndDropsDateColumns) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ColumnListRule,
-    ::testing::Values(ColumnListCase{"CleanedSeparators", "4;5. 6", 0, true, "4,5,6", true, false},
-                      ColumnListCase{"AlreadyClean", "4,5,6", 0, true, "4,5,6", false, false},
-                      ColumnListCase{"FinalCommaDropped", "4,5,", 0, false, "4,5", true, false},
-                      ColumnListCase{"OneDoubleCommaCollapsed", "4,,,5", 0, false, "4,,5", true, false},
-                      ColumnListCase{"DateColumnWarnsWithExtraction", "1,4,5", 0, true, "4,5", true, true},
-                      ColumnListCase{"DateColumnSilentWithoutExtraction", "1,4,5", 0, false, "4,5", true,
-                                     false},
-                      ColumnListCase{"TwoColumnDatesDropped", "2,1,3,7", 1, true, "1,7", true, true},
-                      ColumnListCase{"EmptyList", "", 0, true, "", false, false}),
+    ::testing::Values(
+        ColumnListCase{"CleanedSeparators", "4;5. 6", 0, true, "4,5,6", true, false},
+        ColumnListCase{"AlreadyClean", "4,5,6", 0, true, "4,5,6", false, false},
+        ColumnListCase{"FinalCommaDropped", "4,5,", 0, false, "4,5", true, false},
+        ColumnListCase{"OneDoubleCommaCollapsed", "4,,,5", 0, false, "4,,5", true, false},
+        ColumnListCase{"DateColumnWarnsWithExtraction", "1,4,5", 0, true, "4,5", true, true},
+        ColumnListCase{"DateColumnSilentWithoutExtraction", "1,4,5", 0, false, "4,5", true, false},
+        ColumnListCase{"TwoColumnDatesDropped", "2,1,3,7", 1, true, "1,7", true, true},
+        ColumnListCase{"EmptyList", "", 0, true, "", false, false},
+        // A date over columns 2, 3 and 4: all three are dropped.
+        ColumnListCase{"DateOverSeveralColumnsDropped", "1,2,3,4,5", 0, true, "1,5", true, true, "2+3+4"}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
 struct PatternCase {

@@ -25,7 +25,8 @@ TEST(SettingsTable, HoldsSixtyFiveDistinctKeysAndTheAddedOnes) {
   EXPECT_EQ(always_written, 65u);
   EXPECT_EQ(keys.size(), table.size());
   for (const char* added :
-       {"Edit_methode_par_colonne.text", "Edit_taux_min.text", "CheckBox_marquer_origine.Checked"})
+       {"Edit_methode_par_colonne.text", "Edit_taux_min.text", "CheckBox_marquer_origine.Checked",
+        "CheckBox_guillemets.Checked"})
     EXPECT_TRUE(settings_table()[static_cast<std::size_t>(setting_index(added))].written_when_set) << added;
 }
 

@@ -90,6 +90,16 @@ TEST_F(ColumnMapping, ColumnList) {
   EXPECT_TRUE(ui.boxes.empty());
 }
 
+// Quoted titles keep their commas; a date over three columns counts three.
+TEST_F(ColumnMapping, ColumnListOfQuotedTitlesAndADateOverThreeColumns) {
+  ws.description.assign("CheckBox_guillemets.Checked", "true");
+  ws.description.assign("Edit_num_col_datetime.text", "2+3+4");
+  lister_colonnes(ws, 2, "#\tTime, GMT\tTemp, °C");
+  EXPECT_EQ(ui.tracking, (std::vector<std::string>{std::string(47, '='), " nb de colonnes de mesure(s) = 2",
+                                                   " nb de colonnes pour les dates/heures = 3", "1 - #",
+                                                   "2 - Time, GMT", "3 - Temp, °C"}));
+}
+
 TEST_F(ColumnMapping, ColumnListWithAlternativeTitles) {
   ws.description.assign("CheckBox_int_col_alternatif.Checked", "true");
   ws.description.assign("Edit_new_desc_colonne.text", "t,v1;v2");

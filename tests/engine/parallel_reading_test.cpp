@@ -136,6 +136,91 @@ TEST(ParallelReading, EveryMethodGivesWhatTheReadingInOrderGives) {
   }
 }
 
+// A logger array file as export services write it: data lines that begin
+// with an empty field under titles that do not, the date over three
+// columns (year, day of the year, HHMM written without zeros), quoted
+// values, now and then a quote out of place or a doubled one.
+std::vector<std::string> quoted_array_file(unsigned seed) {
+  std::mt19937 random(seed);
+  std::vector<std::string> lines{"station;annee;jour;hhmn;a;b;c"};
+  int day = 311, minutes = 0;
+  for (int i = 0; i < 5000; ++i) {
+    const unsigned pick = random() % 100;
+    minutes += pick < 3 ? -30 : 1 + static_cast<int>(random() % 3);
+    if (minutes >= 1440) {
+      minutes -= 1440;
+      ++day;
+    }
+    if (minutes < 0) minutes = 0;
+    std::string line =
+        ";2021;" + std::to_string(day) + ";" + std::to_string(minutes / 60 * 100 + minutes % 60);
+    if (pick == 10) line = ";2021;" + std::to_string(day) + ";2460";  // minutes 60
+    if (pick == 11) line = ";2021;367;5";
+    for (int k = 0; k < 3; ++k) {
+      const unsigned v = random() % 40;
+      line += ";";
+      if (v == 0)
+        line += "\"NA\"";
+      else if (v == 1)
+        line += "\"1\"\"5\"";  // a doubled quote: not a number
+      else if (v == 2)
+        line += "\"2,5";  // not closed
+      else if (v == 3)
+        line += "3\"5";  // inside an unquoted field
+      else if (v == 4)
+        line += "\"\"";
+      else
+        line += "\"" + std::to_string(static_cast<int>(random() % 200) - 100) + "," +
+                std::to_string(random() % 10) + "\"";
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+Outcome read_quoted(bool parallel, long long block) {
+  EngineRun run;
+  run.set("CheckBox_guillemets.Checked", "true");
+  run.set("Edit_num_col_datetime.text", "2+3+4");
+  run.set("Edit_format_datetime_mesure.text", "aaaa_qqq_hhmn");
+  run.set("CheckBox_correction_si_t1egalt2.Checked", "true");
+  run.configure = [parallel, block](ProcessingEngine& engine) {
+    engine.set_parallel(parallel);
+    engine.set_parallel_block(block);
+  };
+  run.add_file("a.csv", quoted_array_file(3));
+  run.add_file("b.csv", quoted_array_file(4));
+  const TimeGrid grid = testing::regular_grid("07/11/2021 00:00:00", 900, 600);
+  EXPECT_TRUE(run.run(grid, 4, "station\tannee\tjour\thhmn\ta\tb\tc"));
+  Outcome out;
+  out.result = run.result;
+  out.tracking = run.ui.tracking;
+  for (const FileReport& report : run.reports) {
+    out.counters.push_back(report.lines.decoded);
+    out.counters.push_back(report.lines.extracted);
+    out.counters.push_back(report.lines.problem_lines);
+    out.counters.push_back(report.steps.one_second);
+  }
+  return out;
+}
+
+TEST(ParallelReading, QuotedFieldsAndDatesOverColumnsGiveWhatTheReadingInOrderGives) {
+  const Outcome in_order = read_quoted(false, 97);
+  for (long long block : {1, 97, 4000}) {
+    const Outcome parallel = read_quoted(true, block);
+    EXPECT_EQ(parallel.result, in_order.result) << block;
+    EXPECT_EQ(parallel.tracking, in_order.tracking) << block;
+    EXPECT_EQ(parallel.counters, in_order.counters) << block;
+  }
+  EXPECT_GT(in_order.counters[1], 3000);  // most lines were read
+  EXPECT_GT(in_order.counters[2], 0);     // some quotes were out of place
+  // The values of a line reach their own titles: the station is empty, "a"
+  // holds numbers.
+  ASSERT_GT(in_order.result.size(), 100u);
+  EXPECT_EQ(in_order.result[0].substr(0, 45), "temps(annee+jour+hhmn inf ou =);station;a;b;c");
+  EXPECT_EQ(in_order.result[1], "07/11/2021 00:15:00;#N/A;-0,30; 5,17;-20,01;39");
+}
+
 // The reading's progress, shown each time the decoded lines reach a
 // twentieth of the file, whether the lines are parsed in order or on two
 // threads in blocks of any size.

@@ -199,8 +199,8 @@ TEST(ProcessingEngine, TitlesInsteadOfDataAskToCancel) {
 
 TEST(ProcessingEngine, DateColumnQuestion) {
   EngineRun run;
-  // A day without its leading zero puts every field out of place.
-  run.add_file("a.csv", {"date;v", "1/11/2021 10:00:00;1"});
+  // A year of five digits puts every field out of place.
+  run.add_file("a.csv", {"date;v", "1/11/20213 10:00:00;1"});
   run.ui.answer(Answer::Yes);
   const TimeGrid grid = regular_grid("07/11/2021 00:00:00", 900, 2);
   EXPECT_FALSE(run.run(grid, 1, "date\tv"));

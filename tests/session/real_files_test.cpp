@@ -28,6 +28,8 @@ struct Layout {
   int data_line;
   int date_column;
   const char* pattern;
+  const char* date_columns = nullptr;  // a date over several columns: "2+3+4"
+  bool quoted = false;                 // `CheckBox_guillemets`
 };
 
 class RealFiles : public ListingTest {
@@ -42,8 +44,10 @@ class RealFiles : public ListingTest {
     d.assign("RadioGroup_avec_sans_intitule_ItemIndex", layout.title_line > 0 ? "0" : "1");
     d.assign("Edit_num_ligne_intitule_col.text", std::to_string(layout.title_line));
     d.assign("Edit_num_ligne_donnee.text", std::to_string(layout.data_line));
-    d.assign("Edit_num_col_datetime.text", std::to_string(layout.date_column));
+    d.assign("Edit_num_col_datetime.text",
+             layout.date_columns ? layout.date_columns : std::to_string(layout.date_column));
     d.assign("Edit_format_datetime_mesure.text", layout.pattern);
+    d.assign("CheckBox_guillemets.Checked", layout.quoted ? "true" : "false");
     return lister_tableau(session);
   }
   // An empty data folder and nothing shown yet, for the next file.
@@ -140,6 +144,15 @@ TEST_F(RealFiles, ReadableLayoutsGiveTheirInstantsCountsAndTitles) {
        " -",
        98,
        "POSTE\tDATE\tRR1\tDRR1\t"},
+      // A date alone in eight digits.
+      {{"meteofrance-climato-api/quotidiennes.csv", "csv", kSemicolonSep, 1, 2, 2, "aaaammjj"},
+       "15/06/2024 00:00:00",
+       "16/06/2024 00:00:00",
+       "2",
+       " 69",
+       " -",
+       68,
+       "POSTE\tDATE\tRR\tDRR\t"},
       {{"meteofrance-climato-api/infrahoraires.csv", "csv", kSemicolonSep, 1, 2, 2, "aaaammjjhhmn"},
        "15/06/2024 12:00:00",
        "15/06/2024 12:06:00",
@@ -148,6 +161,53 @@ TEST_F(RealFiles, ReadableLayoutsGiveTheirInstantsCountsAndTitles) {
        " -",
        2,
        "POSTE\tDATE\tRR6"},
+      // Year, day of the year and HHMM without its zeros in three columns,
+      // no titles: the titles are generated.
+      {{"campbell-array-cr23x/6-GndRadData.dat", "dat", kComma, 0, 1, 2, "aaaa_qqq_hhmn", "2+3+4"},
+       "17/02/2010 22:00:00",
+       "18/02/2010 02:59:00",
+       "301",
+       " 33",
+       " -",
+       30,
+       "A1\tB2\tC3\tD4\tE5"},
+      {{"ncwcd-array/NCWCD-408.dat", "dat", kComma, 0, 7, 2, "aaaa_qqq_hhmn", "2+3+4"},
+       "19/01/2012 00:05:00",
+       "21/01/2012 00:15:00",
+       "579",
+       " 7",
+       " -",
+       4,
+       "A1\tB2\tC3"},
+      // Quoted titles holding commas, month first, two-digit year last,
+      // 12-hour clock.
+      {{"hobo-building/sample_hobo_u12_data.csv", "csv", kComma, 2, 3, 2, "mm_jj_ee_hh_mn_ss_pp", nullptr,
+        true},
+       "02/10/2013 06:00:00",
+       "03/12/2013 16:36:22",
+       "3 001",
+       " 9",
+       " 2",
+       8,
+       "#\tTime, GMT+01:00\tTemp, °C()\tRH, %()"},
+      {{"hobo-building/sample_hobo_pendant_data.csv", "csv", kComma, 2, 3, 2, "mm_jj_ee_hh_mn_ss_pp", nullptr,
+        true},
+       "10/10/2019 11:00:00",
+       "17/10/2019 09:03:34",
+       "1 999",
+       " 8",
+       " 2",
+       7,
+       "#\tDate Time, GMT+01:00\tTemp, °F (LGR S/N: 10469238, SEN S/N: 10469238)\t"},
+      // MMDDYY: six digits, the year last.
+      {{"nrcs-snotel/NRCS-SNOTEL-JoeWright-all.txt", "txt", kTab, 2, 3, 1, "mmjjee"},
+       "01/10/2010 00:00:00",
+       "30/09/2011 00:00:00",
+       "365",
+       " 7",
+       " 2",
+       6,
+       "COJOE WRIGHT-date\tpill\tprec"},
       // Titles after a "#" block of 17 lines.
       {{"co-dwr-tab/CO-DWR-ADATUNCO-tab.txt", "txt", kTab, 18, 19, 2, "aaaa_mm_jj_hh_mn_ss"},
        "01/10/2006 00:00:00",
@@ -194,8 +254,8 @@ TEST_F(RealFiles, HtmlTailAfterTheDataHidesTheLastInstant) {
   EXPECT_EQ(facts().last, 0);
 }
 
-// Layouts the date templates cannot read: the user is shown the first date
-// question (and opens the file) instead of wrong instants.
+// Patterns that do not fit the layout of the file: the user is shown the
+// first date question (and opens the file) instead of wrong instants.
 struct Unreadable {
   Layout layout;
   const char* field;
@@ -204,10 +264,6 @@ struct Unreadable {
 
 TEST_F(RealFiles, UnreadableDateLayoutsRaiseTheFirstDateQuestion) {
   const Unreadable cases[] = {
-      // Eight digits: fewer than the ten numeric characters a date needs.
-      {{"meteofrance-climato-api/quotidiennes.csv", "csv", kSemicolonSep, 1, 2, 2, "aaaammjj"},
-       "20240615 en colonne 2",
-       "76116001;20240615;10,4;162;"},
       // MMDDYY: six digits.
       {{"nrcs-snotel/NRCS-SNOTEL-JoeWright-all.txt", "txt", kTab, 2, 3, 1, "mmjjaa"},
        "100110 en colonne 1",
@@ -245,14 +301,16 @@ TEST_F(RealFiles, UnreadableDateLayoutsRaiseTheFirstDateQuestion) {
   }
 }
 
+// A two-digit year where the pattern asks for four is refused, not read as
+// some other year.
 TEST_F(RealFiles, HoboDatesAreTracedAsErrors) {
   ui.answer(Answer::No);
   ASSERT_EQ(list({"hobo-building/sample_hobo_u12_data.csv", "csv", kComma, 2, 3, 2, "mm_jj_aaaa_hh_mn_ss"}),
             ListingResult::completed);
   const auto& log = session.log.lines();
-  EXPECT_NE(std::find(log.begin(), log.end(), "10/02/13 06:00:00 AM date inversée mais corrigée"), log.end());
-  EXPECT_NE(std::find(log.begin(), log.end(),
-                      " + erreur date :  0//1/12/0 :3::2:  corriger <12/03/13 04:36:22 PM>"),
+  EXPECT_NE(std::find(log.begin(), log.end(), " + erreur date : année 13  corriger <10/02/13 06:00:00 AM>"),
+            log.end());
+  EXPECT_NE(std::find(log.begin(), log.end(), " + erreur date : année 13  corriger <12/03/13 04:36:22 PM>"),
             log.end());
   EXPECT_EQ(cell(1, "date dep"), "    ????");
   EXPECT_EQ(cell(1, "n.données"), "3 001");

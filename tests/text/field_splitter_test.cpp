@@ -7,7 +7,9 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
+#include "text/field_cutting.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -149,6 +151,104 @@ TEST(FieldSplitter, SplitUnlessControlRefusesExactlyTheLinesWithControlBytes) {
         for (std::size_t n = 1; n <= plain.size(); ++n) ASSERT_EQ(checked.field(n), plain.field(n));
       }
     }
+  }
+}
+
+}  // namespace
+}  // namespace talve
+
+namespace talve {
+namespace {
+
+struct QuotedCase {
+  const char* line;
+  char separator;
+  std::vector<std::string> fields;
+  bool sound;
+};
+
+TEST(FieldSplitter, CutsQuotedFields) {
+  const QuotedCase cases[] = {
+      {R"("a","b, c","49")", ',', {"a", "b, c", "49"}, true},
+      {R"("H ""rel""",x)", ',', {"H \"rel\"", "x"}, true},
+      {R"( "a" ; "b";"")", ';', {"a", "b", ""}, true},
+      {R"(1,"2",3,)", ',', {"1", "2", "3"}, true},
+      {R"("a" "b c"  d)", ' ', {"a", "b c", "d"}, true},
+      {R"(,"a",b)", ',', {"a", "b"}, true},  // the leading separator skipped
+      // Quotes out of place: the fields are cut all the same.
+      {R"("a,b)", ',', {"\"a,b"}, false},
+      {R"(1,2"3,4)", ',', {"1", "2\"3", "4"}, false},
+      {R"("a"b,c)", ',', {"a", "c"}, false},
+  };
+  for (const QuotedCase& c : cases) {
+    FieldSplitter splitter;
+    const CutOutcome outcome =
+        splitter.cut(c.line, FieldCutting{c.separator, true, false}, ControlBytes::None);
+    EXPECT_EQ(outcome == CutOutcome::fields, c.sound) << c.line;
+    std::vector<std::string> got;
+    for (std::size_t i = 1; i <= splitter.size(); ++i) got.emplace_back(splitter.field(i));
+    EXPECT_EQ(got, c.fields) << c.line;
+  }
+}
+
+TEST(FieldSplitter, AnEmptyFirstFieldCountsWhenAsked) {
+  FieldSplitter splitter;
+  ASSERT_EQ(splitter.cut(";a;b", FieldCutting{';', false, true}, ControlBytes::None), CutOutcome::fields);
+  EXPECT_EQ(splitter.size(), 3u);
+  EXPECT_EQ(splitter.field(1), "");
+  EXPECT_EQ(splitter.field(2), "a");
+  ASSERT_EQ(splitter.cut(";\"a;x\";b", FieldCutting{';', true, true}, ControlBytes::None),
+            CutOutcome::fields);
+  EXPECT_EQ(splitter.field(2), "a;x");
+  EXPECT_EQ(cut_field(";a;b", 1, FieldCutting{';', false, true}), "");
+  EXPECT_EQ(cut_field(";a;b", 1, FieldCutting{';', false, false}), "a");
+  // Runs of blanks count as one: a blank-separated line has no empty field.
+  ASSERT_EQ(splitter.cut(" a b", FieldCutting{' ', false, true}, ControlBytes::None), CutOutcome::fields);
+  EXPECT_EQ(splitter.field(1), "a");
+  // Titles decide: an empty first field counts when they do not begin with
+  // the separator.
+  EXPECT_TRUE(empty_first_field_counts("Station;Date;T", ';'));
+  EXPECT_FALSE(empty_first_field_counts(";Date;T", ';'));
+  EXPECT_FALSE(empty_first_field_counts("", ';'));
+  EXPECT_FALSE(empty_first_field_counts("Date T", ' '));
+}
+
+// Fields written by a naive writer (each quoted or not, quoted ones with
+// their quotes doubled) are cut back into the same fields.
+TEST(FieldSplitter, QuotedFieldsWrittenAnyWayReadBack) {
+  std::mt19937 random(7);
+  const char alphabet[] = {'a', '1', ',', ';', '"', ' ', '.', 'x'};
+  for (int round = 0; round < 5000; ++round) {
+    const char separator = ",; "[random() % 3];
+    std::vector<std::string> fields;
+    std::string line;
+    const unsigned count = 1 + random() % 8;
+    for (unsigned k = 0; k < count; ++k) {
+      std::string field;
+      for (unsigned i = random() % 7; i > 0; --i) field.push_back(alphabet[random() % sizeof alphabet]);
+      // An unquoted field holds neither quote nor separator, and no blank
+      // at its ends (fields are trimmed); a blank-separated one no blank.
+      const bool quoted = random() % 2 == 0 || field.empty() ||
+                          field.find_first_of(std::string("\" ") + separator) != std::string::npos;
+      if (k > 0) line.push_back(separator);
+      if (quoted) {
+        line.push_back('"');
+        for (char c : field) {
+          line.push_back(c);
+          if (c == '"') line.push_back('"');
+        }
+        line.push_back('"');
+      } else {
+        line += field;
+      }
+      fields.push_back(field);
+    }
+    FieldSplitter splitter;
+    ASSERT_EQ(splitter.cut(line, FieldCutting{separator, true, true}, ControlBytes::None), CutOutcome::fields)
+        << line;
+    std::vector<std::string> got;
+    for (std::size_t i = 1; i <= splitter.size(); ++i) got.emplace_back(splitter.field(i));
+    ASSERT_EQ(got, fields) << line;
   }
 }
 

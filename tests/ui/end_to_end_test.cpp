@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <filesystem>
 
 #include "app/program_run.h"
 #include "session/session.h"
@@ -122,6 +123,45 @@ TEST_F(EndToEnd, TheSynopDayByDayFromTheWindowWritesTheBatchModesResult) {
   const std::string& written = window->session().run.result_path;
   ASSERT_FALSE(written.empty());
   EXPECT_EQ(read_bytes(written), expected);
+  expect_names_resolved();
+}
+
+// A logger's own export, quoted fields with commas in its titles, month
+// first, a two-digit year and a 12-hour clock: read from the window as in
+// the batch mode, byte for byte.
+TEST_F(EndToEnd, AHoboExportRunFromTheWindowWritesTheBatchModesResult) {
+  namespace fs = std::filesystem;
+  const auto copy_hobo = [this](const std::string& folder) {
+    const fs::path target = fs::path(dir.path()) / folder;
+    // The example's data folder holds a link to the shared file: the copy
+    // holds the file itself.
+    fs::copy(fs::path(TALVE_SOURCE_DIR) / "examples/hobo", target, fs::copy_options::recursive);
+    const std::string description = (target / "hobo-u12.dsc").string();
+    dir.write(folder + "/hobo-u12.dsc", read_bytes(description) +
+                                            "Label_min_dsc.caption= 02/10/2013 06:00:00\r\n"
+                                            "Label_max_dsc.caption= 03/12/2013 17:00:00\r\n");
+    return description;
+  };
+  const std::string expected = batch_result(copy_hobo("batch"), dir.path(), dir.mkdir("batch_home"));
+  ASSERT_FALSE(expected.empty());
+  ASSERT_NE(expected.find("\r\n02/10/2013 12:00:00;19,44;62,17;27,60;1\r\n"), std::string::npos);
+
+  open(copy_hobo("fenetre"));
+  answers.box(" récupérer la date/heure min ?", "Oui")
+      .box(" récupérer la date/heure max ?", "Oui")
+      .box(" récupérer le pas ?", "Oui");
+  double_click("Label_min_dsc");
+  double_click("Label_max_dsc");
+  double_click("Label_pas_dsc");
+  ASSERT_TRUE(answers.idle());
+  click("SpeedButton_lister");
+  EXPECT_EQ(window->session().file_table.lire_case(1, "date dep"), "02/10/2013 06:00:00");
+  answers.box(" Créer une nouvelle liste de dates régulières ?", "Oui");
+  click("SpeedButton_creer_listes_date_clean");
+  answers.box("3- TRAITEMENT EFFECTUÉ", "OK");
+  click("SpeedButton_traiter_fichier");
+  ASSERT_TRUE(answers.idle()) << answers.texts.join("\n---\n").toStdString();
+  EXPECT_EQ(read_bytes(window->session().run.result_path), expected);
   expect_names_resolved();
 }
 

@@ -138,6 +138,15 @@ TEST_F(FieldHandlersWindow, EachEntryRuleCorrectsItsFieldOnLeavingOrEnter) {
       {"Edit_taux_min", " 75", Leave::Enter, "Edit_taux_min.text", "75", nullptr},
       {"Edit_taux_min", "150", Leave::Focus, "Edit_taux_min.text", "150",
        " Le taux minimum de mesures <150> n'est pas valide"},
+      // A date over several columns; a malformed list is kept as typed and
+      // explained.
+      {"Edit_num_col_datetime", "2+3+4", Leave::Focus, "Edit_num_col_datetime.text", "2+3+4", nullptr},
+      {"Edit_num_col_datetime", "2++3", Leave::Focus, "Edit_num_col_datetime.text", "2++3",
+       " la valeur <2++3> n'est pas valide comme n° de colonne de la date-heure :\n\n   un n° de colonne "
+       "(2), "
+       "ou les n° des colonnes d'une date écrite sur plusieurs colonnes,\n   joints par \"+\" dans leur "
+       "ordre "
+       "de lecture (2+3+4), chacun une seule fois"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.field) + " <- " + row.typed);
@@ -187,13 +196,23 @@ TEST_F(FieldHandlersWindow, APickerListShowsItsPatternsAndADoubleClickFillsTheFi
   auto* list = find<QListWidget>("ListBox_date_heure");
   click("SpeedButton_date_heure");
   ASSERT_TRUE(list->isVisible());
-  EXPECT_EQ(list->count(), 12);
+  EXPECT_EQ(list->count(), 19);
   QApplication::processEvents();  // the list lays its items out
   QListWidgetItem* item = list->item(1);
   double_click_item(list, item);
   EXPECT_FALSE(list->isVisible());
   EXPECT_EQ(text_of("Edit_format_datetime_mesure"), "jj_mm_aaaa_hh_mn_ss");
   EXPECT_EQ(window->session().description.text("Edit_format_datetime_mesure.text"), "jj_mm_aaaa_hh_mn_ss");
+  // An entry shown with its example writes its pattern alone.
+  click("SpeedButton_date_heure");
+  ASSERT_TRUE(list->isVisible());
+  QApplication::processEvents();
+  double_click_item(list, list->item(12));
+  EXPECT_EQ(text_of("Edit_format_datetime_mesure"), "mm_jj_ee_hh_mn_ss_pp");
+  // Opened again, the list shows that entry selected.
+  click("SpeedButton_date_heure");
+  EXPECT_EQ(list->currentRow(), 12);
+  click("SpeedButton_date_heure");
 
   // A second click on the button closes the list; entering another pattern
   // field closes the list that is open.
