@@ -213,7 +213,7 @@ void FieldHandlers::toggle_picker(const Picker& picker) {
   list->setCurrentRow(-1);
   for (int i = 0; i < list->count(); ++i)
     if (const std::string entry = from_qt(list->item(i)->text());
-        entry == current || picked_text(entry) == current)
+        entry == current || pattern_list_choice(picker.list, entry) == current)
       list->setCurrentRow(i);
   list->show();
   list->raise();
