@@ -73,17 +73,26 @@ std::string default_text(const SettingInfo& info) {
 
 }  // namespace
 
+std::vector<KeyDescription> description_keys() {
+  std::vector<KeyDescription> keys;
+  for (const SettingInfo& info : settings_table()) {
+    const SettingHelp* help = setting_help(info.key);
+    if (help == nullptr) continue;
+    keys.push_back({std::string(info.key), std::string(help->section), values_text(info, *help),
+                    std::string(help->meaning), default_text(info)});
+  }
+  return keys;
+}
+
 std::string description_keys_text() {
   std::string text =
       "Clés du fichier de description : une ligne \"clé= valeur\" par clé, dans n'importe quel ordre ;\n"
       "une clé absente prend sa valeur par défaut, une ligne inconnue est ignorée.\n";
-  for (const SettingInfo& info : settings_table()) {
-    const SettingHelp* help = setting_help(info.key);
-    if (help == nullptr) continue;
-    if (!help->section.empty()) text += "\n== " + std::string(help->section) + " ==\n";
-    text += "\n" + std::string(info.key) + " : " + values_text(info, *help) + "\n";
-    text += "    " + std::string(help->meaning) + "\n";
-    text += "    par défaut : " + default_text(info) + "\n";
+  for (const KeyDescription& entry : description_keys()) {
+    if (!entry.section.empty()) text += "\n== " + entry.section + " ==\n";
+    text += "\n" + entry.key + " : " + entry.values + "\n";
+    text += "    " + entry.meaning + "\n";
+    text += "    par défaut : " + entry.default_value + "\n";
   }
   return text;
 }
