@@ -84,4 +84,17 @@ void style_picture_blocks(QTextDocument& document) {
   }
 }
 
+void style_titles(QTextDocument& document) {
+  QTextCursor cursor(&document);
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const int level = block.blockFormat().headingLevel();
+    if (level < 2) continue;
+    QTextBlockFormat format = block.blockFormat();
+    format.setTopMargin(level == 2 ? 12 : 8);
+    format.setBottomMargin(4);
+    cursor.setPosition(block.position());
+    cursor.setBlockFormat(format);
+  }
+}
+
 }  // namespace talve

@@ -12,5 +12,7 @@ namespace talve {
 void style_code_blocks(QTextDocument& document);
 void style_tables(QTextDocument& document);
 void style_picture_blocks(QTextDocument& document);
+// Titles stand apart from the text above them.
+void style_titles(QTextDocument& document);
 
 }  // namespace talve

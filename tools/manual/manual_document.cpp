@@ -181,6 +181,7 @@ QString write_manual(const QString& folder, const QString& pdf_path) {
     style_code_blocks(document);
     style_tables(document);
     style_picture_blocks(document);
+    style_titles(document);
     keep_titles_with_text(document);
     print_pages(document, writer, footer);
   }
