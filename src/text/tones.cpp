@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/tones.h"
 
-#include <cmath>
 #include <cxxabi.h>
+#include <cmath>
 #include <exception>
 #include <memory>
 #include <numbers>
@@ -20,7 +20,7 @@ std::string class_name(const std::exception& error) {
   const char* mangled = typeid(error).name();
   int status = 0;
   std::unique_ptr<char, void (*)(void*)> readable(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
-                                                   std::free);
+                                                  std::free);
   return status == 0 && readable ? std::string(readable.get()) : std::string(mangled);
 }
 
