@@ -107,7 +107,9 @@ void move_to_front(xcb_connection_t* x, xcb_window_t root, xcb_window_t editor, 
 void place_editor_window(qint64 pid, QWidget* window) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (!x11 || !window || pid <= 0) return;
+  // The offscreen platform answers as X11 without a connection.
   xcb_connection_t* x = x11->connection();
+  if (!x || xcb_connection_has_error(x)) return;
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
   auto* timer = new QTimer(window);
   timer->setInterval(kLookupMs);
