@@ -47,6 +47,8 @@ bool start_first_found(const char* const* first, const char* const* last, const 
 }  // namespace
 
 QString program_data_folder() {
+  if (const QString chosen = qEnvironmentVariable("TALVE_DATA_DIR"); !chosen.isEmpty())
+    return QDir(chosen).absolutePath();
   const QDir program(QCoreApplication::applicationDirPath());
   const QString installed = program.absoluteFilePath("../share/talve");
   if (program.dirName() == "bin" && QFileInfo(installed).isDir()) return QDir::cleanPath(installed);

@@ -15,9 +15,9 @@ inline constexpr char kUpdatePage[] = "https://talve.example.org/mise-a-jour/";
 // The user manual's file name, in the program's data folder.
 inline constexpr char kManualName[] = "Korrin_manuel.pdf";
 
-// The folder of the program's own files (manual, picture): share/talve
-// beside the installed program's bin/, else the program's own folder (a
-// build run in place).
+// The folder of the program's own files (manual, picture): $TALVE_DATA_DIR
+// when set, else share/talve beside the installed program's bin/, else the
+// program's own folder (a build run in place).
 QString program_data_folder();
 
 // Starts a program with its argument list (never through a shell); false

@@ -38,10 +38,11 @@ class OutsidePrograms : public PanelTest {
     log = dir.file("appels.txt");
     qputenv("PATH", QByteArray::fromStdString(bin));
     qputenv("STAND_IN_LOG", QByteArray::fromStdString(log));
+    qputenv("TALVE_DATA_DIR", QByteArray::fromStdString(dir.mkdir("partage")));
   }
   void TearDown() override {
     qputenv("PATH", m_path);
-    if (!m_manual.isEmpty()) QFile::remove(m_manual);
+    qunsetenv("TALVE_DATA_DIR");
     PanelTest::TearDown();
   }
   // A stand-in program named `name` on the PATH.
@@ -74,21 +75,14 @@ class OutsidePrograms : public PanelTest {
         10);
     return found;
   }
-  // The manual where the program looks for it, for this test only.
-  QString place_manual() {
-    m_manual = QDir(ui::program_data_folder()).absoluteFilePath("Korrin_manuel.pdf");
-    QFile file(m_manual);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("%PDF-1.4\n");
-    return m_manual;
-  }
+  // The manual where the program looks for it.
+  void place_manual() { dir.write("partage/Korrin_manuel.pdf", "%PDF-1.4\n"); }
 
   std::string bin;
   std::string log;
 
  private:
   QByteArray m_path;
-  QString m_manual;
 };
 
 // The editor named in the description, found on the PATH, receives each
@@ -136,7 +130,8 @@ TEST_F(OutsidePrograms, EditorMissingWarnsWhichOne) {
 // none is there.
 TEST_F(OutsidePrograms, ManualOpensInTheFirstProgramFound) {
   open(description);
-  const QString manual = QDir(ui::program_data_folder()).absoluteFilePath("Korrin_manuel.pdf");
+  const QString manual = QString::fromStdString(dir.path() + "partage/Korrin_manuel.pdf");
+  ASSERT_EQ(QDir(ui::program_data_folder()).absoluteFilePath("Korrin_manuel.pdf"), manual);
   ASSERT_FALSE(QFile::exists(manual));
   answers.box("<" + manual + "> introuvable", "OK");
   click("SpeedButton_help");
