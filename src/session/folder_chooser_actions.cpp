@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/folder_chooser_actions.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/settings_table.h"
@@ -212,7 +213,13 @@ void show_folder_button_colours(Session& session) {
 
 std::string explorer_folder(const Session& session) {
   const std::string& shown = session.folder_chooser.shown;
-  return is_folder(shown) ? shown : std::string("/");
+  if (is_folder(shown)) return shown;
+  if (const char* home = std::getenv("HOME"); home && *home) {
+    std::string folder = name_as_text(home);
+    if (folder.back() != '/') folder += '/';
+    if (is_folder(folder)) return folder;
+  }
+  return "/";
 }
 
 }  // namespace talve

@@ -72,7 +72,7 @@ void close_folder_chooser(Session& session);
 void show_folder_button_colours(Session& session);
 
 // The folder the chooser's explorer button opens: the folder shown, or the
-// root of the file system when it is gone.
+// user's home when it is gone (the root of the file system without one).
 std::string explorer_folder(const Session& session);
 
 }  // namespace talve

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,6 +27,7 @@
 #include "ui/panels.h"
 #include "ui/period_controls.h"
 #include "ui/picker_typing.h"
+#include "ui/picture_frame.h"
 #include "ui/session_views.h"
 #include "ui/settings_binder.h"
 #include "ui/text_edge.h"
@@ -68,6 +70,7 @@ void lay_out_zones(QWidget* surface) {
   bottom->addWidget(build_results_zone(surface));
   rows->addLayout(bottom);
   build_floating_panels(surface);
+  keep_picture_frame(surface, surface->findChild<QLabel*>("Image1"));
 }
 
 }  // namespace

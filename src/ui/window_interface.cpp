@@ -5,7 +5,6 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,15 +12,14 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QTextEdit>
-#include <QUrl>
 #include <algorithm>
 
 #include "text/text_utils.h"
+#include "ui/outside_programs.h"
+#include "ui/sound_player.h"
 #include "ui/text_edge.h"
 #include "ui/widget_paint.h"
 
@@ -91,13 +89,6 @@ QStringList name_filters(const std::string& filter) {
     filters << caption;
   }
   return filters;
-}
-
-// The editor named by the description, if the system can start it.
-QString editor_command(const std::string& program) {
-  const QString name = to_qstring(trim(program));
-  if (name.isEmpty()) return {};
-  return QStandardPaths::findExecutable(name);
 }
 
 // The clipboard's text in the core's bytes, turned into Qt's text only when
@@ -306,17 +297,12 @@ ChooserAnswer WindowInterface::open_folder_chooser(const std::string& title,
 }
 
 void WindowInterface::open_in_editor(const std::string& path, const std::string& editor_program) {
-  const QString file = to_qstring(path);
   // The editor of the description when the system has it (started with
   // the path as its one argument, never through a shell), else the
   // desktop's own program for the file.
-  const QString editor = editor_command(editor_program);
-  if (!editor.isEmpty() && QProcess::startDetached(editor, {file})) return;
-  if (QDesktopServices::openUrl(QUrl::fromLocalFile(file))) return;
-  // The window's own literals are UTF-8; the core's texts are Windows-1252.
-  ask(MessageType::Warning, kOkButton,
-      utf8_to_cp1252(" Impossible d'ouvrir le fichier dans l'éditeur de texte <") + trim(editor_program) +
-          ">\n\n" + path);
+  const QString editor = to_qstring(editor_program);
+  if (start_editor(to_qstring(path), editor, m_window)) return;
+  ask(MessageType::Warning, kOkButton, from_qstring(editor_missing_text(editor)));
 }
 
 std::string WindowInterface::clipboard_text() { return from_qstring(QApplication::clipboard()->text()); }
@@ -325,6 +311,6 @@ void WindowInterface::set_clipboard_text(const std::string& text) {
   QApplication::clipboard()->setMimeData(new Cp1252Text(text));
 }
 
-void WindowInterface::play_end_sound() { QApplication::beep(); }
+void WindowInterface::play_end_sound() { play_signal(); }
 
 }  // namespace talve::ui

@@ -10,6 +10,8 @@
 #include "session/result_writing.h"
 #include "session/session.h"
 #include "ui/notice_panel.h"
+#include "ui/outside_programs.h"
+#include "ui/sound_player.h"
 #include "ui/tracking_window.h"
 #include "ui/window_interface.h"
 
@@ -44,6 +46,11 @@ WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInter
   on_click("SpeedButton_nouveau_dsc", [&s] { new_description(s); });
   on_click("SpeedButton_fichiers_sortie", [&s] { fichiers_sortie_click(s); });
   on_click("SpeedButton_exit2", [this] { m_links.quit(); });
+  // The manual, the update page and the signal: outside programs and the
+  // sound output, nothing of the session.
+  on_click("SpeedButton_help", [this] { open_manual(m_ui); });
+  on_click("SpeedButton_url", [this] { open_update_page(m_ui); });
+  on_click("SpeedButton_test_son", [] { play_signal(); });
 }
 
 void WorkflowButtons::on_click(const char* button, std::function<void()> action, bool while_busy) {

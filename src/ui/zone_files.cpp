@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -35,7 +34,6 @@ constexpr ControlText kTexts[] = {
      "période ; clic droit sur « Station » ou « x » : sélection par station ;  touche SUPPR : effacer la "
      "sélection ",
      "tableau des fichiers"},
-    {"Image1", "", nullptr, "Talve"},
     {"SpeedButton_effacer_vers_le_haut", "effacer vers le HAUT",
      " effacer les lignes du haut jusqu'à la ligne courante comprise "},
     {"SpeedButton_effacer_selection", "effacer la sélection", "  la touche SUPPR est fonctionnelle  "},
@@ -87,12 +85,6 @@ QWidget* editing_buttons(QWidget* parent) {
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(2);
-  // The decorative picture frame, level with the top of the table.
-  auto* logo = make_label(box, texts("Image1"));
-  logo->setFixedSize(84, 45);
-  logo->setScaledContents(true);
-  logo->setPixmap(QPixmap(":/talve/talve_logo.jpg"));
-  column->addWidget(logo, 0, Qt::AlignHCenter);
   for (const char* name :
        {"SpeedButton_effacer_vers_le_haut", "SpeedButton_effacer_selection",
         "SpeedButton_effacer_vers_le_bas", "SpeedButton6", "SpeedButton_effacer_ligne_hors_intervalle"})

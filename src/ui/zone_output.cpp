@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/picture_frame.h"
 #include "ui/widget_factory.h"
 #include "ui/zone_layout.h"
 #include "ui/zones.h"
@@ -21,6 +22,7 @@ namespace {
 // Every control of the zone: caption, hint, accessible name.
 constexpr ControlText kTexts[] = {
     {"Zone_format_sortie", "Format de sortie"},
+    {"Image1", "", nullptr, "Talve"},
     // The result file.
     {"GroupBox_fichier_sortie", "fichier de sortie"},
     {"Label_name_prog_blocnote", "éditeur de texte"},
@@ -183,6 +185,13 @@ QGroupBox* build_output_zone(QWidget* parent) {
   auto* top = new QHBoxLayout;
   top->addWidget(file_group(zone));
   top->addWidget(missing_group(zone));
+  // The picture frame's place, at the window's right edge; the picture
+  // itself stays level with the file table's top (picture_frame.h).
+  auto* place = new QWidget(zone);
+  place->setObjectName("Cadre_image");
+  place->setFixedWidth(kPictureWidth + 8);
+  top->addWidget(place);
+  make_label(zone, texts("Image1"));
   column->addLayout(top);
   column->addWidget(choices(zone));
   column->addWidget(method_details(zone));

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "text/tones.h"
+
+namespace talve::ui {
+
+// Plays each tone on the desktop's default audio output and waits for its
+// end, letting the window's events run meanwhile. Without an output device
+// (or when the device refuses the stream) the tone is skipped.
+class SoundPlayer : public ToneOutput {
+ public:
+  bool play(const std::vector<std::int32_t>& samples) override;
+};
+
+// The program's signal ("test son", end of a long run): nine tones, their
+// errors written on the standard output, never shown.
+void play_signal();
+
+}  // namespace talve::ui
