@@ -20,9 +20,8 @@ namespace {
 
 // Buttons whose action other work builds.
 const QSet<QString> kBuiltElsewhere = {
-    // The sample data file and the clipboard inputs.
+    // The sample data file input.
     "SpeedButton_choix_fic_donnee",
-    "SpeedButton_presse_papier",
     // The manual, the in-window help, the update page and the sound.
     "SpeedButton_help",
     "SpeedButton_help22",
