@@ -93,8 +93,9 @@ TEST_F(WindowRules, EachInputModeShowsItsOwnControls) {
   QApplication::clipboard()->setText("date\tv\n01/01/2024 00:00:00\t1\n");
   for (const auto& c : cases) {
     open(write_description(std::string(c.mask) + ".dsc", c.mask));
-    if (c.mode == InputMode::Clipboard)
+    if (c.mode == InputMode::Clipboard) {
       EXPECT_EQ(read_bytes(program_file("~presse-papier.ppp")), "date;v\r\n01/01/2024 00:00:00;1\r\n");
+    }
     for (const InputModeRow& row : input_mode_rows()) {
       QWidget* control = find(std::string(row.control).c_str());
       ASSERT_NE(control, nullptr) << row.control;
