@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Workbooks made by LibreOffice from a flat spreadsheet, read back through
-// the real LibreOffice: each is converted once per case, as few starts as
-// the cases need.
+// the real LibreOffice. Each start costs seconds: only the case that reads
+// the sheets makes workbooks; a conversion that is stopped needs none.
 #include "inputs/workbook_import.h"
 
 #include <gtest/gtest.h>
@@ -45,28 +45,19 @@ const std::string kSecondSheetText = "jour;mesure\r\n05/03/2024 00:00:00;7.00\r\
 
 class WorkbookImportTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    folder = new TempDir;
-    workbooks = make_workbooks(folder->path(), "classeur", sheets(), {"ods", "xlsx", "xls"});
-  }
-  static void TearDownTestSuite() {
-    delete folder;
-    folder = nullptr;
-  }
-
   std::string converted() const { return read_bytes(program_file("~tmp_xls.csv")); }
 
-  static TempDir* folder;
-  static std::vector<std::string> workbooks;
+  TempDir folder;
+  // What LibreOffice is given when it is stopped before it reads anything.
+  std::string any_workbook = folder.write("classeur.ods", "classeur");
   ProgramHome home;
   ScriptedInterface ui;
   Workspace ws{ui};
 };
 
-TempDir* WorkbookImportTest::folder = nullptr;
-std::vector<std::string> WorkbookImportTest::workbooks;
-
 TEST_F(WorkbookImportTest, EachFormatAndSheetNumberGivesTheSheetAsShown) {
+  const std::vector<std::string> workbooks =
+      make_workbooks(folder.path(), "classeur", sheets(), {"ods", "xlsx", "xls"});
   const struct {
     std::size_t workbook;  // ods, xlsx, xls
     const char* sheet_number;
@@ -102,7 +93,7 @@ TEST_F(WorkbookImportTest, StopDuringTheConversionStopsLibreOffice) {
   ui.on_process_events = [this](int calls) {
     if (calls == 10) ws.flags.stop = true;
   };
-  const WorkbookImport import = import_workbook(ws, workbooks[0]);
+  const WorkbookImport import = import_workbook(ws, any_workbook);
   EXPECT_FALSE(import.imported);
   EXPECT_EQ(converted(), "avant\r\n");
   ASSERT_FALSE(ui.tracking.empty());
@@ -114,7 +105,7 @@ TEST_F(WorkbookImportTest, StopDuringTheConversionStopsLibreOffice) {
 // A conversion past its time limit is stopped as well.
 TEST_F(WorkbookImportTest, AConversionPastItsLimitIsStopped) {
   const SheetConversion conversion =
-      convert_sheet(workbooks[0], 1, folder->path() + "late/", 0.0, [] { return true; });
+      convert_sheet(any_workbook, 1, folder.path() + "late/", 0.0, [] { return true; });
   EXPECT_EQ(conversion.end, ConversionEnd::TimedOut);
 }
 
@@ -123,11 +114,11 @@ TEST_F(WorkbookImportTest, AConversionPastItsLimitIsStopped) {
 TEST_F(WorkbookImportTest, AWorkbookThatCannotBeCopiedStopsTheImport) {
   std::ofstream(program_file("~tmp.xls"), std::ios::binary) << "ancienne copie";
   std::ofstream(program_file("~tmp_xls.csv"), std::ios::binary) << "avant\r\n";
-  const WorkbookImport import = import_workbook(ws, folder->file("absent.xls"));
+  const WorkbookImport import = import_workbook(ws, folder.file("absent.xls"));
   EXPECT_FALSE(import.imported);
   ASSERT_EQ(ui.boxes.size(), 1u);
   EXPECT_EQ(ui.boxes[0].text, " le classeur n'a pas pu être copié pour sa lecture :\n\n <" +
-                                  folder->file("absent.xls") + ">\n\n " + system_error_text(ENOENT));
+                                  folder.file("absent.xls") + ">\n\n " + system_error_text(ENOENT));
   EXPECT_FALSE(fs::exists(program_file("~tmp.xls")));
   EXPECT_EQ(converted(), "avant\r\n");
 }
@@ -136,8 +127,8 @@ TEST_F(WorkbookImportTest, AWorkbookThatCannotBeCopiedStopsTheImport) {
 // nothing else changes.
 TEST_F(WorkbookImportTest, WithoutLibreOfficeOnlyTheMessageIsShown) {
   const std::string path = std::getenv("PATH");
-  setenv("PATH", folder->path().c_str(), 1);
-  const WorkbookImport import = import_workbook(ws, workbooks[0]);
+  setenv("PATH", folder.path().c_str(), 1);
+  const WorkbookImport import = import_workbook(ws, any_workbook);
   setenv("PATH", path.c_str(), 1);
   EXPECT_FALSE(import.imported);
   EXPECT_EQ(ui.texts(), std::vector<std::string>{
