@@ -132,6 +132,12 @@ void apply_folders(Session& s, const BatchOptions& options) {
 
 // Step 1; false, with the reason, when nothing can follow.
 [[nodiscard]] bool list_files(Session& s, ConsoleInterface& ui, std::string& reason) {
+  // A workbook is read again at each run: a converted sheet left by an
+  // earlier session may come from another workbook.
+  if (s.flags.input_mode == InputMode::Spreadsheet && !convert_workbook_for_listing(s)) {
+    reason = "le classeur " + s.description.text("Label_nom_fic_excel.caption") + " n'a pas pu être lu";
+    return false;
+  }
   const ListingResult listed = lister_tableau(s);
   for (const std::string& path : s.table_state.left_out_files) ui.note("fichier écarté : " + path);
   if (listed != ListingResult::completed || s.file_table.file_row_count() < 1) {

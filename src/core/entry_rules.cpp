@@ -7,8 +7,8 @@
 #include "core/data_description.h"
 #include "core/user_interface.h"
 #include "text/ascii.h"
-#include "text/date_pattern.h"
 #include "text/date_columns.h"
+#include "text/date_pattern.h"
 #include "text/date_pattern_fields.h"
 #include "text/text_utils.h"
 
@@ -259,7 +259,8 @@ void change_mask(DataDescription& description, const std::string& mask) {
 
 InputMode input_mode_for_mask(std::string_view mask) {
   const std::string upper = upper_ascii(mask);
-  if (contains(upper, "XLS")) return InputMode::Spreadsheet;
+  // "ODS": the workbooks of LibreOffice, which reads them here.
+  if (contains(upper, "XLS") || contains(upper, "ODS")) return InputMode::Spreadsheet;
   if (contains(upper, "PPP")) return InputMode::Clipboard;
   return InputMode::Files;
 }

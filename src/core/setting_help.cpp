@@ -25,7 +25,7 @@ constexpr std::array<SettingHelp, 69> kHelp = {{
 
     {"Edit_masque.text", "Disposition des fichiers de données",
      "extension des fichiers de données à lister, sans différence entre majuscules et minuscules "
-     "(\"xls\" désigne un classeur, \"ppp\" le presse-papier)",
+     "(\"xls\", \"xlsx\" ou \"ods\" désigne un classeur lu par LibreOffice, \"ppp\" le presse-papier)",
      "extension : csv, dat, txt..."},
     {"RadioGroup_separateur_colonne_ItemIndex",
      {},

@@ -40,11 +40,6 @@ class BusyListing {
   Session& m_session;
 };
 
-bool exists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::exists(path, error);
-}
-
 // Pre-reading every file of a large folder takes long: the user may cancel.
 [[nodiscard]] bool large_folder_accepted(Session& s, int shown_count) {
   if (shown_count <= kAskAbove || !s.description.checked("CheckBox_prelire_tous.Checked")) return true;
@@ -59,7 +54,7 @@ bool exists(const std::string& path) {
   switch (s.flags.input_mode) {
     case InputMode::Spreadsheet:
       s.ajout_suivi("       --> Lire le fichier Excel");
-      if (!exists(converted_workbook_path()) || s.description.modified()) convert_workbook_for_listing(s);
+      if (workbook_to_convert(s)) return convert_workbook_for_listing(s);
       return true;
     case InputMode::Clipboard:
       s.ajout_suivi("       --> Lire le presse-papier <" + clipboard_file_path() + ">");

@@ -6,7 +6,10 @@
 
 #include "core/program_folder.h"
 #include "files/file_discovery.h"
+#include "inputs/clipboard_reading.h"
+#include "inputs/workbook_import.h"
 #include "output/result_name.h"
+#include "session/button_colours.h"
 #include "session/session.h"
 #include "text/encoding.h"
 #include "text/text_utils.h"
@@ -102,8 +105,26 @@ std::string row_file_path(const Session& session, int row) {
                           table.lire_case(row, "s/répertoire") + table.lire_case(row, "fichier"));
 }
 
-void convert_workbook_for_listing(Session&) {}
+bool workbook_to_convert(const Session& session) {
+  std::error_code error;
+  return !std::filesystem::exists(converted_workbook_path(), error) || session.description.modified();
+}
 
-void read_clipboard_for_listing(Session&) {}
+bool convert_workbook_for_listing(Session& session) {
+  const DataDescription& d = session.description;
+  const std::string& name = d.text("Label_nom_fic_excel.caption");
+  if (trim_view(name).empty()) {
+    session.ui().message(" aucun classeur à lire : le choisir avec <Exemplaire de fichier de données>");
+    return false;
+  }
+  set_stop_live(session, true);
+  const WorkbookImport import = import_workbook(session, chemin_avec_barre(d.text("dossier_choisi")) + name);
+  // Within a run, "stop" stays live for the rest of the run.
+  set_stop_live(session, session.flags.running);
+  session.run.phase_seconds[static_cast<std::size_t>(Phase::Listing)] = import.seconds;
+  return import.imported;
+}
+
+void read_clipboard_for_listing(Session& session) { static_cast<void>(read_clipboard(session)); }
 
 }  // namespace talve

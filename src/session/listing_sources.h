@@ -33,11 +33,14 @@ std::vector<ListedFile> files_to_list(Session& session, std::string& first_name)
 // system's bytes).
 std::string row_file_path(const Session& session, int row);
 
-// Links to the inputs that are not folders. Nothing yet: the spreadsheet
-// and clipboard imports own them.
-// The workbook is converted into "~tmp_xls.csv" (before a listing, when no
-// converted file exists or the description was modified).
-void convert_workbook_for_listing(Session& session);
+// The inputs that are not folders.
+// The workbook (data folder + `Label_nom_fic_excel`) is converted into
+// "~tmp_xls.csv" (before a listing, when no converted file exists or the
+// description was modified); "stop" may stop it meanwhile. False when the
+// converted file was not written: the user was told why.
+[[nodiscard]] bool convert_workbook_for_listing(Session& session);
+// No converted file exists yet, or the description was modified since.
+bool workbook_to_convert(const Session& session);
 // The clipboard is read again into "~presse-papier.ppp".
 void read_clipboard_for_listing(Session& session);
 

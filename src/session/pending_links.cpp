@@ -2,6 +2,7 @@
 #include "session/pending_links.h"
 
 #include "core/period_file.h"
+#include "inputs/clipboard_reading.h"
 #include "session/own_files.h"
 #include "session/session.h"
 #include "text/encoding.h"
@@ -15,7 +16,7 @@ void save_period_file(Session& session) {
         session, " le fichier de la période n'a pas pu être écrit : " + name_as_text(period_file_path()));
 }
 
-void reread_clipboard_file(Session&) {}
+void reread_clipboard_file(Session& session) { static_cast<void>(read_clipboard(session)); }
 
 void clear_checked_files(Session& session) {
   session.table_state.checked_files.clear();

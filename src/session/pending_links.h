@@ -14,7 +14,7 @@ class Session;
 void save_period_file(Session& session);
 
 // In clipboard mode the clipboard working file is read again after a
-// description is read. Nothing yet: the clipboard import owns it.
+// description is read.
 void reread_clipboard_file(Session& session);
 
 // Choosing another description empties the list of checked files kept for

@@ -9,6 +9,7 @@
 #include "session/button_colours.h"
 #include "session/end_of_run_shutdown.h"
 #include "session/listing.h"
+#include "session/listing_sources.h"
 #include "session/memory_shortage.h"
 #include "session/progress_display.h"
 #include "session/run_checks.h"
@@ -76,6 +77,11 @@ void prepare_screen(Session& s) {
 // corrected first.
 [[nodiscard]] bool listing_and_grid(Session& s) {
   if (s.table_state.pre_read_since_listing == 0) {
+    if (s.flags.input_mode == InputMode::Spreadsheet && workbook_to_convert(s) &&
+        !convert_workbook_for_listing(s)) {
+      s.run.failure = "le classeur n'a pas pu être lu";
+      return false;
+    }
     start_phase(s, Phase::Listing);
     const ListingResult listed = lister_tableau(s);
     record_phase(s, Phase::Listing);

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 
+#include "session/clipboard_import.h"
 #include "session/description_actions.h"
 #include "session/listing.h"
 #include "session/period_edits.h"
@@ -41,6 +42,7 @@ WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInter
   on_click("SpeedButton_edit", [&s] { editer_click(s); });
   on_click("SpeedButton_suivi", [&s] { fichier_suivi_click(s); });
   on_click("SpeedButton_desc_bd", [&s] { choose_description(s); });
+  on_click("SpeedButton_presse_papier", [&s] { presse_papier_click(s); });
   on_click("SpeedButton_Enregistrer_dsc", [&s] { save_description(s); });
   on_click("SpeedButton_enreg_description", [&s] { save_description_as(s); });
   on_click("SpeedButton_nouveau_dsc", [&s] { new_description(s); });

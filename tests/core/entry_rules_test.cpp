@@ -258,6 +258,9 @@ TEST(MaskRule, StarAndPointCannotBeTypedAndPppDoesNotModify) {
 
 TEST(MaskRule, InputModeFollowsTheMask) {
   EXPECT_EQ(input_mode_for_mask("xlsx"), InputMode::Spreadsheet);
+  // LibreOffice's own workbooks are read as the other workbooks are.
+  EXPECT_EQ(input_mode_for_mask("ods"), InputMode::Spreadsheet);
+  EXPECT_EQ(input_mode_for_mask("fods"), InputMode::Spreadsheet);
   EXPECT_EQ(input_mode_for_mask("ppp"), InputMode::Clipboard);
   EXPECT_EQ(input_mode_for_mask("*.csV"), InputMode::Files);
 }

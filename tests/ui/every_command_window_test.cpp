@@ -21,9 +21,8 @@ namespace {
 // Buttons whose action other work builds, and the signal "test son", which
 // is heard, not seen (without a sound device here, not even heard).
 const QSet<QString> kBuiltElsewhere = {
-    // The sample data file and the clipboard inputs.
+    // The sample data file input.
     "SpeedButton_choix_fic_donnee",
-    "SpeedButton_presse_papier",
     // The in-window help.
     "SpeedButton_help22",
     "SpeedButton_help2",

@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -87,8 +89,13 @@ TEST_F(WindowRules, EachInputModeShowsItsOwnControls) {
   } cases[] = {{"csv", InputMode::Files, "1- Valider et Lister les fichiers   csv"},
                {"xls", InputMode::Spreadsheet, "1- Valider le fichier xls"},
                {"ppp", InputMode::Clipboard, "1- Valider le presse-papier"}};
+  // A description of the clipboard reads the clipboard again.
+  QApplication::clipboard()->setText("date\tv\n01/01/2024 00:00:00\t1\n");
   for (const auto& c : cases) {
     open(write_description(std::string(c.mask) + ".dsc", c.mask));
+    if (c.mode == InputMode::Clipboard) {
+      EXPECT_EQ(read_bytes(program_file("~presse-papier.ppp")), "date;v\r\n01/01/2024 00:00:00;1\r\n");
+    }
     for (const InputModeRow& row : input_mode_rows()) {
       QWidget* control = find(std::string(row.control).c_str());
       ASSERT_NE(control, nullptr) << row.control;
