@@ -23,10 +23,8 @@ const QSet<QString> kBuiltElsewhere = {
     // The sample data file and the clipboard inputs.
     "SpeedButton_choix_fic_donnee",
     "SpeedButton_presse_papier",
-    // The manual, the in-window help, the update page and the sound.
+    // The manual, the update page and the sound.
     "SpeedButton_help",
-    "SpeedButton_help22",
-    "SpeedButton_help2",
     "SpeedButton_url",
     "SpeedButton_test_son",
 };
