@@ -130,9 +130,8 @@ constexpr HelpEntry kEntries[] = {
      {"21-  décalage des dates des mesures : toutes les dates lues sont avancées ou reculées",
       "      de jours + heures:minutes:secondes (changement d'heure, horloge en heure UTC ...)"}},
     {"GroupBox_derive CheckBox_derive_active Label_derive_erronee TimePicker_derive_erronee "
-     "Label_derive_reelle "
-     "TimePicker_derive_reelle Label_debut_derive DateTimePicker_debut_derive Label_constat_derive "
-     "DateTimePicker_constat_derive",
+     "Label_derive_reelle TimePicker_derive_reelle Label_debut_derive DateTimePicker_debut_derive "
+     "Label_constat_derive DateTimePicker_constat_derive",
      {"21b- dérive de l'horloge de la station : l'écart croît régulièrement depuis le début de dérive",
       "      au constat, l'horloge indiquait l'heure erronée au lieu de l'heure réelle",
       "      les dates sont corrigées en proportion du temps écoulé"}},

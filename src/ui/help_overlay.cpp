@@ -93,10 +93,11 @@ void HelpOverlay::lay_out() {
     const int top = std::max(0, r.top() + kStrip / 2 - kTitleHeight / 2);
     title->setGeometry(r.left() + (r.width() - width) / 2, top, width, kTitleHeight);
   }
-  // The note, above the date-test group, at the left of the end date.
-  const QWidget* test = m_surface->findChild<QWidget*>("GroupBox_actuel_ou_passee");
-  const QWidget* end = m_surface->findChild<QWidget*>("DatePicker_fin");
-  if (test && end) m_note->move(rect_in(end, m_surface).left(), rect_in(test, m_surface).top() - 18);
+  // The note, 18 pixels above the date-test group, at its left.
+  if (const QWidget* test = m_surface->findChild<QWidget*>("GroupBox_actuel_ou_passee")) {
+    const QRect group = rect_in(test, m_surface);
+    m_note->move(group.left(), group.top() - 18);
+  }
 }
 
 void HelpOverlay::toggle(bool titles) {

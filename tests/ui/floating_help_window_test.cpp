@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
+#include <fstream>
 
 #include "listed_window.h"
 #include "session/session.h"
@@ -194,6 +195,16 @@ TEST_F(FloatingHelpTest, FloatingBoxSizeAndPlace) {
   hover("SpeedButton_stop");
   EXPECT_FALSE(box()->isVisible());
   EXPECT_TRUE(area()->toPlainText().startsWith("35-"));
+}
+
+// A description read with "aide flottante" checked shows the box.
+TEST_F(FloatingHelpTest, ReadingADescriptionAppliesTheFloatingHelpSetting) {
+  std::ofstream(description, std::ios::binary | std::ios::app) << "CheckBox_aide_flottante.Checked= true\r\n";
+  open(description);
+  EXPECT_TRUE(find<QAbstractButton>("CheckBox_aide_flottante")->isChecked());
+  EXPECT_TRUE(box()->isVisible());
+  hover("SpeedButton_stop");
+  EXPECT_TRUE(box()->toPlainText().startsWith("  -  stop"));
 }
 
 // "?+" frames the zones with their titles; any key let go hides them and
