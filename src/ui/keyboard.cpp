@@ -40,6 +40,8 @@ bool KeyboardRules::eventFilter(QObject* watched, QEvent* event) {
       // Any key, wherever it goes, ends the countdown.
       if (m_session.shutdown_countdown.running()) m_session.shutdown_countdown.key_pressed();
       if (QApplication::activeModalWidget() || !in_main_window(watched)) break;
+      // The in-window help takes the key: it hides when the key is let go.
+      if (m_links.help_shown && m_links.help_shown()) return true;
       if (key->key() != Qt::Key_Escape && key->key() != Qt::Key_Delete) break;
       if (key->key() == Qt::Key_Delete && watched->objectName() != "StringGrid1") break;
       // Held for the release; its control does not see it.

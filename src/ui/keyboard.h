@@ -20,7 +20,7 @@ class WindowInterface;
 // controls:
 // - any key pressed anywhere ends the shutdown countdown;
 // - a key let go first closes the in-window help when it is shown, and
-//   does nothing else;
+//   does nothing else (its press reached no control either);
 // - Escape, when let go, quits, unless a long task is going on (it waits) or
 //   the key went to a message box, a dialog or an open floating panel (that
 //   one closes and nothing else happens);
@@ -36,6 +36,8 @@ class KeyboardRules : public QObject {
     std::function<void()> remove_selection;  // Delete in the FileTable
     // Hides the in-window help when it is shown; true when it was.
     std::function<bool()> hide_help;
+    // Whether it is shown: the keys pressed meanwhile reach no control.
+    std::function<bool()> help_shown;
   };
   KeyboardRules(QMainWindow* window, Session& session, WindowInterface& ui, Links links);
   ~KeyboardRules() override;

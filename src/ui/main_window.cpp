@@ -20,6 +20,8 @@
 #include "ui/colour_scheme.h"
 #include "ui/field_handlers.h"
 #include "ui/file_table_gestures.h"
+#include "ui/floating_help.h"
+#include "ui/help_overlay.h"
 #include "ui/keyboard.h"
 #include "ui/large_table.h"
 #include "ui/notice_panel.h"
@@ -115,14 +117,20 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
   m_buttons = new WorkflowButtons(
       m_surface, s, *m_ui, {m_tracking, m_notice, after, [this] { request_quit(QuitOrigin::ExitButton); }});
   m_gestures = new FileTableGestures(m_surface, s, after);
-  m_keyboard = new KeyboardRules(this, s, *m_ui,
-                                 {kFloatingPanels,
-                                  [this] { request_quit(QuitOrigin::EscapeKey); },
-                                  [this] {
-                                    m_gestures->remove_selection();
-                                    refresh();
-                                  },
-                                  {}});
+  m_overlay = new HelpOverlay(m_surface);
+  for (const auto& [name, titles] :
+       {std::pair{"SpeedButton_help22", true}, std::pair{"SpeedButton_help2", false}})
+    if (auto* button = m_surface->findChild<QAbstractButton*>(QString::fromLatin1(name)))
+      connect(button, &QAbstractButton::clicked, this,
+              [this, titles = titles] { m_overlay->toggle(titles); });
+  m_keyboard =
+      new KeyboardRules(this, s, *m_ui,
+                        {kFloatingPanels, [this] { request_quit(QuitOrigin::EscapeKey); },
+                         [this] {
+                           m_gestures->remove_selection();
+                           refresh();
+                         },
+                         [this] { return m_overlay->hide(); }, [this] { return m_overlay->shown(); }});
   m_ui->on_process_events = [this] {
     m_tracking->flush();
     m_views->refresh(true);
@@ -149,6 +157,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
                           after});
   install_large_table_toggle(this);
   m_panels = install_panels(m_surface, s, *m_ui, *m_placement, *m_binder, after);
+  m_help = new FloatingHelp(m_surface, s, *m_binder, after);
   type_whole_dates(m_surface);
   connect_scheme();
   connect_session_values();
@@ -171,6 +180,7 @@ MainWindow::MainWindow(const CommandLine& command_line, QWidget* parent)
 MainWindow::~MainWindow() {
   // The parts that watch the controls' events go before the session they
   // act on: the widgets, destroyed after it, still send a few (focus).
+  delete m_help;
   delete m_panels;
   delete m_keyboard;
   delete m_binder;

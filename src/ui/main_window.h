@@ -15,6 +15,8 @@ namespace talve::ui {
 
 class BusyState;
 class FileTableGestures;
+class FloatingHelp;
+class HelpOverlay;
 class ChartWindow;
 class KeyboardRules;
 class NoticePanel;
@@ -76,6 +78,8 @@ class MainWindow : public QMainWindow {
   KeyboardRules* m_keyboard = nullptr;
   QObject* m_panels = nullptr;  // the floating panels' links to the session
   FileTableGestures* m_gestures = nullptr;
+  HelpOverlay* m_overlay = nullptr;
+  FloatingHelp* m_help = nullptr;
   bool m_startup_posted = false;
   bool m_quit_confirmed = false;
 };

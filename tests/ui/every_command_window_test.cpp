@@ -23,9 +23,6 @@ namespace {
 const QSet<QString> kBuiltElsewhere = {
     // The sample data file input.
     "SpeedButton_choix_fic_donnee",
-    // The in-window help.
-    "SpeedButton_help22",
-    "SpeedButton_help2",
     // The sound.
     "SpeedButton_test_son",
 };
