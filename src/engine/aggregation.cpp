@@ -28,7 +28,6 @@ void fold_columns(ResultTable& table, int row, int count, const double* values, 
       if (cell->ok_count == 0) cell->missing = 1;
       continue;
     }
-    cell->kind = 'r';
     cell->missing = 0;
     update(*cell, values[k]);
     ++cell->ok_count;
@@ -37,7 +36,6 @@ void fold_columns(ResultTable& table, int row, int count, const double* values, 
 
 void count_line(ResultTable& table, int row) {
   ResultCell& nb = table.at(row, table.map.count);
-  nb.kind = 'r';
   nb.value += 1;
 }
 
@@ -54,7 +52,6 @@ void count_line(ResultTable& table, int row) {
       if (cell->ok_count == 0) cell->missing = 1;
       continue;
     }
-    cell->kind = 'r';
     cell->missing = 0;
     const double v = values[k];
     switch (map.methods[static_cast<std::size_t>(j)]) {
@@ -87,7 +84,6 @@ void fill_cell_from_neighbours(ResultTable& table, int r, int j) {
   ResultCell& cell = table.at(r, j);
   cell.value = (table.at(r - 1, j).value + table.at(r + 1, j).value) / 2;
   cell.missing = 0;
-  cell.kind = 'r';
   cell.ok_count = 1;
   cell.origin = CellOrigin::Filled;
   table.set_nb(r, 2);

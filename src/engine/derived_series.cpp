@@ -17,7 +17,6 @@ void mark_filled(ResultTable& table, int r, int j, ResultValue value, ResultValu
   ResultCell& cell = table.at(r, j);
   cell.value = value;
   cell.missing = 0;
-  cell.kind = 'r';
   cell.ok_count = 1;
   cell.origin = CellOrigin::Filled;
   table.set_nb(r, nb);

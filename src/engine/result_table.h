@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,17 +31,17 @@ struct ResultCell {
   ResultValue value = 0;
   std::int32_t ok_count = 0;  // non-missing values folded into the cell
   std::uint8_t missing = 0;   // 1 when the cell holds no value
-  char kind = 'r';            // 's' for the instant column, 'r' for values
   CellOrigin origin = CellOrigin::Measured;
 };
 static_assert(sizeof(ResultCell) == 16);
 
-// The cells of a table, in one block. Filled on two threads when large: a
-// table of a few hundred thousand rows is tens of megabytes that the system
-// hands over page by page at the first write.
+// The cells of a table, in one block. A blank cell is all zero bytes, so
+// that the block is taken from the system already cleared and written once,
+// by the run, instead of being cleared by the system and then filled: a
+// table of a few hundred thousand rows is tens of megabytes.
 class ResultCells {
  public:
-  // rows x columns cells, column 1 of each row an instant ('s').
+  // rows x columns blank cells.
   void reset(std::size_t rows, std::size_t columns);
   void clear() {
     m_cells.reset();
@@ -53,7 +54,7 @@ class ResultCells {
 
  private:
   struct Release {
-    void operator()(ResultCell* cells) const { ::operator delete(cells); }
+    void operator()(ResultCell* cells) const { std::free(cells); }
   };
   std::unique_ptr<ResultCell, Release> m_cells;
   std::size_t m_size = 0;
@@ -88,7 +89,6 @@ struct ResultTable {
   ResultValue nb(int row) const { return at(row, map.count).value; }
   void set_nb(int row, ResultValue value) {
     ResultCell& cell = at(row, map.count);
-    cell.kind = 'r';
     cell.missing = 0;
     cell.value = value;
   }

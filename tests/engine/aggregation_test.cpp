@@ -149,8 +149,8 @@ TEST(Aggregation, PrepareSizesTheTableAndReadsTheInstants) {
   EXPECT_EQ(table.instants.size(), 251u);
   EXPECT_EQ(table.instants[0], 0);
   EXPECT_EQ(table.instants[250], testing::at("09/11/2021 14:15:00"));
-  EXPECT_EQ(table.at(5, 1).kind, 's');
-  EXPECT_EQ(table.at(5, 2).kind, 'r');
+  EXPECT_EQ(table.at(5, 2).missing, 0);
+  EXPECT_EQ(table.at(5, 2).ok_count, 0);
   EXPECT_EQ(ui.captions["Label_patienter"], "3- patienter ... 42%     ");
   // A selection of more columns than the files hold still fits.
   set_column_map(table, testing::simple_map(6));
