@@ -20,8 +20,7 @@ namespace {
 
 // Buttons whose action other work builds.
 const QSet<QString> kBuiltElsewhere = {
-    // The sample data file and the clipboard inputs.
-    "SpeedButton_choix_fic_donnee",
+    // The clipboard input.
     "SpeedButton_presse_papier",
     // The manual, the in-window help, the update page and the sound.
     "SpeedButton_help",
