@@ -22,6 +22,12 @@ std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& 
       options.list_only = true;
     } else if (arg == "--keys") {
       options.keys = true;
+    } else if (arg == "--inspect") {
+      if (!value(options.inspect)) return std::nullopt;
+    } else if (arg == "--output") {
+      if (!value(options.inspect_output)) return std::nullopt;
+    } else if (arg == "--force") {
+      options.force = true;
     } else if (arg == "--period") {
       if (!value(options.period)) return std::nullopt;
     } else if (arg == "--start") {
@@ -46,7 +52,15 @@ std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& 
       return std::nullopt;
     }
   }
-  if (!options.help && !options.keys && options.description_path.empty()) {
+  if (options.inspect && !options.description_path.empty()) {
+    error = "--inspect écrit une description : aucun fichier de description n'est attendu";
+    return std::nullopt;
+  }
+  if ((options.inspect_output || options.force) && !options.inspect) {
+    error = "--output et --force vont avec --inspect";
+    return std::nullopt;
+  }
+  if (!options.help && !options.keys && !options.inspect && options.description_path.empty()) {
     error = "le fichier de description manque";
     return std::nullopt;
   }
@@ -56,6 +70,7 @@ std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& 
 const std::string& batch_usage() {
   static const std::string kUsage =
       "Usage : talve --batch DESCRIPTION.dsc [options]\n"
+      "        talve --batch --inspect EXEMPLE [--output DESCRIPTION.dsc] [--force]\n"
       "        talve --batch --keys\n"
       "\n"
       "Compile sans fenêtre les fichiers de données décrits par DESCRIPTION.dsc :\n"
@@ -78,6 +93,14 @@ const std::string& batch_usage() {
       "  --output-dir DOSSIER          remplace le répertoire de sortie (il doit exister)\n"
       "  --list-only                   seulement lister et pré-lire les fichiers : le tableau des\n"
       "                                fichiers est écrit sur la sortie standard, sans traitement\n"
+      "  --inspect EXEMPLE             pour commencer sur de nouveaux fichiers : lit un fichier de\n"
+      "                                données exemplaire et écrit la description qui le lit\n"
+      "                                (répertoire, masque, intitulés, 1ère ligne de données,\n"
+      "                                séparateur, format et colonne(s) de la date-heure), chaque\n"
+      "                                correction proposée acceptée ; son chemin est la dernière ligne\n"
+      "  --output DESCRIPTION.dsc      avec --inspect : où écrire la description (par défaut à côté\n"
+      "                                de l'exemplaire, même nom, extension .dsc)\n"
+      "  --force                       avec --inspect : remplacer une description qui existe déjà\n"
       "  --keys                        les clés du fichier de description : leur sens, leur valeur\n"
       "                                par défaut et leurs valeurs possibles\n"
       "  --help                        affiche cette aide\n"

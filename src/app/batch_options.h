@@ -14,6 +14,12 @@ struct BatchOptions {
   bool list_only = false;  // step 1 only: the file table on standard output
   bool keys = false;       // the description keys explained, on standard output
   std::string description_path;
+  // --inspect SAMPLE: a description written from a sample file, to
+  // `inspect_output` (else beside the sample), replacing an existing file
+  // only with `force`.
+  std::optional<std::string> inspect;
+  std::optional<std::string> inspect_output;
+  bool force = false;
   std::optional<std::string> start;
   std::optional<std::string> end;
   std::optional<std::string> step;

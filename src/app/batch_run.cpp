@@ -12,6 +12,7 @@
 #include <new>
 #include <ostream>
 
+#include "app/batch_inspect.h"
 #include "app/batch_keys.h"
 #include "app/batch_options.h"
 #include "app/batch_period.h"
@@ -322,6 +323,7 @@ int run_batch(const BatchOptions& options, std::ostream& out, std::ostream& erro
     out << cp1252_to_utf8(description_keys_text());
     return output_status(out, ui, kBatchWritten);
   }
+  if (options.inspect) return run_inspection(options, out, ui);
   BatchProgress progress(progress_line);
   ui.set_progress(&progress);
   // The listing and the run report a failed allocation themselves; this

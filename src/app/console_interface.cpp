@@ -29,7 +29,8 @@ std::string type_caption(MessageType type) {
 ConsoleInterface::ConsoleInterface(std::ostream& errors) : m_errors(errors) {}
 
 Answer ConsoleInterface::ask(MessageType type, ButtonSet buttons, const std::string& text) {
-  const Answer answer = batch_answer(buttons, text);
+  const Answer answer =
+      m_accept_corrections && (buttons & kYes) != 0 ? Answer::Yes : batch_answer(buttons, text);
   std::string shown = "--- " + type_caption(type) + " " + buttons_caption(buttons) + " ---\n";
   if (m_file_in_hand && !m_file_in_hand->empty() && text.find(*m_file_in_hand) == std::string::npos)
     shown += "(fichier " + *m_file_in_hand + ")\n";

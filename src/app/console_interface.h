@@ -28,6 +28,10 @@ class ConsoleInterface : public UserInterface {
   // so that the loop under way ends at its next event check.
   void set_stop_flag(bool* stop) { m_stop = stop; }
 
+  // The inspection of a sample accepts every correction it offers: a box
+  // with a Yes button is answered Yes.
+  void accept_corrections() { m_accept_corrections = true; }
+
   Answer ask(MessageType type, ButtonSet buttons, const std::string& text) override;
   void tracking_line_added(const std::string&) override {}
   void tracking_cleared() override {}
@@ -57,6 +61,7 @@ class ConsoleInterface : public UserInterface {
   BatchProgress* m_progress = nullptr;
   const std::string* m_file_in_hand = nullptr;
   bool* m_stop = nullptr;
+  bool m_accept_corrections = false;
 };
 
 }  // namespace talve

@@ -43,6 +43,8 @@ std::string name_with_dsc_extension(const std::string& name) {
   return (dot == std::string::npos ? name : name.substr(0, dot)) + ".DSC";
 }
 
+}  // namespace
+
 void count_data_files(Session& session) {
   const DataDescription& description = session.description;
   std::vector<FoundFile> found;
@@ -53,6 +55,8 @@ void count_data_files(Session& session) {
   session.set_caption("Label54", std::to_string(count));
   session.set_caption("Label_nom_de_fichier", name_as_text(first_name));
 }
+
+namespace {
 
 // What follows the reading of the settings.
 void refresh_after_read(Session& session) {

@@ -96,6 +96,10 @@ bool choose_working_folder(Session& session, FolderRole role);
 // `Label_rep_description`, `Label_rep_sortie`), or their placeholders when
 // empty.
 void show_folder_labels(Session& session);
+
+// Counts the files of the data folder that match the mask: their number in
+// `Label54`, the first one's name in `Label_nom_de_fichier`.
+void count_data_files(Session& session);
 // True once a description folder has been chosen (its label no longer shows
 // its placeholder).
 bool description_folder_chosen(const Session& session);

@@ -168,6 +168,7 @@ std::string join_preview(const LoadedFile& file) {
   s.set_caption("Memo6", join_preview(file));
   s.set_visible("Memo1", true);
   s.set_visible("Memo6", true);
+  s.preview_shown = true;
   return loaded;
 }
 

@@ -39,6 +39,7 @@ class Session : public Workspace {
   RecentFolderPanel recent_folders;   // `ListBox_rep_recent`
   DrivePanel drive_panel;             // `Panel_lecteur`
   bool colour_panel_shown = false;    // `Panel_des_couleurs`
+  bool preview_shown = false;         // `Memo6` over the whole text `Memo1`
   ShutdownCountdown shutdown_countdown{*this};
   RunState run;  // the processing run: durations, progress, result paths
   // A file of the program's own folder could not be written and the user

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +23,7 @@
 #include "session/column_listing.h"
 #include "session/field_entries.h"
 #include "session/modified_indication.h"
+#include "session/sample_inspection.h"
 #include "session/session.h"
 #include "text/encoding.h"
 #include "ui/panel_placement.h"
@@ -60,6 +62,7 @@ class FieldHandlers : public QObject {
     connect_pickers();
     connect_options();
     follow_correction_choices();
+    watch_file_text();
   }
 
  protected:
@@ -76,6 +79,7 @@ class FieldHandlers : public QObject {
   void connect_pickers();
   void connect_options();
   void follow_correction_choices();
+  void watch_file_text();
   void follow_up(FieldFollowUp next);
   void leave_field(QLineEdit* field);
   void toggle_picker(const Picker& picker);
@@ -87,7 +91,19 @@ class FieldHandlers : public QObject {
   QWidget* m_window;
   Session& m_session;
   FieldActions m_actions;
+  // Where the file's whole text (`Memo1`) and its preview (`Memo6`) take
+  // their mouse clicks.
+  QWidget* m_whole_text = nullptr;
+  QWidget* m_preview = nullptr;
 };
+
+// The double-clicks of the file's text, which reach the areas' viewports.
+void FieldHandlers::watch_file_text() {
+  if (auto* whole = find<QPlainTextEdit>("Memo1")) m_whole_text = whole->viewport();
+  if (auto* preview = find<QPlainTextEdit>("Memo6")) m_preview = preview->viewport();
+  for (QWidget* view : {m_whole_text, m_preview})
+    if (view) view->installEventFilter(this);
+}
 
 // Enter and leaving are the session's rules; the window says which field
 // and what it holds.
@@ -161,6 +177,14 @@ void FieldHandlers::follow_correction_choices() {
 }
 
 bool FieldHandlers::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick && watched &&
+      (watched == m_whole_text || watched == m_preview)) {
+    if (watched == m_preview)
+      memo6_double_click(m_session);
+    else
+      memo1_double_click(m_session);
+    return true;
+  }
   const QString name = watched->objectName();
   switch (event->type()) {
     case QEvent::KeyPress:

@@ -9,6 +9,7 @@
 #include "session/period_edits.h"
 #include "session/processing_run.h"
 #include "session/result_writing.h"
+#include "session/sample_inspection.h"
 #include "session/session.h"
 #include "ui/notice_panel.h"
 #include "ui/outside_programs.h"
@@ -43,6 +44,7 @@ WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInter
   on_click("SpeedButton_suivi", [&s] { fichier_suivi_click(s); });
   on_click("SpeedButton_desc_bd", [&s] { choose_description(s); });
   on_click("SpeedButton_presse_papier", [&s] { presse_papier_click(s); });
+  on_click("SpeedButton_choix_fic_donnee", [&s] { choix_fic_donnee_click(s); });
   on_click("SpeedButton_Enregistrer_dsc", [&s] { save_description(s); });
   on_click("SpeedButton_enreg_description", [&s] { save_description_as(s); });
   on_click("SpeedButton_nouveau_dsc", [&s] { new_description(s); });

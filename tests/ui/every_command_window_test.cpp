@@ -21,8 +21,6 @@ namespace {
 // Buttons whose action other work builds, and the signal "test son", which
 // is heard, not seen (without a sound device here, not even heard).
 const QSet<QString> kBuiltElsewhere = {
-    // The sample data file input.
-    "SpeedButton_choix_fic_donnee",
     // The sound.
     "SpeedButton_test_son",
 };
