@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/sample_inspection.h"
 
+#include "session/listing_sources.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -94,7 +96,11 @@ void take_folder_and_mask(Session& s, const std::string& path, const std::string
   s.flags.input_mode = input_mode_for_mask(extension);
   show_input_mode(s);
   if (s.flags.input_mode == InputMode::Spreadsheet) {
-    s.set_caption("Label_nom_fic_excel", name_as_text(fs::path(file_system_path(path)).filename().string()));
+    // The workbook is read through its converted sheet: the listing and the
+    // run find it by this name.
+    const std::string workbook = name_as_text(fs::path(file_system_path(path)).filename().string());
+    d.set_text("Label_nom_fic_excel.caption", workbook);
+    s.set_caption("Label_nom_fic_excel", workbook);
     d.mark_modified();
   }
   count_data_files(s);
@@ -148,14 +154,21 @@ SampleOutcome inspect_sample(Session& s, const std::string& path) {
     return SampleOutcome::Edited;
   count_data_files(s);
 
+  // A workbook's bytes are no text: its sheet is checked as LibreOffice
+  // converts it, the text every listing and run of it will read.
+  std::string sample = path;
+  if (s.flags.input_mode == InputMode::Spreadsheet) {
+    if (!convert_workbook_for_listing(s)) return SampleOutcome::Cancelled;
+    sample = converted_workbook_path();
+  }
   std::string text;
-  if (!read_sample(path, text)) {
-    s.ui().ask(MessageType::Error, kOkButton, " fichier illisible : " + path);
+  if (!read_sample(sample, text)) {
+    s.ui().ask(MessageType::Error, kOkButton, " fichier illisible : " + sample);
     return SampleOutcome::Cancelled;
   }
   const std::vector<std::string_view> lines = split_lines(text);
   show_sample_text(s, lines);
-  open_in_editor(s, path);
+  open_in_editor(s, sample);
   check_sample_content(s, lines);
   static_cast<void>(lister_tableau(s));
   return SampleOutcome::Inspected;

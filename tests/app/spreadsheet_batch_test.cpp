@@ -66,5 +66,38 @@ TEST(SpreadsheetBatch, ARunOnASheetEqualsTheRunOnTheSameDataAsText) {
   EXPECT_EQ(testing::read_bytes(dir.path() + "classeur/sorties/res.txt"), expected);
 }
 
+// A workbook given to --inspect is described from its converted sheet, not
+// from its bytes: the description it writes then runs on the sheet.
+TEST(SpreadsheetBatch, AnInspectedWorkbookIsDescribedFromItsSheet) {
+  const testing::TempDir dir;
+  testing::Sheet sheet{"Mesures", {{{Cell::Text, "date"}, {Cell::Text, "T"}}}};
+  for (int hour = 0; hour < 6; ++hour)
+    sheet.rows.push_back({{Cell::Instant, "2021-01-01T0" + std::to_string(hour) + ":30:00"},
+                          {Cell::Number, std::to_string(hour * 2) + ".5"}});
+  dir.mkdir("donnees");
+  dir.mkdir("maison");
+  dir.mkdir("sorties");
+  testing::make_workbooks(dir.path() + "donnees/", "mesures", {sheet}, {"ods"});
+
+  const auto run = [&](const std::vector<std::string>& arguments) {
+    return testing::run_program(testing::ProgramRun{arguments, dir.path(), dir.path() + "maison", 600, -1});
+  };
+  const testing::ProgramOutcome inspected =
+      run({"--batch", "--inspect", dir.path() + "donnees/mesures.ods", "--output", dir.path() + "auto.dsc"});
+  ASSERT_EQ(inspected.status, 0) << inspected.summary();
+  const std::string description = testing::read_bytes(dir.path() + "auto.dsc");
+  EXPECT_NE(description.find("Label_nom_fic_excel.caption= mesures.ods"), std::string::npos) << description;
+
+  const testing::ProgramOutcome ran =
+      run({"--batch", dir.path() + "auto.dsc", "--output-dir", dir.path() + "sorties"});
+  ASSERT_EQ(ran.status, 0) << ran.summary();
+  std::string result_path = ran.out;
+  while (!result_path.empty() && (result_path.back() == '\n' || result_path.back() == '\r'))
+    result_path.pop_back();
+  result_path = result_path.substr(result_path.rfind('\n') + 1);
+  const std::string result = testing::read_bytes(result_path);
+  EXPECT_TRUE(result.find("10.5") != std::string::npos || result.find("10,5") != std::string::npos) << result;
+}
+
 }  // namespace
 }  // namespace talve

@@ -18,8 +18,8 @@
 namespace talve::testing {
 namespace {
 
-// Buttons whose action other work builds, and the signal "test son", which
-// is heard, not seen (without a sound device here, not even heard).
+// The signal "test son", which is heard, not seen (without a sound device
+// here, not even heard).
 const QSet<QString> kBuiltElsewhere = {
     // The sound.
     "SpeedButton_test_son",
