@@ -56,14 +56,18 @@ bool SoundPlayer::play(const std::vector<std::int32_t>& samples) {
   QTimer::singleShot(tone_ms + 500, &loop, &QEventLoop::quit);
   sink.start(&buffer);
   if (sink.error() != QAudio::NoError) return false;
-  if (sink.state() == QAudio::ActiveState) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  // A sink that never turned active played nothing.
+  const bool active = sink.state() == QAudio::ActiveState;
+  if (active) loop.exec(QEventLoop::ExcludeUserInputEvents);
   sink.stop();
+  m_played = m_played || active;
   return true;
 }
 
-void play_signal() {
+bool play_signal() {
   SoundPlayer player;
   bips(player, std::cout);
+  return player.played();
 }
 
 }  // namespace talve::ui

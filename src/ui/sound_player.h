@@ -11,10 +11,16 @@ namespace talve::ui {
 class SoundPlayer : public ToneOutput {
  public:
   bool play(const std::vector<std::int32_t>& samples) override;
+  // Whether at least one tone reached a device.
+  bool played() const { return m_played; }
+
+ private:
+  bool m_played = false;
 };
 
 // The program's signal ("test son", end of a long run): nine tones, their
-// errors written on the standard output, never shown.
-void play_signal();
+// errors written on the standard output, never shown. False when no tone
+// could be played (no output device).
+bool play_signal();
 
 }  // namespace talve::ui

@@ -311,6 +311,6 @@ void WindowInterface::set_clipboard_text(const std::string& text) {
   QApplication::clipboard()->setMimeData(new Cp1252Text(text));
 }
 
-void WindowInterface::play_end_sound() { play_signal(); }
+void WindowInterface::play_end_sound() { static_cast<void>(play_signal()); }
 
 }  // namespace talve::ui

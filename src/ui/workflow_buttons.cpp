@@ -14,6 +14,7 @@
 #include "ui/notice_panel.h"
 #include "ui/outside_programs.h"
 #include "ui/sound_player.h"
+#include "ui/text_edge.h"
 #include "ui/tracking_window.h"
 #include "ui/window_interface.h"
 
@@ -54,7 +55,14 @@ WorkflowButtons::WorkflowButtons(QWidget* surface, Session& session, WindowInter
   // sound output, nothing of the session.
   on_click("SpeedButton_help", [this] { open_manual(m_ui); });
   on_click("SpeedButton_url", [this] { open_update_page(m_ui); });
-  on_click("SpeedButton_test_son", [] { play_signal(); });
+  // Asked for by the user, a signal that cannot be heard is said, in the
+  // tracking window only (the end-of-run signal stays silent then).
+  on_click("SpeedButton_test_son", [this, &s] {
+    if (play_signal()) return;
+    s.ajout_suivi(
+        from_qstring(QStringLiteral(" test son : aucune sortie audio, le signal n'a pas pu être joué")));
+    m_links.tracking->show();
+  });
 }
 
 void WorkflowButtons::on_click(const char* button, std::function<void()> action, bool while_busy) {
