@@ -12,11 +12,11 @@
 #include <new>
 #include <ostream>
 
-#include "app/batch_inspect.h"
 #include "app/batch_keys.h"
 #include "app/batch_options.h"
 #include "app/batch_period.h"
 #include "app/batch_progress.h"
+#include "app/batch_sample_description.h"
 #include "app/batch_signals.h"
 #include "app/console_interface.h"
 #include "core/description_file.h"

@@ -21,7 +21,8 @@ std::optional<TDateTime> file_name_date(std::string_view name, std::string_view 
   TDateTime date = 0;
   const std::string text =
       date_nom_fichier(name, trim(rule).empty() ? kCompactDateRule : std::string_view(rule), date, silent);
-  // Part 2.2 dates an impossible day (31 February) at the end of 1899.
+  // The file-name date rule gives an impossible day (31 February) a date at
+  // the end of 1899: such a name holds no date to compare with.
   if (text.empty() || date < 2.0) return std::nullopt;
   return std::floor(date);
 }

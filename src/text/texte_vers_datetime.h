@@ -12,7 +12,7 @@ namespace talve {
 // `texte_vers_datetime`: the lenient reading of a date-time text. Accepts
 // the canonical "dd/mm/yyyy hh:nn:ss", the year-first "yyyy/mm/dd ..." (with
 // "/" or "-"), the date alone or with hours or hours and minutes only, and a
-// time of day "hh:nn:ss" alone (date part 0). The text re-ordered to the
+// time of day "hh:nn:ss" alone (on day 0). The text re-ordered to the
 // canonical form is written to `normalised`.
 //
 // Gives 0 with `normalised` empty when the text is empty or has no usable

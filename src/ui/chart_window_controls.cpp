@@ -116,13 +116,13 @@ void ChartWindow::build_controls() {
   second->addWidget(abscissa);
   second->addStretch();
   for (std::size_t i = 0; i < std::size(kTrackBars); ++i) {
-    const TrackBar& spec = kTrackBars[i];
+    const TrackBar& track = kTrackBars[i];
     auto* label =
-        make_label(m_strip, (QByteArray("Label_") + spec.name).constData(), QString::fromUtf8(spec.label));
+        make_label(m_strip, (QByteArray("Label_") + track.name).constData(), QString::fromUtf8(track.label));
     auto* bar = new QSlider(Qt::Horizontal, m_strip);
-    bar->setObjectName(QString::fromLatin1(spec.name));
-    bar->setRange(spec.minimum, spec.maximum);
-    bar->setValue(spec.initial);
+    bar->setObjectName(QString::fromLatin1(track.name));
+    bar->setRange(track.minimum, track.maximum);
+    bar->setValue(track.initial);
     bar->setAccessibleName(label->text());
     bar->setMinimumWidth(70);
     bar->setMaximumWidth(120);

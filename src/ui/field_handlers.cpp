@@ -23,7 +23,7 @@
 #include "session/column_listing.h"
 #include "session/field_entries.h"
 #include "session/modified_indication.h"
-#include "session/sample_inspection.h"
+#include "session/sample_description.h"
 #include "session/session.h"
 #include "text/encoding.h"
 #include "ui/panel_placement.h"

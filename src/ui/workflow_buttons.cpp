@@ -9,7 +9,7 @@
 #include "session/period_edits.h"
 #include "session/processing_run.h"
 #include "session/result_writing.h"
-#include "session/sample_inspection.h"
+#include "session/sample_description.h"
 #include "session/session.h"
 #include "ui/notice_panel.h"
 #include "ui/outside_programs.h"

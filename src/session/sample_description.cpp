@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "session/sample_inspection.h"
+#include "session/sample_description.h"
 
 #include "session/listing_sources.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/batch_inspect.h"
+#include "app/batch_sample_description.h"
 
 #include <filesystem>
 #include <ostream>
@@ -10,7 +10,7 @@
 #include "core/description_file.h"
 #include "core/folder_paths.h"
 #include "core/program_folder.h"
-#include "session/sample_inspection.h"
+#include "session/sample_description.h"
 #include "session/session.h"
 #include "text/encoding.h"
 
