@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/batch_options.h"
 
+#include <filesystem>
+
+#include "text/encoding.h"
+
 namespace talve {
 
 std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& args, std::string& error) {
@@ -111,6 +115,13 @@ const std::string& batch_usage() {
       "une date sur plusieurs colonnes : Edit_num_col_datetime.text= 2+3+4 ; des champs entre\n"
       "guillemets : CheckBox_guillemets.Checked= true. Le détail : --keys\n";
   return kUsage;
+}
+
+std::string absolute_path(const std::string& path) {
+  std::error_code ec;
+  return name_as_text(std::filesystem::absolute(std::filesystem::path(file_system_path(path)), ec)
+                          .lexically_normal()
+                          .string());
 }
 
 }  // namespace talve

@@ -40,4 +40,8 @@ std::optional<BatchOptions> parse_batch_options(const std::vector<std::string>& 
 // The usage text, in French.
 const std::string& batch_usage();
 
+// A path given on the command line, as text once converted, made absolute
+// against the working folder, which the file system names.
+std::string absolute_path(const std::string& path);
+
 }  // namespace talve

@@ -46,13 +46,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Paths given on the command line, texts once converted, made absolute
-// against the working folder, which the file system names.
-std::string absolute_path(const std::string& path) {
-  std::error_code ec;
-  return name_as_text(fs::absolute(fs::path(file_system_path(path)), ec).lexically_normal().string());
-}
-
 std::string absolute_folder(const std::string& folder) { return chemin_avec_barre(absolute_path(folder)); }
 
 // Reads the description file; false, with the reason, when it cannot be.

@@ -19,11 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string absolute_text(const std::string& path) {
-  std::error_code ec;
-  return name_as_text(fs::absolute(fs::path(file_system_path(path)), ec).lexically_normal().string());
-}
-
 // Beside the sample, its name with ".dsc" for its extension.
 std::string description_beside(const std::string& sample) {
   fs::path path(file_system_path(sample));
@@ -39,12 +34,12 @@ int refuse(ConsoleInterface& ui, const std::string& reason) {
 }  // namespace
 
 int run_inspection(const BatchOptions& options, std::ostream& out, ConsoleInterface& ui) {
-  const std::string sample = absolute_text(*options.inspect);
+  const std::string sample = absolute_path(*options.inspect);
   std::error_code ec;
   if (!fs::is_regular_file(file_system_path(sample), ec))
     return refuse(ui, "fichier exemplaire introuvable : " + sample);
   const std::string target =
-      absolute_text(options.inspect_output ? *options.inspect_output : description_beside(sample));
+      absolute_path(options.inspect_output ? *options.inspect_output : description_beside(sample));
   if (fs::exists(file_system_path(target), ec) && !options.force)
     return refuse(ui, "le fichier " + target + " existe déjà (--force pour le remplacer)");
 

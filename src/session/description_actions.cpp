@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "core/busy_cursor.h"
 #include "core/column_preview.h"
 #include "core/description_file.h"
 #include "core/entry_rules.h"
@@ -25,18 +26,6 @@ namespace talve {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The hourglass for the length of an operation, however it ends.
-class BusyCursor {
- public:
-  explicit BusyCursor(UserInterface& ui) : m_ui(ui) { m_ui.set_busy(true); }
-  ~BusyCursor() { m_ui.set_busy(false); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-
- private:
-  UserInterface& m_ui;
-};
 
 std::string name_with_dsc_extension(const std::string& name) {
   const auto dot = name.rfind('.');

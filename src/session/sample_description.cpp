@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/busy_cursor.h"
 #include "core/entry_rules.h"
 #include "core/folder_paths.h"
 #include "core/input_mode_controls.h"
@@ -30,17 +31,6 @@ namespace fs = std::filesystem;
 // The whole text shown in `Memo1` stops here: a sample of millions of lines
 // would make the text area itself the slow part.
 constexpr std::size_t kShownLines = 20000;
-
-class WaitCursor {
- public:
-  explicit WaitCursor(UserInterface& ui) : m_ui(ui) { m_ui.set_busy(true); }
-  ~WaitCursor() { m_ui.set_busy(false); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  UserInterface& m_ui;
-};
 
 std::string extension_of(const std::string& path) {
   const std::string name = fs::path(file_system_path(path)).filename().string();
@@ -137,7 +127,7 @@ bool settle_extension(Session& s, const std::string& path, const std::string& ex
 
 SampleOutcome inspect_sample(Session& s, const std::string& path) {
   if (s.busy()) return SampleOutcome::Cancelled;
-  WaitCursor wait(s.ui());
+  BusyCursor wait(s.ui());
   const std::string extension = extension_of(path);
   take_folder_and_mask(s, path, extension);
 
