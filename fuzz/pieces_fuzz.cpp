@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a data file loaded in pieces of a few bytes, against the same
-// file loaded whole. The first byte gives the piece size, the second the
-// settings (markers or line numbers, separator, unreadable characters,
-// titles, first data line). The line count is the whole load's whatever the
-// pieces; when no line is longer than a piece, and the first lines fit in
-// one, the data block, its lines, the first lines and the messages are the
-// whole load's too, and so are the last lines of a file without its end
-// marker.
+// file loaded whole. The first byte gives the piece size and whether every
+// file is read in pieces (as a run reads them), the second the settings
+// (markers or line numbers, separator, unreadable characters, titles, first
+// data line). The line count is the whole load's whatever the pieces; when
+// the first lines fit in one piece, the data block, its lines, the first
+// lines and the messages are the whole load's too, and so are the last
+// lines of a file without its end marker.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -98,18 +98,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   talve::LoadLimits limits;
   limits.piece_bytes = piece;
+  limits.held_whole = (data[0] & 0x40) == 0;
   limits.head_lines = 3;
   const Load whole = load(bits, talve::LoadLimits{});
   const Load pieces = load(bits, limits);
   if (pieces.ok != whole.ok || pieces.file.size() != whole.file.size()) talve::fuzz::disagree();
 
   const std::vector<std::string_view> lines = talve::split_lines(text);
-  std::size_t longest = 0, head = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    longest = std::max(longest, lines[i].size());
-    if (i < 3) head += lines[i].size();
-  }
-  if (longest > piece || head > piece) return 0;
+  std::size_t head = 0;
+  for (std::size_t i = 0; i < lines.size() && i < 3; ++i) head += lines[i].size();
+  if (head > piece) return 0;
   const talve::DataBlock& a = whole.block;
   const talve::DataBlock& b = pieces.block;
   if (a.marker != b.marker || a.first != b.first || a.last != b.last || a.title != b.title)

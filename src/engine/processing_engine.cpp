@@ -8,9 +8,9 @@
 #include "core/workspace.h"
 #include "engine/column_mapping.h"
 #include "engine/coverage.h"
+#include "engine/line_blocks.h"
 #include "engine/setting_checks.h"
 #include "files/end_of_data.h"
-#include "files/file_pieces.h"
 #include "files/file_table.h"
 #include "text/clock.h"
 #include "text/system_locale.h"
@@ -140,19 +140,13 @@ bool ProcessingEngine::read_lines() {
   // so the next multiple is waited for rather than a division made per line.
   reading.next_progress = reading.every > 0 && reading.block_lines > 0 ? reading.every : -1;
 
-  const long long first = std::max(block.first, 0LL);
   const LoadedFile& file = *m_file.file;
-  if (!file.in_pieces()) return read_lines_of(file.lines(), 0, first);
-  // A file too large to be held is read again piece by piece; its lines are
-  // numbered across the pieces.
-  PieceReader reader(file.pieces());
-  while (reader.next()) {
-    const auto base = static_cast<long long>(reader.first_index());
-    const long long end = base + static_cast<long long>(reader.lines().size());
-    if (end <= first) continue;
-    if (!read_lines_of(reader.lines(), base, std::max(first, base))) return false;
-  }
-  return true;
+  const long long first = std::max(block.first, 0LL);
+  // A file of fewer lines than a block is read on one thread.
+  const bool parallel =
+      m_parallel && m_allow_parallel && static_cast<long long>(file.size()) - first >= m_parallel_block;
+  LineBlocks blocks(file, first, static_cast<std::size_t>(m_parallel_block));
+  return parallel ? read_blocks_in_parallel(blocks) : read_blocks(blocks);
 }
 
 bool ProcessingEngine::after_line() {
@@ -166,46 +160,51 @@ bool ProcessingEngine::after_line() {
   return !m_pacer.tick();
 }
 
-// Lines [from, base + lines.size()) of the file, lines[0] being its line
-// `base`.
-bool ProcessingEngine::read_lines_of(const std::vector<std::string_view>& lines, long long base,
-                                     long long from) {
-  const long long size = base + static_cast<long long>(lines.size());
-  const auto line = [&](long long i) { return lines[static_cast<std::size_t>(i - base)]; };
-  if (!m_parallel || !m_allow_parallel || size - from < m_parallel_block) {
-    for (long long i = from; i < size; ++i) {
-      process_line(line(i), i + 1);
+bool ProcessingEngine::read_blocks(LineBlocks& blocks) {
+  for (LineBlock block; blocks.next(block);) {
+    for (std::size_t i = block.begin; i < block.end; ++i) {
+      process_line(block[i], block.number(i));
       if (!after_line()) return false;
     }
-    return true;
   }
-  // Blocks of lines are parsed on two threads and taken in order on this
-  // one (corrections, grid rows and folding depend on the lines before):
-  // while this thread takes a block, the other parses the next one, and
-  // this one joins it as soon as it is done.
-  const auto block_end = [&](long long begin) { return std::min(size, begin + m_parallel_block); };
-  const auto local = [base](long long i) { return static_cast<std::size_t>(i - base); };
-  ParsedBlock* current = &m_parsed[0];
-  ParsedBlock* next = &m_parsed[1];
-  parse_block(lines, local(from), local(block_end(from)), *current, nullptr);
-  for (long long begin = from; begin < size; begin += m_parallel_block) {
-    const long long end = block_end(begin);
+  return true;
+}
+
+// Blocks of lines are parsed on two threads and taken in order on this one
+// (corrections, grid rows and folding depend on the lines before): while
+// this thread takes a block, and then reads the piece of the block after
+// next when it needs one, the other parses the next block; this one joins
+// it as soon as it is done.
+bool ProcessingEngine::read_blocks_in_parallel(LineBlocks& blocks) {
+  LineBlock current, next, after;
+  if (!blocks.next(current)) return true;
+  ParsedBlock* parsed = &m_parsed[0];
+  ParsedBlock* parsed_next = &m_parsed[1];
+  parse_block(*current.lines, current.begin, current.end, *parsed, nullptr);
+  bool has_next = blocks.next(next);
+  while (true) {
     bool go_on = true;
-    auto apply_block = [&] {
-      for (long long i = begin; i < end && go_on; ++i) {
-        apply_parsed_line(*current, line(i), i + 1, static_cast<std::size_t>(i - begin));
+    auto apply_current = [&] {
+      for (std::size_t i = current.begin; i < current.end && go_on; ++i) {
+        apply_parsed_line(*parsed, current[i], current.number(i), i - current.begin);
         go_on = after_line();
       }
     };
-    if (end < size) {
-      parse_block(lines, local(end), local(block_end(end)), *next, apply_block);
-    } else {
-      apply_block();
+    if (!has_next) {
+      apply_current();
+      return go_on;
     }
+    bool has_after = false;
+    parse_block(*next.lines, next.begin, next.end, *parsed_next, [&] {
+      apply_current();
+      if (go_on) has_after = blocks.next(after);
+    });
     if (!go_on) return false;
-    std::swap(current, next);
+    current = next;
+    next = after;
+    has_next = has_after;
+    std::swap(parsed, parsed_next);
   }
-  return true;
 }
 
 // Parses lines [begin, end) into `block` in chunks taken by two threads in

@@ -16,6 +16,7 @@
 #include "engine/event_pacer.h"
 #include "engine/first_line_checks.h"
 #include "engine/grid_locator.h"
+#include "engine/line_blocks.h"
 #include "engine/line_parser.h"
 #include "engine/na_rules.h"
 #include "engine/result_format.h"
@@ -130,7 +131,8 @@ class ProcessingEngine {
   // threads finish a block within about a tenth of a millisecond of each
   // other (2,048 left the second one waiting 3 to 6 ms a file).
   static constexpr std::size_t kChunkLines = 512;
-  bool read_lines_of(const std::vector<std::string_view>& lines, long long base, long long from);
+  bool read_blocks(LineBlocks& blocks);
+  bool read_blocks_in_parallel(LineBlocks& blocks);
   // The progress and the stop test after each line; false when stopped.
   bool after_line();
   void parse_block(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/file_pieces.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <cerrno>
 
 #include <algorithm>
 #include <cstring>
@@ -13,9 +13,6 @@
 namespace talve {
 namespace {
 
-// Room beyond the size of a small file when it was opened: the buffer need
-// not be larger than the file.
-constexpr std::size_t kSlack = 65536;
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 // The position of the last CR or LF of the bytes, kNone when there is none.
@@ -41,7 +38,9 @@ std::size_t first_line_end(const char* data, std::size_t size) {
 }  // namespace
 
 PieceReader::PieceReader(const PieceSource& source)
-    : m_substitution(source.substitution), m_capacity(std::max<std::size_t>(source.piece_bytes, 1)) {
+    : m_substitution(source.substitution),
+      m_piece(std::max<std::size_t>(source.piece_bytes, 1)),
+      m_longest(std::max<std::size_t>(source.longest_line, 1)) {
   m_file.fd = ::open(source.path.c_str(), O_RDONLY | O_CLOEXEC);
   struct stat status {};
   // A folder opens fine but is no data file; neither is a pipe or a device.
@@ -57,91 +56,104 @@ PieceReader::PieceReader(const PieceSource& source)
     return;
   }
   m_state = WholeFileState::Read;
-  m_capacity = std::min(m_capacity, m_size_at_open + kSlack);
-  m_buffer = acquire_file_buffer();
-  m_buffer->resize(m_capacity);
+  // A small file needs no buffer larger than itself (and the bytes a read
+  // meets at its end, should it have grown).
+  m_piece = std::min(m_piece, m_size_at_open + 4096);
 }
 
-// Moves the bytes not cut yet to the front of the buffer and reads after
-// them until the buffer is full or the file ends.
-void PieceReader::fill() {
-  char* const data = m_buffer->data();
-  if (m_start > 0) {
-    std::memmove(data, data + m_start, m_used - m_start);
-    m_used -= m_start;
-    m_start = 0;
-  }
-  if (m_at_end || m_used == m_capacity) return;
-  const std::size_t wanted = m_capacity - m_used;
-  const long long got = read_range_in_halves(m_file.fd, data + m_used, wanted, m_offset);
+void PieceReader::fill(FileBuffer& bytes, std::size_t& used) {
+  bytes.resize(used + m_piece);
+  const long long got = read_range_in_halves(m_file.fd, bytes.data() + used, m_piece, m_offset);
   if (got < 0) {
     m_read_failed = true;
     m_at_end = true;
     return;
   }
-  const auto bytes = static_cast<std::size_t>(got);
-  apply_substitution(m_substitution, data + m_used, bytes);
-  m_used += bytes;
-  m_offset += bytes;
-  if (bytes < wanted) m_at_end = true;
+  const auto count = static_cast<std::size_t>(got);
+  apply_substitution(m_substitution, bytes.data() + used, count);
+  used += count;
+  m_offset += count;
+  if (count < m_piece) m_at_end = true;
 }
 
-// Drops the bytes up to the end of the line being skipped; false while that
-// end is not in the buffer yet.
-bool PieceReader::skip_rest_of_long_line() {
-  const char* const data = m_buffer->data();
-  const std::size_t end = first_line_end(data + m_start, m_used - m_start);
+bool PieceReader::skip_rest_of_long_line(const char* data, std::size_t& start, std::size_t used) {
+  const std::size_t end = first_line_end(data + start, used - start);
   if (end == kNone) {
-    m_start = m_used;
+    start = used;
     return false;
   }
-  m_after_cr = data[m_start + end] == '\r';
-  m_start += end + 1;
+  m_after_cr = data[start + end] == '\r';
+  start += end + 1;
   m_skipping = false;
   return true;
 }
 
 bool PieceReader::next() {
-  m_lines.clear();
   m_first_index = m_next_index;
   if (m_state != WholeFileState::Read) return false;
-  char* const data = m_buffer->data();
+  const std::size_t previous = m_current;
+  m_current = (m_current + 1) % kSlots;
+  Slot& slot = m_slots[m_current];
+  slot.lines.clear();
+  FileBuffer& bytes = slot.bytes;
+  // The bytes of the previous piece after its last line end begin this one.
+  const std::size_t carried = m_carry_end - m_carry_start;
+  bytes.clear();
+  bytes.resize(carried + m_piece);
+  if (carried > 0) std::memcpy(bytes.data(), m_slots[previous].bytes.data() + m_carry_start, carried);
+  m_carry_start = m_carry_end = 0;
+  std::size_t start = 0;
+  std::size_t used = carried;
   while (true) {
-    fill();
-    if (m_after_cr && m_start < m_used) {
-      if (data[m_start] == '\n') ++m_start;
+    const char* const data = bytes.data();
+    if (m_after_cr && start < used) {
+      if (data[start] == '\n') ++start;
       m_after_cr = false;
     }
     if (m_skipping) {
-      if (!skip_rest_of_long_line() && m_at_end) return false;
-      continue;
-    }
-    const std::size_t left = m_used - m_start;
-    if (left == 0) {
+      if (skip_rest_of_long_line(data, start, used)) continue;
+      start = used = 0;
       if (m_at_end) return false;
+      fill(bytes, used);
       continue;
     }
-    const std::string_view rest(data + m_start, left);
-    const std::size_t last = last_line_end(rest.data(), rest.size());
-    if (last != kNone) {
-      split_lines_in_halves(rest.substr(0, last + 1), m_lines, m_spare);
-      m_after_cr = rest[last] == '\r';
-      m_start += last + 1;
-      break;
+    const std::size_t left = used - start;
+    if (left > 0) {
+      const std::string_view rest(data + start, left);
+      const std::size_t last = last_line_end(rest.data(), rest.size());
+      if (last != kNone) {
+        split_lines_in_halves(rest.substr(0, last + 1), slot.lines, m_spare);
+        // Only bytes beyond the longest line's length can hold a line too long.
+        if (last >= m_longest)
+          for (std::string_view& line : slot.lines) line = line.substr(0, m_longest);
+        m_after_cr = rest[last] == '\r';
+        m_carry_start = start + last + 1;
+        m_carry_end = used;
+        break;
+      }
+      if (m_at_end) {  // the last line, without a line end
+        slot.lines.push_back(rest);
+        break;
+      }
+      if (left >= m_longest) {  // a line too long to be kept whole
+        slot.lines.push_back(rest.substr(0, m_longest));
+        m_skipping = true;
+        m_carry_start = start + m_longest;
+        m_carry_end = used;
+        break;
+      }
+    } else if (m_at_end) {
+      return false;
     }
-    if (m_at_end) {  // the last line, without a line end
-      m_lines.push_back(rest);
-      m_start = m_used;
-      break;
+    // No line end yet: the line goes on in the next bytes of the file.
+    if (start > 0) {
+      std::memmove(bytes.data(), data + start, left);
+      used = left;
+      start = 0;
     }
-    if (m_start == 0 && m_used == m_capacity) {  // a line longer than the buffer
-      m_lines.push_back(rest);
-      m_start = m_used;
-      m_skipping = true;
-      break;
-    }
+    fill(bytes, used);
   }
-  m_next_index += m_lines.size();
+  m_next_index += slot.lines.size();
   return true;
 }
 

@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,26 +13,36 @@
 
 namespace talve {
 
-// Files larger than this are read in pieces of at most this many bytes, so
-// that a file larger than the memory left is read all the same: the memory
-// a file costs is then this buffer and the views of its lines, whatever its
-// size. Smaller files are read whole, in one piece.
+// Files larger than this are never held whole by the loader (a processing
+// run holds none: see LoadLimits); it is also the longest line kept whole.
 constexpr std::size_t kPieceBytes = 64u << 20;
+
+// The bytes read at a time by a PieceReader: small enough that a piece
+// stays in the processor's cache between its reading and its parsing, and
+// that the few buffers of a reader are memory the system hands over once.
+constexpr std::size_t kReadBytes = 1u << 20;
 
 // Where the lines of a file read in pieces come from, and how its bytes are
 // rewritten.
 struct PieceSource {
   std::string path;
   Substitution substitution = Substitution::None;
-  std::size_t piece_bytes = kPieceBytes;
+  // Bytes read at a time (the buffers grow beyond it only for a line that
+  // does not fit).
+  std::size_t piece_bytes = kReadBytes;
+  // A line longer than this is cut at this length, the rest of it skipped.
+  std::size_t longest_line = kPieceBytes;
 };
 
-// Reads a file piece by piece into one buffer of `piece_bytes`, and cuts
-// each piece into whole lines, exactly as split_lines cuts the whole file:
-// a line that runs across two pieces is carried into the next one, and a
-// CR LF pair cut in two still ends a single line. A line longer than the
-// buffer is cut at that length (the rest of it is skipped), so that no line
-// costs more than the buffer.
+// Reads a file piece by piece through a few small buffers reused from piece
+// to piece, and cuts each piece into whole lines, exactly as split_lines
+// cuts the whole file: a line that runs across two pieces is carried into
+// the next one, and a CR LF pair cut in two still ends a single line. A
+// line longer than `longest_line` is cut at that length (the rest of it is
+// skipped), so that no line costs more memory than that.
+//
+// The lines of a piece stay valid through the next two calls to next(), so
+// that one piece can be parsed while the next one is read.
 //
 //   PieceReader reader(source);
 //   while (reader.next())
@@ -53,31 +62,43 @@ class PieceReader {
   // The size of the file when it was opened.
   std::size_t size_at_open() const { return m_size_at_open; }
 
-  // The next piece: at least one line, valid until the next call. False at
-  // the end of the file.
+  // The next piece: at least one line. False at the end of the file.
   bool next();
-  const std::vector<std::string_view>& lines() const { return m_lines; }
+  const std::vector<std::string_view>& lines() const { return m_slots[m_current].lines; }
   // The index in the file of lines()[0]; after the end, the line count.
   std::size_t first_index() const { return m_first_index; }
   // The bytes read so far.
   std::size_t bytes_read() const { return m_offset; }
 
  private:
-  void fill();
-  bool skip_rest_of_long_line();
+  // A buffer and the lines cut in it.
+  struct Slot {
+    FileBuffer bytes;
+    std::vector<std::string_view> lines;
+  };
+  static constexpr std::size_t kSlots = 3;
+
+  // Reads after the `used` bytes of the buffer, at most one piece, growing
+  // the buffer to hold it.
+  void fill(FileBuffer& bytes, std::size_t& used);
+  // Drops the bytes up to the end of the line being skipped; false while
+  // that end is not in [start, used) yet.
+  bool skip_rest_of_long_line(const char* data, std::size_t& start, std::size_t used);
 
   FileDescriptor m_file{-1};
   WholeFileState m_state = WholeFileState::Missing;
   int m_error = ENOENT;
   Substitution m_substitution;
-  std::size_t m_capacity;
-  std::shared_ptr<FileBuffer> m_buffer;
-  std::vector<std::string_view> m_lines;
-  std::vector<std::string_view> m_spare;  // the second half's lines while a piece is cut
+  std::size_t m_piece;
+  std::size_t m_longest;
+  Slot m_slots[kSlots];
+  std::vector<std::string_view> m_spare;  // the second half's lines while a large piece is cut
+  std::size_t m_current = 0;
+  // The bytes of the current slot not cut yet: carried into the next one.
+  std::size_t m_carry_start = 0;
+  std::size_t m_carry_end = 0;
   std::size_t m_size_at_open = 0;
   std::size_t m_offset = 0;  // of the next byte to read
-  std::size_t m_start = 0;   // of the first byte of the buffer not cut yet
-  std::size_t m_used = 0;    // bytes in the buffer
   std::size_t m_first_index = 0;
   std::size_t m_next_index = 0;
   bool m_at_end = false;
@@ -85,7 +106,7 @@ class PieceReader {
   // The last byte cut was a CR: an LF right after it belongs to the same
   // line end.
   bool m_after_cr = false;
-  // The bytes that follow are the rest of a line cut at the buffer's size.
+  // The bytes that follow are the rest of a line cut at `longest_line`.
   bool m_skipping = false;
 };
 

@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -91,7 +93,8 @@ struct LoadPlan {
     // clipboard file: a missing one is reported like any other data file.
     if (state == WholeFileState::Missing) tell_missing(ws, path, error);
     const bool copies_source = first_copy || (second_load(line_count) && !clipboard_refusal(line_count));
-    if (state == WholeFileState::Empty && copies_source) ws.ajout_suivi("fichier VIDE => " + name_as_text(path));
+    if (state == WholeFileState::Empty && copies_source)
+      ws.ajout_suivi("fichier VIDE => " + name_as_text(path));
   }
 };
 
@@ -105,7 +108,7 @@ SurveyRequest survey_request(const Workspace& ws, const std::string& path, Subst
                              const LoadLimits& limits) {
   const DataDescription& d = ws.description;
   SurveyRequest request;
-  request.source = PieceSource{path, substitution, limits.piece_bytes};
+  request.source = PieceSource{path, substitution, std::min(limits.piece_bytes, kReadBytes)};
   request.by_markers = d.choice("RadioGroup_numlig_balise_ItemIndex") == kByMarkers;
   request.begin_marker = d.text("Edit_balise_deb.text");
   request.end_marker = d.text("Edit_balise_fin.text");
@@ -153,7 +156,8 @@ bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out, con
     return false;
   }
   const LoadPlan plan = LoadPlan::of(ws);
-  if (larger_than(path, limits.piece_bytes)) return load_in_pieces(ws, path, plan, limits, out);
+  if (!limits.held_whole || larger_than(path, limits.piece_bytes))
+    return load_in_pieces(ws, path, plan, limits, out);
 
   std::vector<std::string_view> lines;
   WholeFile file = read_and_split(path, lines);

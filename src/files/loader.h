@@ -13,8 +13,12 @@ class Workspace;
 
 // How much of a file a load may hold.
 struct LoadLimits {
-  // Files larger than this are read in pieces of this size.
+  // Files larger than this are read in pieces of this size (of kReadBytes
+  // when it is larger).
   std::size_t piece_bytes = kPieceBytes;
+  // False: every file is read in pieces, whatever its size, as a processing
+  // run reads them (its memory then follows the grid, not the files).
+  bool held_whole = true;
   // Lines kept from the start of a file read in pieces: the preview's, and
   // those of the titles and the station when they come first.
   std::size_t head_lines = 32;
@@ -29,7 +33,8 @@ struct LoadLimits {
 // cleaner form: NUL becomes "_" unless the separator is "Tabulation". In
 // clipboard mode that second load is refused instead, with a warning.
 //
-// A file larger than `limits.piece_bytes` is not held whole: it is read
+// A file larger than `limits.piece_bytes` (any file without
+// `limits.held_whole`) is not held whole: it is read
 // piece by piece once, and `out` is its outline (LoadedFile::read_in_pieces),
 // from which a run reads its lines again piece by piece.
 //
@@ -39,6 +44,7 @@ struct LoadLimits {
 // false (and the caller stops) when the clipboard file is missing or its
 // short-content warning was shown; a missing or empty file is reported and
 // loads as no line at all, with true.
-[[nodiscard]] bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out, const LoadLimits& limits = {});
+[[nodiscard]] bool load_data_file(Workspace& ws, const std::string& path, LoadedFile& out,
+                                  const LoadLimits& limits = {});
 
 }  // namespace talve

@@ -160,11 +160,15 @@ std::string join_preview(const LoadedFile& file) {
   return text;
 }
 
-// The log memo is hidden while the file loads.
+// The log memo is hidden while the file loads. The file is surveyed piece
+// by piece and its lines read again the same way by the engine: a run holds
+// no file whole, whatever its size.
 [[nodiscard]] bool load_row_file(Session& s, const std::string& path, LoadedFile& file) {
   s.set_visible("Memo1", false);
   s.set_visible("Memo6", false);
-  const bool loaded = load_data_file(s, path, file);
+  LoadLimits limits;
+  limits.held_whole = false;
+  const bool loaded = load_data_file(s, path, file, limits);
   s.set_caption("Memo6", join_preview(file));
   s.set_visible("Memo1", true);
   s.set_visible("Memo6", true);
