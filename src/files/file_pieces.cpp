@@ -132,7 +132,7 @@ bool PieceReader::next() {
         break;
       }
       if (m_at_end) {  // the last line, without a line end
-        slot.lines.push_back(rest);
+        slot.lines.push_back(rest.substr(0, m_longest));
         break;
       }
       if (left >= m_longest) {  // a line too long to be kept whole
