@@ -88,7 +88,9 @@ FileCheck check_first_lines(Workspace& ws, FileTable& table, int row, std::strin
   span.widen(dates.first);
   span.widen(dates.last);
   const long long lines = static_cast<long long>(file.size());
-  ws.set_caption("Label26", format_grouped(lines - block.first - block.marker));
+  // An outlined file's line count is known once its lines are read.
+  if (!file.line_count_provisional())
+    ws.set_caption("Label26", format_grouped(lines - block.first - block.marker));
 
   table.ecrire_case(row, "nb Colonnes", " " + std::to_string(column_count(first_line, settings)));
   return FileCheck::go_on;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "text/text_utils.h"
+
 namespace talve {
 
 LineBlocks::LineBlocks(const LoadedFile& file, long long from, std::size_t block_lines)
@@ -22,6 +24,7 @@ bool LineBlocks::next(LineBlock& block) {
       m_lines = &m_file.lines();
       m_base = 0;
     }
+    note_piece();
     m_position = std::min(m_lines->size(), static_cast<std::size_t>(std::max(m_from - m_base, 0LL)));
   }
   block.lines = m_lines;
@@ -30,6 +33,19 @@ bool LineBlocks::next(LineBlock& block) {
   block.base = m_base;
   m_position = block.end;
   return true;
+}
+
+// Lines of data are seldom blank: the search stops at the piece's last line.
+void LineBlocks::note_piece() {
+  const std::vector<std::string_view>& lines = *m_lines;
+  m_count = m_base + static_cast<long long>(lines.size());
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (m_base + static_cast<long long>(i) < 1) break;
+    if (!trim_view(lines[i]).empty()) {
+      m_last_non_blank = m_base + static_cast<long long>(i);
+      return;
+    }
+  }
 }
 
 }  // namespace talve

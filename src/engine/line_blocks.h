@@ -35,7 +35,23 @@ class LineBlocks {
 
   bool next(LineBlock& block);
 
+  // Once next() returned false: the lines the file held, and the last one
+  // that is not blank from the second line on (0 when none is), as the
+  // whole file's data block has it.
+  long long line_count() const { return m_count; }
+  long long last_non_blank() const { return m_last_non_blank; }
+  // A file read in pieces that gave fewer bytes than it held when it was
+  // opened (cut short, or unreadable, meanwhile): those it gave, and its
+  // size then.
+  bool cut_short() const {
+    return m_reader && (m_reader->read_failed() || m_reader->bytes_read() < m_reader->size_at_open());
+  }
+  std::size_t bytes_read() const { return m_reader ? m_reader->bytes_read() : 0; }
+  std::size_t size_at_open() const { return m_reader ? m_reader->size_at_open() : 0; }
+
  private:
+  void note_piece();
+
   const LoadedFile& m_file;
   std::optional<PieceReader> m_reader;
   const std::vector<std::string_view>* m_lines = nullptr;
@@ -44,6 +60,8 @@ class LineBlocks {
   long long m_from;
   std::size_t m_block_lines;
   bool m_whole_given = false;
+  long long m_count = 0;
+  long long m_last_non_blank = 0;
 };
 
 }  // namespace talve

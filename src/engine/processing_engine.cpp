@@ -146,7 +146,20 @@ bool ProcessingEngine::read_lines() {
   const bool parallel =
       m_parallel && m_allow_parallel && static_cast<long long>(file.size()) - first >= m_parallel_block;
   LineBlocks blocks(file, first, static_cast<std::size_t>(m_parallel_block));
-  return parallel ? read_blocks_in_parallel(blocks) : read_blocks(blocks);
+  const bool complete = parallel ? read_blocks_in_parallel(blocks) : read_blocks(blocks);
+  // The lines read before the file lost its end are kept; the user learns
+  // that the rest is missing.
+  if (complete && blocks.cut_short())
+    m_ws.ajout_suivi("fichier raccourci pendant sa lecture => " + m_file.path + " : " +
+                     format_grouped(static_cast<long long>(blocks.bytes_read())) + " octets lus sur " +
+                     format_grouped(static_cast<long long>(blocks.size_at_open())));
+  // A file outlined from its ends learns its line count and last line here.
+  if (complete && file.line_count_provisional()) {
+    m_file.block.last = blocks.last_non_blank();
+    m_ws.set_caption("Label26",
+                     format_grouped(blocks.line_count() - m_file.block.first - m_file.block.marker));
+  }
+  return complete;
 }
 
 bool ProcessingEngine::after_line() {
@@ -154,7 +167,7 @@ bool ProcessingEngine::after_line() {
   const long long decoded = m_report.lines.decoded;
   if (decoded == reading.next_progress) [[unlikely]] {
     show_progress("3- patienter ... fic-" + reading.row_text + "  " +
-                  std::to_string(rounded_percent(decoded, reading.block_lines)) + "%     ");
+                  std::to_string(std::min(rounded_percent(decoded, reading.block_lines), 100LL)) + "%     ");
     reading.next_progress += reading.every;
   }
   return !m_pacer.tick();
@@ -218,11 +231,11 @@ void ProcessingEngine::parse_block(const std::vector<std::string_view>& lines, s
     for (std::size_t from; (from = taken.fetch_add(chunk)) < end;)
       parser.parse(lines, from, std::min(end, from + chunk), block, from - begin);
   };
-  run_on_two_threads([&] { take_chunks(*m_parsers[1]); },
-                     [&] {
-                       if (first) first();
-                       take_chunks(*m_parsers[0]);
-                     });
+  m_second.run([&] { take_chunks(*m_parsers[1]); },
+               [&] {
+                 if (first) first();
+                 take_chunks(*m_parsers[0]);
+               });
 }
 
 void ProcessingEngine::apply_parsed_line(const ParsedBlock& parsed, std::string_view line,

@@ -24,6 +24,7 @@
 #include "engine/time_grid.h"
 #include "files/data_block.h"
 #include "files/loaded_file.h"
+#include "text/two_threads.h"
 
 namespace talve {
 
@@ -158,6 +159,8 @@ class ProcessingEngine {
   bool m_allow_parallel = true;
   long long m_parallel_block = kParallelLines;
   std::vector<std::unique_ptr<LineParser>> m_parsers;
+  // Parses half of every block beside this thread.
+  SecondThread m_second;
   ParsedBlock m_parsed[2];  // the block taken in order and the one parsed meanwhile
   // The progress of the file being read.
   struct Reading {

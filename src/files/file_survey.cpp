@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/file_survey.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <cstring>
 #include <deque>
 #include <map>
+#include <optional>
 #include <utility>
 
+#include "files/byte_substitution.h"
 #include "files/end_of_data.h"
+#include "files/file_range.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -83,7 +88,7 @@ class Surveyor {
     return m_kept.contains(static_cast<std::size_t>(m_first)) ? -1 : m_first;
   }
 
-  LoadedFile outline(std::size_t line_count, const PieceSource& source) const {
+  LoadedFile outline(std::size_t line_count, const PieceSource& source, bool provisional = false) const {
     auto bytes = std::make_shared<FileBuffer>();
     bytes->resize(m_head_text.size());
     if (!m_head_text.empty()) std::memcpy(bytes->data(), m_head_text.data(), m_head_text.size());
@@ -95,10 +100,14 @@ class Surveyor {
     }
     auto kept = std::make_shared<LoadedFile::KeptLines>(m_kept.begin(), m_kept.end());
     return LoadedFile::read_in_pieces(std::move(bytes), std::move(head), std::move(kept), line_count, m_block,
-                                      source);
+                                      source, provisional);
   }
 
   void keep_text(long long index, std::string_view line) { m_kept[static_cast<std::size_t>(index)] = line; }
+
+  // The last line that is not blank, found in the last bytes of the file
+  // rather than by taking every piece.
+  void take_last(long long index, std::string_view line) { note_last(index, line); }
 
  private:
   bool first_known() const { return !m_request.by_markers || m_marker >= 0; }
@@ -206,9 +215,82 @@ std::string fetch_line(const PieceSource& source, std::size_t index) {
   return {};
 }
 
+// The bytes read from the end of a long file for its last lines: far more
+// than a line of data, far less than a piece.
+constexpr std::size_t kTailBytes = 64u << 10;
+// A file of a few pieces is read through as quickly as it is outlined.
+constexpr std::size_t kOutlinedPieces = 4;
+
+// The last complete lines of a file of `size` bytes (the first line of the
+// bytes read is cut and left out), rewritten as the pieces are.
+struct Tail {
+  std::shared_ptr<FileBuffer> bytes = std::make_shared<FileBuffer>();
+  std::vector<std::string_view> lines;
+};
+
+std::optional<Tail> read_tail(const PieceSource& source, std::size_t size) {
+  FileDescriptor file{::open(source.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+  if (file.fd < 0) return std::nullopt;
+  const std::size_t wanted = std::min(size, kTailBytes);
+  Tail tail;
+  tail.bytes->resize(wanted);
+  if (read_range(file.fd, tail.bytes->data(), wanted, size - wanted) != static_cast<long long>(wanted))
+    return std::nullopt;
+  apply_substitution(source.substitution, tail.bytes->data(), wanted);
+  tail.lines = split_lines(tail.bytes->view());
+  if (tail.lines.size() < 2) return std::nullopt;
+  tail.lines.erase(tail.lines.begin());
+  return tail;
+}
+
+// The outline of a long file numbered from its first data line, from its
+// first piece and its last bytes: head, titles and first data line (all
+// within the first piece) as the whole survey keeps them, the last line that is not blank from the end of
+// the file. Its line count is an estimate from the first piece's lines (at
+// least the lines seen), and the index of its last line follows from it;
+// the run that reads the lines settles both. Nothing when the file does not
+// lend itself to it: the whole survey reads it.
+std::optional<Survey> survey_head_and_tail(const SurveyRequest& request) {
+  PieceReader reader(request.source);
+  const std::size_t size = reader.size_at_open();
+  if (reader.state() != WholeFileState::Read || size <= kOutlinedPieces * request.source.piece_bytes)
+    return std::nullopt;
+  if (!reader.next()) return std::nullopt;
+  const std::vector<std::string_view>& lines = reader.lines();
+  const auto seen = static_cast<long long>(lines.size());
+  const long long first = request.first_line_number - 1;
+  if (seen < request.minimum_lines || seen < static_cast<long long>(request.head_lines) || first >= seen ||
+      request.title >= seen)
+    return std::nullopt;
+  const std::optional<Tail> tail = read_tail(request.source, size);
+  if (!tail) return std::nullopt;
+  std::size_t last = tail->lines.size();
+  while (last > 0 && trim_view(tail->lines[last - 1]).empty()) --last;
+  if (last == 0) return std::nullopt;
+
+  const std::size_t estimate =
+      static_cast<std::size_t>(static_cast<double>(size) * static_cast<double>(seen) /
+                               static_cast<double>(std::max<std::size_t>(reader.bytes_read(), 1)));
+  const std::size_t line_count = std::max(estimate, lines.size() + tail->lines.size() + 1);
+  Surveyor surveyor(request);
+  surveyor.take(lines, 0);
+  surveyor.take_last(static_cast<long long>(line_count - tail->lines.size() + last - 1),
+                     tail->lines[last - 1]);
+  surveyor.settle(line_count);
+  Survey survey;
+  survey.state = WholeFileState::Read;
+  survey.error = 0;
+  survey.bytes = size;
+  survey.file = surveyor.outline(line_count, request.source, true);
+  return survey;
+}
+
 }  // namespace
 
 Survey survey_in_pieces(const SurveyRequest& request) {
+  if (request.head_and_tail && !request.by_markers) {
+    if (std::optional<Survey> outlined = survey_head_and_tail(request)) return std::move(*outlined);
+  }
   Survey survey;
   Surveyor surveyor(request);
   std::size_t line_count = 0;

@@ -21,6 +21,13 @@ struct SurveyRequest {
   long long title = -1;             // T, -1 without titles
   // Lines kept from the start of the file, as long as they fit in a piece.
   std::size_t head_lines = 0;
+  // A processing run reads the lines again to the end of the file: a long
+  // file numbered from its first data line may then be outlined from its
+  // first piece and its last bytes alone, its line count settled by the run
+  // (LoadedFile::line_count_provisional). Only when its first piece holds
+  // at least `minimum_lines` lines, the titles and the first data line.
+  bool head_and_tail = false;
+  long long minimum_lines = 0;
 };
 
 struct Survey {
@@ -38,6 +45,8 @@ struct Survey {
 // whatever the size of the file or the length of its lines. (When the first
 // data line lies before the begin marker and outside the head, which takes
 // a first data line number below 1, the file is read a second time for it.)
+// With `head_and_tail`, a long file that allows it is outlined without
+// being read through.
 Survey survey_in_pieces(const SurveyRequest& request);
 
 }  // namespace talve

@@ -31,11 +31,12 @@ LoadedFile LoadedFile::outline(std::shared_ptr<const FileBuffer> head_bytes,
 LoadedFile LoadedFile::read_in_pieces(std::shared_ptr<const FileBuffer> head_bytes,
                                       std::vector<std::string_view> head,
                                       std::shared_ptr<const KeptLines> kept, std::size_t line_count,
-                                      const DataBlock& block, PieceSource pieces) {
+                                      const DataBlock& block, PieceSource pieces, bool provisional) {
   LoadedFile file(std::move(head_bytes), std::move(head));
   file.m_outline = true;
   file.m_line_count = line_count;
-  file.m_in_pieces = std::make_shared<const InPieces>(InPieces{std::move(kept), block, std::move(pieces)});
+  file.m_in_pieces =
+      std::make_shared<const InPieces>(InPieces{std::move(kept), block, std::move(pieces), provisional});
   return file;
 }
 

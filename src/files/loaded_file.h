@@ -45,8 +45,13 @@ class LoadedFile {
   // located then. Its lines are read again, piece by piece, from `pieces`.
   static LoadedFile read_in_pieces(std::shared_ptr<const FileBuffer> head_bytes,
                                    std::vector<std::string_view> head, std::shared_ptr<const KeptLines> kept,
-                                   std::size_t line_count, const DataBlock& block, PieceSource pieces);
+                                   std::size_t line_count, const DataBlock& block, PieceSource pieces,
+                                   bool provisional = false);
   bool in_pieces() const { return m_in_pieces != nullptr; }
+  // The line count, and the data block's last line with it, are estimates
+  // until the lines are read again (the file was outlined from its first
+  // piece and its last bytes); the last line's text is the file's.
+  bool line_count_provisional() const { return m_in_pieces != nullptr && m_in_pieces->provisional; }
   // Only for a file read in pieces.
   const PieceSource& pieces() const { return m_in_pieces->source; }
   const DataBlock& located_block() const { return m_in_pieces->block; }
@@ -93,6 +98,7 @@ class LoadedFile {
     std::shared_ptr<const KeptLines> kept;
     DataBlock block;
     PieceSource source;
+    bool provisional = false;
   };
   std::shared_ptr<const InPieces> m_in_pieces;
 

@@ -17,7 +17,9 @@ struct LoadLimits {
   // when it is larger).
   std::size_t piece_bytes = kPieceBytes;
   // False: every file is read in pieces, whatever its size, as a processing
-  // run reads them (its memory then follows the grid, not the files).
+  // run reads them (its memory then follows the grid, not the files); a
+  // long file numbered from its first data line is then only outlined from
+  // its first piece and its last bytes, the run reading its lines once.
   bool held_whole = true;
   // Lines kept from the start of a file read in pieces: the preview's, and
   // those of the titles and the station when they come first.

@@ -70,9 +70,14 @@ struct Outcome {
   std::vector<long long> counters;
 };
 
-Outcome read_all(bool parallel, long long block = 97, int method = 0, std::size_t piece_bytes = kPieceBytes) {
+// `ends`: lines added at the end of both files (blank ones, which the data
+// block leaves out of its count).
+Outcome read_all(bool parallel, long long block = 97, int method = 0, std::size_t piece_bytes = kPieceBytes,
+                 bool held_whole = true, const std::vector<std::string>& ends = {}) {
   EngineRun run;
   run.limits.piece_bytes = piece_bytes;
+  run.limits.held_whole = held_whole;
+  run.ui.record_captions = "Label26";
   run.set("RadioGroup_methode_ItemIndex", std::to_string(method));
   run.set("CheckBox_correction_si_t1egalt2.Checked", "true");
   run.set("CheckBox_correction_si_t1supt2.Checked", "true");
@@ -81,8 +86,11 @@ Outcome read_all(bool parallel, long long block = 97, int method = 0, std::size_
     engine.set_parallel_block(block);
   };
   const long long start = whole_seconds(testing::at("07/11/2021 00:00:00"));
-  run.add_file("a.csv", messy_file(1, start));
-  run.add_file("b.csv", messy_file(2, start + 86400));
+  std::vector<std::string> a = messy_file(1, start), b = messy_file(2, start + 86400);
+  a.insert(a.end(), ends.begin(), ends.end());
+  b.insert(b.end(), ends.begin(), ends.end());
+  run.add_file("a.csv", a);
+  run.add_file("b.csv", b);
   const TimeGrid grid = testing::regular_grid("07/11/2021 00:00:00", 900, 400);
   EXPECT_TRUE(run.run(grid, 3, "date\ta\tb\tc"));
   Outcome out;
@@ -97,6 +105,8 @@ Outcome read_all(bool parallel, long long block = 97, int method = 0, std::size_
     out.counters.push_back(report.steps.one_second);
   }
   out.counters.push_back(run.ws.dates.inverted_total());
+  // The data lines of each file as the window shows them, once it is read.
+  out.tracking.insert(out.tracking.end(), run.ui.recorded_captions.begin(), run.ui.recorded_captions.end());
   return out;
 }
 
@@ -274,6 +284,29 @@ TEST(PieceReading, GivesWhatTheWholeFileGives) {
       EXPECT_EQ(pieces.tracking, whole.tracking) << piece << " " << parallel;
       EXPECT_EQ(pieces.counters, whole.counters) << piece << " " << parallel;
       EXPECT_EQ(without_durations(pieces.table), without_durations(whole.table)) << piece << " " << parallel;
+    }
+  }
+}
+
+// A run reads every file in pieces, and outlines a long one from its first
+// piece and its last bytes: its line count, its data block's last line and
+// the data lines shown are settled as its lines are read, and come out as
+// the whole file's, whatever blank lines end it. (Pieces of 64 bytes hold
+// too few lines to outline the file: it is read through first.)
+TEST(PieceReading, AnOutlinedFileGivesWhatTheWholeFileGives) {
+  const std::vector<std::vector<std::string>> endings{{}, {"", ""}, {"  ", "", "\t"}, {"07/11/2021;;", ""}};
+  for (std::size_t e = 0; e < endings.size(); ++e) {
+    const Outcome whole = read_all(false, 97, 0, kPieceBytes, true, endings[e]);
+    for (std::size_t piece : {64u, 2000u, 40000u}) {
+      for (const bool parallel : {false, true}) {
+        const Outcome outlined = read_all(parallel, 97, 0, piece, false, endings[e]);
+        const std::string where =
+            std::to_string(e) + " " + std::to_string(piece) + " " + std::to_string(parallel);
+        EXPECT_EQ(outlined.result, whole.result) << where;
+        EXPECT_EQ(outlined.tracking, whole.tracking) << where;
+        EXPECT_EQ(outlined.counters, whole.counters) << where;
+        EXPECT_EQ(without_durations(outlined.table), without_durations(whole.table)) << where;
+      }
     }
   }
 }

@@ -207,6 +207,7 @@ TEST_F(LoaderTest, InPiecesShowsWhatTheWholeLoadShows) {
     return shown;
   };
   int in_pieces = 0;
+  int outlines = 0;
   for (int round = 0; round < 4000; ++round) {
     LoaderSetup setup;
     setup.separator = static_cast<int>(random() % 3);
@@ -244,11 +245,20 @@ TEST_F(LoaderTest, InPiecesShowsWhatTheWholeLoadShows) {
         ::testing::PrintToString(text) + " piece " + std::to_string(limits.piece_bytes);
     ASSERT_TRUE(pieces.in_pieces() || !got.ok || pieces.empty()) << context;
     in_pieces += pieces.in_pieces();
+    // A long file outlined from its ends has an estimated line count, and
+    // the index of its last line with it: its text is the file's.
+    const bool outlined = pieces.line_count_provisional();
+    ASSERT_TRUE(!outlined || !limits.held_whole) << context;
+    outlines += outlined;
     ASSERT_EQ(got.ok, expected.ok) << context;
-    ASSERT_EQ(got.size, expected.size) << context;
+    if (!outlined) {
+      ASSERT_EQ(got.size, expected.size) << context;
+    }
     EXPECT_EQ(got.block.marker, expected.block.marker) << context;
     EXPECT_EQ(got.block.first, expected.block.first) << context;
-    EXPECT_EQ(got.block.last, expected.block.last) << context;
+    if (!outlined) {
+      EXPECT_EQ(got.block.last, expected.block.last) << context;
+    }
     EXPECT_EQ(got.block.title, expected.block.title) << context;
     ASSERT_EQ(got.block_lines, expected.block_lines) << context;
     ASSERT_EQ(got.messages, expected.messages) << context;
@@ -258,6 +268,7 @@ TEST_F(LoaderTest, InPiecesShowsWhatTheWholeLoadShows) {
       ASSERT_EQ(pieces.first_lines()[i], whole[i]) << context;
   }
   EXPECT_GT(in_pieces, 1000);
+  EXPECT_GT(outlines, 50);
 }
 
 TEST_F(LoaderTest, RandomBinaryFilesLoadLikeTheirCopies) {

@@ -80,6 +80,10 @@ TEST_F(VanishedFile, CutShortWhileTheRunReadsItsLines) {
   EXPECT_LE(read, 140'000);
   EXPECT_EQ(rows[2], "01/01/2021 03:00:00;NA;NA;0");
   EXPECT_EQ(rows[3], "01/01/2021 04:00:00;11,00;70,00;2");
+  // The tracking says the file lost its end while it was read.
+  EXPECT_TRUE(std::any_of(ui.tracking.begin(), ui.tracking.end(), [](const std::string& line) {
+    return line.starts_with("fichier raccourci pendant sa lecture => ");
+  }));
 }
 
 }  // namespace
