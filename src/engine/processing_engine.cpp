@@ -185,9 +185,9 @@ bool ProcessingEngine::read_blocks(LineBlocks& blocks) {
 
 // Blocks of lines are parsed on two threads and taken in order on this one
 // (corrections, grid rows and folding depend on the lines before): while
-// this thread takes a block, and then reads the piece of the block after
-// next when it needs one, the other parses the next block; this one joins
-// it as soon as it is done.
+// this thread takes a block, the other reads the piece of the block after
+// next when it needs one and parses the next block; this one joins it as
+// soon as it is done.
 bool ProcessingEngine::read_blocks_in_parallel(LineBlocks& blocks) {
   LineBlock current, next, after;
   if (!blocks.next(current)) return true;
@@ -207,11 +207,11 @@ bool ProcessingEngine::read_blocks_in_parallel(LineBlocks& blocks) {
       apply_current();
       return go_on;
     }
+    // The other thread reads the piece after next (the lines of the two
+    // blocks in hand stay where they are) while this one applies its block.
     bool has_after = false;
-    parse_block(*next.lines, next.begin, next.end, *parsed_next, [&] {
-      apply_current();
-      if (go_on) has_after = blocks.next(after);
-    });
+    parse_block(*next.lines, next.begin, next.end, *parsed_next, apply_current,
+                [&] { has_after = blocks.next(after); });
     if (!go_on) return false;
     current = next;
     next = after;
@@ -221,9 +221,11 @@ bool ProcessingEngine::read_blocks_in_parallel(LineBlocks& blocks) {
 }
 
 // Parses lines [begin, end) into `block` in chunks taken by two threads in
-// turn; `first` (when given) runs on this thread before it takes chunks.
+// turn; `first` (when given) runs on this thread before it takes chunks, and
+// `beside_first` on the other one before it does.
 void ProcessingEngine::parse_block(const std::vector<std::string_view>& lines, std::size_t begin,
-                                   std::size_t end, ParsedBlock& block, const std::function<void()>& first) {
+                                   std::size_t end, ParsedBlock& block, const std::function<void()>& first,
+                                   const std::function<void()>& beside_first) {
   block.resize(end - begin, m_decoder->sources().size());
   const std::size_t chunk = std::max<std::size_t>(1, std::min<std::size_t>(kChunkLines, (end - begin) / 8));
   std::atomic<std::size_t> taken{begin};
@@ -231,11 +233,15 @@ void ProcessingEngine::parse_block(const std::vector<std::string_view>& lines, s
     for (std::size_t from; (from = taken.fetch_add(chunk)) < end;)
       parser.parse(lines, from, std::min(end, from + chunk), block, from - begin);
   };
-  m_second.run([&] { take_chunks(*m_parsers[1]); },
-               [&] {
-                 if (first) first();
-                 take_chunks(*m_parsers[0]);
-               });
+  m_second.run(
+      [&] {
+        if (beside_first) beside_first();
+        take_chunks(*m_parsers[1]);
+      },
+      [&] {
+        if (first) first();
+        take_chunks(*m_parsers[0]);
+      });
 }
 
 void ProcessingEngine::apply_parsed_line(const ParsedBlock& parsed, std::string_view line,

@@ -137,7 +137,8 @@ class ProcessingEngine {
   // The progress and the stop test after each line; false when stopped.
   bool after_line();
   void parse_block(const std::vector<std::string_view>& lines, std::size_t begin, std::size_t end,
-                   ParsedBlock& block, const std::function<void()>& first);
+                   ParsedBlock& block, const std::function<void()>& first,
+                   const std::function<void()>& beside_first = {});
   void apply_parsed_line(const ParsedBlock& parsed, std::string_view line, long long line_number,
                          std::size_t index);
 
