@@ -428,6 +428,9 @@ bool format_rows(ResultTable& table, const TextRows& grid_entries, const OutputF
   // copied once, into the lists, with no allocation of their own.
   RowTexts head, tail;
   head.with_values = tail.with_values = values_only_list != nullptr;
+  // One thread beside this one for every block, rather than one started
+  // for each.
+  SecondThread second;
   // After each row, as if the rows were formatted one by one: progress, then
   // a stop leaves out every row after this one.
   auto after_row = [&](int r) {
@@ -444,8 +447,8 @@ bool format_rows(ResultTable& table, const TextRows& grid_entries, const OutputF
     const int last = std::min(n, first + kFormatBlock - 1);
     const int middle = two_threads && last - first > 64 ? (first + last) / 2 : last;
     if (middle < last) {
-      run_on_two_threads([&] { format_range(table, grid_entries, format, middle + 1, last, tail); },
-                         [&] { format_range(table, grid_entries, format, first, middle, head); });
+      second.run([&] { format_range(table, grid_entries, format, middle + 1, last, tail); },
+                 [&] { format_range(table, grid_entries, format, first, middle, head); });
     } else {
       format_range(table, grid_entries, format, first, middle, head);
     }
