@@ -154,6 +154,7 @@ bool ProcessingEngine::read_lines() {
                      format_grouped(static_cast<long long>(blocks.bytes_read())) + " octets lus sur " +
                      format_grouped(static_cast<long long>(blocks.size_at_open())));
   // A file outlined from its ends learns its line count and last line here.
+  m_count_settled = !file.line_count_provisional() || complete;
   if (complete && file.line_count_provisional()) {
     m_file.block.last = blocks.last_non_blank();
     m_ws.set_caption("Label26",
@@ -281,7 +282,9 @@ const FileReport& ProcessingEngine::end_file(FileTable& table) {
   // counted, instead of a count below zero.
   const long long data_lines = block.last >= 0 ? block.last - block.first + 1
                                                : static_cast<long long>(m_file.file->size()) - block.first;
-  table.ecrire_case(row, "n.données", format_grouped(data_lines));
+  // A file outlined from its ends and left before its end keeps the count
+  // its pre-reading gave, rather than an estimate.
+  if (m_count_settled) table.ecrire_case(row, "n.données", format_grouped(data_lines));
   const StepCounters& steps = m_report.steps;
   std::string correction =
       steps.one_day == 0 && steps.one_second == 0

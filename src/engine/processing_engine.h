@@ -171,6 +171,8 @@ class ProcessingEngine {
     std::string row_text;
   };
   Reading m_reading;
+  // The file's line count is known: read whole, or read to its end.
+  bool m_count_settled = true;
 };
 
 // The tracking lines of a file's problems, each only when not 0: "nb_pb = ",

@@ -327,5 +327,25 @@ TEST(PieceReading, StopLeavesTheFileAtOnce) {
   }
 }
 
+// A file outlined from its ends and left at a stop keeps the data line
+// count its pre-reading wrote in the FileTable: its own count is then only
+// an estimate. A file read to its end gets its exact count.
+TEST(PieceReading, AStoppedOutlinedFileKeepsItsPreReadCount) {
+  for (const bool stop : {true, false}) {
+    EngineRun run;
+    run.limits.held_whole = false;
+    run.limits.piece_bytes = 1000;
+    if (stop) run.ui.on_process_events = [&](int) { run.ws.flags.stop = true; };
+    std::vector<std::string> lines{"date;v"};
+    const long long start = whole_seconds(testing::at("07/11/2021 00:00:00"));
+    for (int i = 0; i < 400; ++i)
+      lines.push_back(format_canonical(from_whole_seconds(start + 60 * i)) + ";1");
+    run.add_file("a.csv", lines);
+    run.files.ecrire_case(1, "n.données", "400");
+    EXPECT_EQ(run.run(testing::regular_grid("07/11/2021 00:00:00", 900, 30), 1, "date\tv"), !stop);
+    EXPECT_EQ(run.files.lire_case(1, "n.données"), "400") << stop;
+  }
+}
+
 }  // namespace
 }  // namespace talve
