@@ -6,43 +6,18 @@
 // dates dd/mm/yyyy hh:mm:ss, values "%.2f", "#N/A" where an interval has no value.
 // usage: node duckdb_resample.mjs DIR OUT
 // The packages live outside the repository, in PEERS_DIR (default /tmp/peers); see README.md.
-import { createRequire } from 'node:module';
-import { readdirSync, openSync, readSync, closeSync } from 'node:fs';
-import { join, resolve } from 'node:path';
+import { resolve } from 'node:path';
+import { peerPackage, csvFiles, columns } from './csv_files.mjs';
 
 const [dir, out] = process.argv.slice(2);
 if (!dir || !out) {
   console.error('usage: node duckdb_resample.mjs DIR OUT');
   process.exit(2);
 }
-const peers = process.env.PEERS_DIR || '/tmp/peers';
-const require = createRequire(join(peers, 'node_modules', '.resolve'));
-const { DuckDBInstance } = require('@duckdb/node-api');
+const { DuckDBInstance } = peerPackage('@duckdb/node-api');
 
-const files = readdirSync(dir).filter((f) => f.endsWith('.csv')).sort().map((f) => resolve(dir, f));
-if (files.length === 0) {
-  console.error(`no *.csv in ${dir}`);
-  process.exit(1);
-}
-
-// Column names come from the first line of each file; the first one is the date-time.
-// They are read here so that the CSV reader gets explicit types instead of guessing them
-// from a sample (a column whose sample holds only "NA" would otherwise come out as text).
-function header(path) {
-  const fd = openSync(path, 'r');
-  const buf = Buffer.alloc(65536);
-  const n = readSync(fd, buf, 0, buf.length, 0);
-  closeSync(fd);
-  let line = buf.subarray(0, n).toString('utf8').split('\n')[0].replace(/\r$/, '');
-  if (line.charCodeAt(0) === 0xfeff) line = line.slice(1);
-  return line.split(';');
-}
-const heads = files.map(header);
-const timeName = heads[0][0];
-const values = [];
-for (const h of heads) {
-  for (const name of h.slice(1)) if (!values.includes(name)) values.push(name);
-}
+const files = csvFiles(dir);
+const { timeName, values } = columns(files);
 
 const id = (s) => '"' + s.replaceAll('"', '""') + '"';
 const str = (s) => "'" + s.replaceAll("'", "''") + "'";

@@ -6,9 +6,8 @@
 // dates dd/mm/yyyy hh:mm:ss, values "%.2f", "#N/A" where an interval has no value.
 // usage: node polars_resample.mjs DIR OUT
 // The packages live outside the repository, in PEERS_DIR (default /tmp/peers); see README.md.
-import { createRequire } from 'node:module';
-import { readdirSync, openSync, readSync, closeSync } from 'node:fs';
-import { join, resolve } from 'node:path';
+import { resolve } from 'node:path';
+import { peerPackage, csvFiles, columns } from './csv_files.mjs';
 
 const [dir, out] = process.argv.slice(2);
 if (!dir || !out) {
@@ -17,33 +16,10 @@ if (!dir || !out) {
 }
 // The thread pool is sized when the native module loads: fix it first, like DuckDB's threads=2.
 process.env.POLARS_MAX_THREADS ??= '2';
-const peers = process.env.PEERS_DIR || '/tmp/peers';
-const require = createRequire(join(peers, 'node_modules', '.resolve'));
-const pl = require('nodejs-polars');
+const pl = peerPackage('nodejs-polars');
 
-const files = readdirSync(dir).filter((f) => f.endsWith('.csv')).sort().map((f) => resolve(dir, f));
-if (files.length === 0) {
-  console.error(`no *.csv in ${dir}`);
-  process.exit(1);
-}
-
-// Column names come from the first line of each file; the first one is the date-time.
-// Giving the reader the full schema avoids guessing types from a sample.
-function header(path) {
-  const fd = openSync(path, 'r');
-  const buf = Buffer.alloc(65536);
-  const n = readSync(fd, buf, 0, buf.length, 0);
-  closeSync(fd);
-  let line = buf.subarray(0, n).toString('utf8').split('\n')[0].replace(/\r$/, '');
-  if (line.charCodeAt(0) === 0xfeff) line = line.slice(1);
-  return line.split(';');
-}
-const heads = files.map(header);
-const timeName = heads[0][0];
-const values = [];
-for (const h of heads) {
-  for (const name of h.slice(1)) if (!values.includes(name)) values.push(name);
-}
+const files = csvFiles(dir);
+const { heads, timeName, values } = columns(files);
 const sameColumns = heads.every((h) => h.join(';') === heads[0].join(';'));
 
 const frames = heads.map((h, i) => {

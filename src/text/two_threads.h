@@ -11,6 +11,37 @@
 
 namespace talve {
 
+namespace two_threads_detail {
+
+// `beside` as the other thread runs it: its exception kept in `error`.
+template <class Beside>
+auto catching(Beside& beside, std::exception_ptr& error) {
+  return [&beside, &error] {
+    try {
+      beside();
+    } catch (...) {
+      error = std::current_exception();
+    }
+  };
+}
+
+// Runs `here`, waits for the other thread (`join`), then throws again the
+// exception of `here` if any, else that of the other thread.
+template <class Here, class Join>
+void here_then_join(Here& here, Join&& join, const std::exception_ptr& beside_error) {
+  std::exception_ptr here_error;
+  try {
+    here();
+  } catch (...) {
+    here_error = std::current_exception();
+  }
+  join();
+  if (here_error) std::rethrow_exception(here_error);
+  if (beside_error) std::rethrow_exception(beside_error);
+}
+
+}  // namespace two_threads_detail
+
 // Runs `beside` on a second thread while `here` runs on this one, and
 // returns once both are done. The two must not depend on each other's
 // progress: when no thread can be started (no memory left for its stack),
@@ -25,27 +56,14 @@ void run_on_two_threads(Beside&& beside, Here&& here) {
   std::exception_ptr beside_error;
   std::thread helper;
   try {
-    helper = std::thread([&] {
-      try {
-        beside();
-      } catch (...) {
-        beside_error = std::current_exception();
-      }
-    });
+    helper = std::thread(two_threads_detail::catching(beside, beside_error));
   } catch (const std::system_error&) {
     beside();
     here();
     return;
   }
-  std::exception_ptr here_error;
-  try {
-    here();
-  } catch (...) {
-    here_error = std::current_exception();
-  }
-  helper.join();
-  if (here_error) std::rethrow_exception(here_error);
-  if (beside_error) std::rethrow_exception(beside_error);
+  two_threads_detail::here_then_join(
+      here, [&helper] { helper.join(); }, beside_error);
 }
 
 // A second thread kept for many short tasks, each run as
@@ -63,26 +81,13 @@ class SecondThread {
   template <class Beside, class Here>
   void run(Beside&& beside, Here&& here) {
     std::exception_ptr beside_error;
-    if (!hand_over([&] {
-          try {
-            beside();
-          } catch (...) {
-            beside_error = std::current_exception();
-          }
-        })) {
+    if (!hand_over(two_threads_detail::catching(beside, beside_error))) {
       beside();
       here();
       return;
     }
-    std::exception_ptr here_error;
-    try {
-      here();
-    } catch (...) {
-      here_error = std::current_exception();
-    }
-    wait_until_done();
-    if (here_error) std::rethrow_exception(here_error);
-    if (beside_error) std::rethrow_exception(beside_error);
+    two_threads_detail::here_then_join(
+        here, [this] { wait_until_done(); }, beside_error);
   }
 
  private:
