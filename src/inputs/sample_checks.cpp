@@ -52,7 +52,7 @@ std::string_view line_numbered(const std::vector<std::string_view>& lines, long 
                                                                : std::string_view();
 }
 
-// Check 3.1: the configured title or data line read against its content.
+// The configured title or data line read against its content.
 void check_title_line(Workspace& ws, std::string_view line, std::size_t a, std::size_t m) {
   DataDescription& d = ws.description;
   const std::string number_text = std::to_string(a);
@@ -82,7 +82,8 @@ void check_title_line(Workspace& ws, std::string_view line, std::size_t a, std::
     d.set_choice("RadioGroup_avec_sans_intitule_ItemIndex", 1);
 }
 
-// Checks 3.2.1, 3.2.3 and 3.2.4 on the first line holding a time.
+// The first line holding a time: the titles, separator, first data line and
+// date-time settings checked against it.
 void check_first_dated_line(Workspace& ws, const std::vector<std::string_view>& lines, std::size_t i,
                             std::size_t m) {
   DataDescription& d = ws.description;

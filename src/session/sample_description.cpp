@@ -72,7 +72,7 @@ void show_sample_text(Session& s, const std::vector<std::string_view>& lines) {
   s.set_caption("Label26", format_grouped(static_cast<long long>(lines.size())));
 }
 
-// Steps 1.1 to 1.5: the folder, mask and input mode of the sample.
+// The folder, mask and input mode taken from the sample's path.
 void take_folder_and_mask(Session& s, const std::string& path, const std::string& extension) {
   DataDescription& d = s.description;
   for (const char* label : {"Label6", "Label8", "Label10"}) s.set_caption(label, "---");
@@ -96,7 +96,7 @@ void take_folder_and_mask(Session& s, const std::string& path, const std::string
   count_data_files(s);
 }
 
-// Step 2.1, file mode: a mask written with its star or dot against the
+// File mode: a mask written with its star or dot against the
 // file's bare extension. False when the user only wants to see the file.
 bool settle_extension(Session& s, const std::string& path, const std::string& extension) {
   DataDescription& d = s.description;
