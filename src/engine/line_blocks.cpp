@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "text/text_utils.h"
+#include "files/data_block.h"
 
 namespace talve {
 
@@ -35,17 +35,13 @@ bool LineBlocks::next(LineBlock& block) {
   return true;
 }
 
-// Lines of data are seldom blank: the search stops at the piece's last line.
+// Only a file whose line count is an estimate needs it; lines of data are
+// seldom blank, so the search stops at the piece's last line.
 void LineBlocks::note_piece() {
-  const std::vector<std::string_view>& lines = *m_lines;
-  m_count = m_base + static_cast<long long>(lines.size());
-  for (std::size_t i = lines.size(); i-- > 0;) {
-    if (m_base + static_cast<long long>(i) < 1) break;
-    if (!trim_view(lines[i]).empty()) {
-      m_last_non_blank = m_base + static_cast<long long>(i);
-      return;
-    }
-  }
+  m_count = m_base + static_cast<long long>(m_lines->size());
+  if (!m_file.line_count_provisional()) return;
+  const long long last = last_non_blank_line(*m_lines, m_base);
+  if (last >= 0) m_last_non_blank = last;
 }
 
 }  // namespace talve

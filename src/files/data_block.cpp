@@ -28,15 +28,16 @@ long long find_end_marker(const std::vector<std::string_view>& lines, std::strin
   return -1;
 }
 
-// The last line that is not blank, searched from the end down to the second
-// line; the first line when none is found.
-long long last_non_blank(const std::vector<std::string_view>& lines) {
-  for (std::size_t i = lines.size(); i-- > 1;)
-    if (!trim_view(lines[i]).empty()) return static_cast<long long>(i);
-  return 0;
-}
-
 }  // namespace
+
+long long last_non_blank_line(const std::vector<std::string_view>& lines, long long base) {
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    const long long index = base + static_cast<long long>(i);
+    if (index < 1) break;
+    if (!trim_view(lines[i]).empty()) return index;
+  }
+  return -1;
+}
 
 long long line_number_setting(const DataDescription& description, std::string_view key) {
   long long value = 0;
@@ -64,7 +65,8 @@ DataBlock locate_data_block(const std::vector<std::string_view>& lines, const Da
   } else {
     block.marker = 0;
     block.first = first_line - 1;
-    block.last = last_non_blank(lines);
+    // The first line when none is found.
+    block.last = std::max(last_non_blank_line(lines), 0LL);
   }
   block.title = description.choice("RadioGroup_avec_sans_intitule_ItemIndex") == kWithoutTitles
                     ? -1

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "files/byte_substitution.h"
+#include "files/data_block.h"
 #include "files/end_of_data.h"
 #include "files/file_range.h"
 #include "text/text_utils.h"
@@ -141,13 +142,8 @@ class Surveyor {
   // The last line that is not blank, from the second line on; the first
   // line when there is none.
   void find_last_non_blank(const std::vector<std::string_view>& lines, std::size_t base) {
-    for (std::size_t i = lines.size(); i-- > 0;) {
-      if (base + i < 1) break;
-      if (!trim_view(lines[i]).empty()) {
-        note_last(static_cast<long long>(base + i), lines[i]);
-        return;
-      }
-    }
+    const long long last = last_non_blank_line(lines, static_cast<long long>(base));
+    if (last >= 0) note_last(last, lines[static_cast<std::size_t>(last) - base]);
   }
 
   // The last kEndSearchLines lines taken so far, with their indexes, as
