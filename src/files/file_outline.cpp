@@ -12,6 +12,7 @@
 #include "files/byte_substitution.h"
 #include "files/data_block.h"
 #include "files/file_range.h"
+#include "files/file_tail.h"
 #include "files/loader.h"
 #include "text/text_utils.h"
 #include "text/two_threads.h"
@@ -26,7 +27,6 @@ namespace {
 // Read and counted at a time: small enough to be counted while still in the
 // processor cache the system copied it into.
 constexpr std::size_t kBlock = 256u << 10;
-constexpr std::size_t kTailBytes = 64u << 10;  // kept at the end of the file
 // Files from this size on are counted by two threads.
 constexpr std::size_t kParallelCount = 8u << 20;
 constexpr int kTabulationChoice = 0;
@@ -40,17 +40,6 @@ std::vector<std::string_view> whole_lines_of_head(std::string_view head, bool wh
   std::vector<std::string_view> lines = split_lines(head);
   if (!whole_file && !head.empty() && !ends_a_line(head.back()) && !lines.empty()) lines.pop_back();
   return lines;
-}
-
-// The lines of the last bytes of a file that are whole: from the byte after
-// the first line end on (or all of them when they are the whole file).
-std::vector<std::string_view> whole_lines_of_tail(std::string_view tail, bool whole_file) {
-  if (whole_file) return split_lines(tail);
-  std::size_t start = 0;
-  while (start < tail.size() && !ends_a_line(tail[start])) ++start;
-  if (start == tail.size()) return {};
-  start += tail[start] == '\r' && start + 1 < tail.size() && tail[start + 1] == '\n' ? 2 : 1;
-  return split_lines(tail.substr(start));
 }
 
 struct CountedRange {
@@ -191,12 +180,9 @@ bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& ou
   std::vector<std::string_view> head_view = whole_lines_of_head(head->view(), head_is_file);
   if (head_view.size() < std::min(head_lines, line_count)) return load_data_file(ws, path, out, whole);
 
-  auto tail = std::make_shared<FileBuffer>();
-  const std::size_t tail_size = std::min(size, kTailBytes);
-  tail->resize(tail_size);
-  if (read_range(file.fd, tail->data(), tail_size, size - tail_size) != static_cast<long long>(tail_size))
-    return load_data_file(ws, path, out, whole);
-  std::vector<std::string_view> tail_view = whole_lines_of_tail(tail->view(), tail_size == size);
+  std::optional<FileTail> tail = read_file_tail(file.fd, size);
+  if (!tail) return load_data_file(ws, path, out, whole);
+  std::vector<std::string_view>& tail_view = tail->lines;
   if (tail_view.size() > line_count)
     return load_data_file(ws, path, out, whole);  // the file changed meanwhile
   // The pre-reading looks for the last line that is not blank, down to the
@@ -212,9 +198,9 @@ bool load_for_pre_reading(Workspace& ws, const std::string& path, LoadedFile& ou
   const bool second_load =
       static_cast<long long>(line_count) < minimum_lines || description.checked("CheckBox_car_null.Checked");
   substitute(*head, tabulation, second_load);
-  substitute(*tail, tabulation, second_load);
-  out = LoadedFile::outline(std::move(head), std::move(head_view), std::move(tail), std::move(tail_view),
-                            line_count);
+  substitute(*tail->bytes, tabulation, second_load);
+  out = LoadedFile::outline(std::move(head), std::move(head_view), std::move(tail->bytes),
+                            std::move(tail_view), line_count);
   return true;
 }
 

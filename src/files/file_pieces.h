@@ -57,6 +57,8 @@ class PieceReader {
   // Why the state is Missing: the system's error number, ENOENT for no
   // such file or no regular file.
   int error() const { return m_error; }
+  // The open file, for reads beside the pieces' (-1 when not open).
+  int descriptor() const { return m_file.fd; }
   // False once a read failed: the lines given so far are all there are.
   bool read_failed() const { return m_read_failed; }
   // The size of the file when it was opened.

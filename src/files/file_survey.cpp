@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/file_survey.h"
 
-#include <fcntl.h>
-
 #include <algorithm>
 #include <cstring>
 #include <deque>
@@ -13,7 +11,7 @@
 #include "files/byte_substitution.h"
 #include "files/data_block.h"
 #include "files/end_of_data.h"
-#include "files/file_range.h"
+#include "files/file_tail.h"
 #include "text/text_utils.h"
 
 namespace talve {
@@ -211,33 +209,8 @@ std::string fetch_line(const PieceSource& source, std::size_t index) {
   return {};
 }
 
-// The bytes read from the end of a long file for its last lines: far more
-// than a line of data, far less than a piece.
-constexpr std::size_t kTailBytes = 64u << 10;
 // A file of a few pieces is read through as quickly as it is outlined.
 constexpr std::size_t kOutlinedPieces = 4;
-
-// The last complete lines of a file of `size` bytes (the first line of the
-// bytes read is cut and left out), rewritten as the pieces are.
-struct Tail {
-  std::shared_ptr<FileBuffer> bytes = std::make_shared<FileBuffer>();
-  std::vector<std::string_view> lines;
-};
-
-std::optional<Tail> read_tail(const PieceSource& source, std::size_t size) {
-  FileDescriptor file{::open(source.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-  if (file.fd < 0) return std::nullopt;
-  const std::size_t wanted = std::min(size, kTailBytes);
-  Tail tail;
-  tail.bytes->resize(wanted);
-  if (read_range(file.fd, tail.bytes->data(), wanted, size - wanted) != static_cast<long long>(wanted))
-    return std::nullopt;
-  apply_substitution(source.substitution, tail.bytes->data(), wanted);
-  tail.lines = split_lines(tail.bytes->view());
-  if (tail.lines.size() < 2) return std::nullopt;
-  tail.lines.erase(tail.lines.begin());
-  return tail;
-}
 
 // The outline of a long file numbered from its first data line, from its
 // first piece and its last bytes: head, titles and first data line (all
@@ -258,8 +231,14 @@ std::optional<Survey> survey_head_and_tail(const SurveyRequest& request) {
   if (seen < request.minimum_lines || seen < static_cast<long long>(request.head_lines) || first >= seen ||
       request.title >= seen)
     return std::nullopt;
-  const std::optional<Tail> tail = read_tail(request.source, size);
+  // The last lines, read through the reader's own descriptor and rewritten
+  // as the pieces are.
+  std::optional<FileTail> tail = read_file_tail(reader.descriptor(), size);
   if (!tail) return std::nullopt;
+  apply_substitution(request.source.substitution, tail->bytes->data(), tail->bytes->size());
+  // A file shorter than the bytes read (pieces of a few bytes) is outlined
+  // all the same, its first line counted in the head only.
+  if (tail->whole_file && !tail->lines.empty()) tail->lines.erase(tail->lines.begin());
   std::size_t last = tail->lines.size();
   while (last > 0 && trim_view(tail->lines[last - 1]).empty()) --last;
   if (last == 0) return std::nullopt;
