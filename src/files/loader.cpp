@@ -118,7 +118,7 @@ SurveyRequest survey_request(const Workspace& ws, const std::string& path, Subst
                       : line_number_setting(d, "Edit_num_ligne_intitule_col.text") - 1;
   request.head_lines = limits.head_lines;
   request.head_and_tail = !limits.held_whole;
-  request.minimum_lines = line_number_setting(d, "Edit_num_ligne_donnee.text") + 2;
+  request.minimum_lines = request.first_line_number + 2;
   return request;
 }
 

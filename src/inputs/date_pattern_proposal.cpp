@@ -255,7 +255,8 @@ Reading read_values(const std::vector<std::string>& values, std::string_view pat
   for (const std::string& v : values) {
     const auto t = instant_read(pattern, v);
     if (!t || *t < earliest || *t > latest) {
-      ++r.unread;
+      // Past the share allowed the pattern is refused: the rest is not read.
+      if (++r.unread * 100 > values.size() * kUnreadPerCent) return r;
       continue;
     }
     instants.push_back(std::llround(*t * kSecondsPerDay));
@@ -336,15 +337,6 @@ std::vector<std::string_view> sampled(const std::vector<std::string_view>& lines
 bool holds_digit(std::string_view field) { return std::any_of(field.begin(), field.end(), is_digit); }
 
 }  // namespace
-
-bool pattern_reads_lines(const std::vector<std::string_view>& lines, const FieldCutting& cutting,
-                         std::string_view pattern, std::string_view columns) {
-  const auto list = read_date_columns(columns);
-  if (!list || list->empty() || list->front() < 1) return false;
-  const std::vector<std::string_view> sample = sampled(lines);
-  if (sample.empty()) return false;
-  return read_values(values_in(sample, cutting, *list), pattern).reads;
-}
 
 std::optional<DatePatternProposal> propose_date_pattern(const std::vector<std::string_view>& lines,
                                                         const FieldCutting& cutting) {

@@ -40,9 +40,4 @@ struct DatePatternProposal {
 std::optional<DatePatternProposal> propose_date_pattern(const std::vector<std::string_view>& lines,
                                                         const FieldCutting& cutting);
 
-// Whether the pattern reads the value of every sampled line in the given
-// columns ("2" or "2+3+4").
-bool pattern_reads_lines(const std::vector<std::string_view>& lines, const FieldCutting& cutting,
-                         std::string_view pattern, std::string_view columns);
-
 }  // namespace talve
