@@ -25,4 +25,10 @@ std::vector<std::string> preview_lines(const std::vector<std::string_view>& line
   return out;
 }
 
+std::string preview_text(const std::vector<std::string_view>& lines) {
+  std::string text;
+  for (const std::string& line : preview_lines(lines)) text += line + "\n";
+  return text;
+}
+
 }  // namespace talve

@@ -47,12 +47,6 @@ struct Pass {
   std::vector<NameDateMismatch> far_from_names = {};
 };
 
-std::string join_preview(const LoadedFile& file) {
-  std::string text;
-  for (const std::string& line : preview_lines(file.first_lines())) text += line + "\n";
-  return text;
-}
-
 // The first lines the pre-reading may look at: the preview, the title and
 // first data lines, the line of the station rule.
 std::size_t head_lines_needed(const Session& s, const ListingSettings& settings) {
@@ -67,7 +61,7 @@ std::size_t head_lines_needed(const Session& s, const ListingSettings& settings)
 [[nodiscard]] bool load_for_listing(Session& s, const std::string& path, LoadedFile& file,
                                     const ListingSettings& settings) {
   const bool loaded = load_for_pre_reading(s, path, file, head_lines_needed(s, settings));
-  s.set_caption("Memo6", join_preview(file));
+  s.set_caption("Memo6", preview_text(file.first_lines()));
   return loaded;
 }
 

@@ -154,12 +154,6 @@ void count_sizes(RunContext& run) {
   return true;
 }
 
-std::string join_preview(const LoadedFile& file) {
-  std::string text;
-  for (const std::string& line : preview_lines(file.first_lines())) text += line + "\n";
-  return text;
-}
-
 // The log memo is hidden while the file loads. The file is surveyed piece
 // by piece and its lines read again the same way by the engine: a run holds
 // no file whole, whatever its size.
@@ -169,7 +163,7 @@ std::string join_preview(const LoadedFile& file) {
   LoadLimits limits;
   limits.held_whole = false;
   const bool loaded = load_data_file(s, path, file, limits);
-  s.set_caption("Memo6", join_preview(file));
+  s.set_caption("Memo6", preview_text(file.first_lines()));
   s.set_visible("Memo1", true);
   s.set_visible("Memo6", true);
   s.preview_shown = true;

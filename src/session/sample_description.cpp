@@ -62,10 +62,8 @@ void show_sample_text(Session& s, const std::vector<std::string_view>& lines) {
     whole.append(lines[i]);
     whole.push_back('\n');
   }
-  std::string preview;
-  for (const std::string& line : preview_lines(lines)) preview += line + "\n";
   s.set_caption("Memo1", whole);
-  s.set_caption("Memo6", preview);
+  s.set_caption("Memo6", preview_text(lines));
   s.set_visible("Memo1", true);
   s.set_visible("Memo6", true);
   s.preview_shown = true;
