@@ -47,7 +47,8 @@ FloatingHelp::FloatingHelp(QWidget* surface, Session& session, SettingsBinder& b
       m_after_action(std::move(after_action)),
       m_area(surface->findChild<QPlainTextEdit*>("Memo2")),
       m_box(surface->findChild<QPlainTextEdit*>("Memo3")),
-      m_table(surface->findChild<QTableView*>("StringGrid1")) {
+      m_table(surface->findChild<QTableView*>("StringGrid1")),
+      m_check(surface->findChild<QAbstractButton*>("CheckBox_aide_flottante")) {
   const auto entries = help_entries();
   for (int i = 0; i < static_cast<int>(entries.size()); ++i)
     for (const QString& name : QString::fromLatin1(entries[i].controls).split(' ', Qt::SkipEmptyParts))
@@ -57,10 +58,8 @@ FloatingHelp::FloatingHelp(QWidget* surface, Session& session, SettingsBinder& b
   surface->setMouseTracking(true);
   for (QWidget* child : surface->findChildren<QWidget*>()) child->setMouseTracking(true);
   if (m_box) m_box->viewport()->installEventFilter(this);
-  binder.on_change("CheckBox_aide_flottante.Checked", [this](bool) {
-    const auto* check = m_surface->findChild<QAbstractButton*>("CheckBox_aide_flottante");
-    show_box_setting(check && check->isChecked());
-  });
+  binder.on_change("CheckBox_aide_flottante.Checked",
+                   [this](bool) { show_box_setting(m_check && m_check->isChecked()); });
   qApp->installEventFilter(this);
 }
 
@@ -78,10 +77,9 @@ HelpLines FloatingHelp::lines_of(const QWidget* control, bool* small_font) const
   return {};
 }
 
-bool FloatingHelp::box_wanted() const {
-  const auto* check = m_surface->findChild<QAbstractButton*>("CheckBox_aide_flottante");
-  return m_box && check && check->isChecked();
-}
+// Asked on every move of the mouse: the box is found once, not searched for
+// among the window's controls each time.
+bool FloatingHelp::box_wanted() const { return m_box && m_check && m_check->isChecked(); }
 
 // "aide flottante": the box shows or hides, in front of the controls.
 void FloatingHelp::show_box_setting(bool checked) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAbstractButton>
 #include <QHash>
 #include <QObject>
 #include <QPoint>
@@ -61,6 +62,7 @@ class FloatingHelp : public QObject {
   QPlainTextEdit* m_area;
   QPlainTextEdit* m_box;
   QTableView* m_table;
+  QPointer<QAbstractButton> m_check;  // "aide flottante"
   QString m_table_hint;
   QHash<QString, int> m_bindings;  // control name -> entry index, the first entry naming it
   QPoint m_last_point{-1, -1};
