@@ -215,8 +215,7 @@ std::string explorer_folder(const Session& session) {
   const std::string& shown = session.folder_chooser.shown;
   if (is_folder(shown)) return shown;
   if (const char* home = std::getenv("HOME"); home && *home) {
-    std::string folder = name_as_text(home);
-    if (folder.back() != '/') folder += '/';
+    const std::string folder = chemin_avec_barre(name_as_text(home));
     if (is_folder(folder)) return folder;
   }
   return "/";

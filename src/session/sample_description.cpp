@@ -99,7 +99,7 @@ void take_folder_and_mask(Session& s, const std::string& path, const std::string
 bool settle_extension(Session& s, const std::string& path, const std::string& extension) {
   DataDescription& d = s.description;
   const std::string mask = d.text("Edit_masque.text");
-  if (upper_ascii(extension) == upper_ascii(mask)) return true;
+  if (equals_nocase(extension, mask)) return true;
   const std::string question = " L'extention du fichier (" + extension + ") n'est pas celui attendu (" +
                                mask +
                                ") \r\r   modifier l'extention et continuer (Oui)  \n\n"
